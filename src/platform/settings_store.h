@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/status.h"
+
+#include <string>
+#include <string_view>
+
+namespace velmora::platform {
+
+// The per-user persistent store, addressed by section and key; the
+// application name is implied. Values are text. A key that was never written
+// reads as the empty string; nothing is ever deleted or enumerated.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+
+    virtual std::string GetSetting(std::string_view section, std::string_view key) const = 0;
+    virtual Status SaveSetting(std::string_view section, std::string_view key,
+                               std::string_view value) = 0;
+};
+
+} // namespace velmora::platform

@@ -1,0 +1,47 @@
+#include "station/document.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora::station {
+namespace {
+
+class RecordingView : public DocumentView {
+public:
+    void enableSaveCommands(bool enabled) override { states.push_back(enabled); }
+    std::vector<bool> states;
+};
+
+class DocumentTest : public testing::Test {
+protected:
+    RecordingView view;
+    Document document{view};
+    const std::string ps = compose({}, kProgrammeServiceLayout);
+    const std::string rt = compose({}, kRadiotextLayout);
+};
+
+TEST_F(DocumentTest, StartsEmptyAndUnmodified) {
+    EXPECT_FALSE(document.isModified());
+    EXPECT_FALSE(document.exitsAfterSave());
+    EXPECT_FALSE(document.isComplete());
+    EXPECT_TRUE(document.fileName().empty());
+}
+
+TEST_F(DocumentTest, SavingIsAllowedOnlyWhileBothSetsExist) {
+    document.replaceSet(SetKind::ProgrammeService, ps);
+    document.replaceSet(SetKind::Radiotext, rt);
+    document.replaceSet(SetKind::ProgrammeService, "");
+    document.replaceSet(SetKind::ProgrammeService, ps);
+    EXPECT_EQ(view.states, (std::vector<bool>{false, true, false, true}));
+    EXPECT_EQ(document.set(SetKind::Radiotext), rt);
+}
+
+TEST_F(DocumentTest, EveryChangeMarksModifiedEvenEmptying) {
+    document.replaceSet(SetKind::Radiotext, "");
+    EXPECT_TRUE(document.isModified());
+    document.setModified(false);
+    document.replaceSet(SetKind::Radiotext, rt);
+    EXPECT_TRUE(document.isModified());
+}
+
+} // namespace
+} // namespace velmora::station
