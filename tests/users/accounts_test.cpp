@@ -1,0 +1,155 @@
+#include "users/accounts.h"
+
+#include "fakes/fake_settings_store.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora::users {
+namespace {
+
+class RecordingDocumentView : public station::DocumentView {
+public:
+    void enableSaveCommands(bool) override {}
+};
+
+class RecordingLoginView : public LoginView {
+public:
+    void showWarning(std::string_view message) override { warnings.emplace_back(message); }
+    void leaveLogin() override { ++leaves; }
+    void setMainTitle(std::string_view newTitle) override { title = newTitle; }
+    void setAccountItems(const AccountItems& newItems) override { items = newItems; }
+    void openLinkedFile(const std::string& path) override { opened.push_back(path); }
+
+    std::vector<std::string> warnings;
+    std::vector<std::string> opened;
+    std::string title;
+    std::optional<AccountItems> items;
+    int leaves = 0;
+};
+
+class LoginTest : public testing::Test {
+protected:
+    LoginTest() {
+        document.replaceSet(station::SetKind::ProgrammeService, "PS");
+        document.replaceSet(station::SetKind::Radiotext, "RT");
+        document.setFileName("/old.Rds");
+        document.setExitAfterSave(true);
+        EXPECT_TRUE(login.seedAdministrator().ok());
+    }
+
+    void addAccount(const std::string& name, const std::string& password,
+                    const std::string& file = {}) {
+        ASSERT_TRUE(store.SaveSetting(name, kPasswordKey, password).ok());
+        if (!file.empty()) {
+            ASSERT_TRUE(store.SaveSetting(name, kLinkedFileKey, file).ok());
+        }
+    }
+
+    void expectFlagsCleared() const {
+        EXPECT_FALSE(document.isModified());
+        EXPECT_FALSE(document.exitsAfterSave());
+    }
+
+    fakes::FakeSettingsStore store;
+    RecordingDocumentView documentView;
+    station::Document document{documentView};
+    RecordingLoginView view;
+    Login login{store, document, view};
+};
+
+TEST_F(LoginTest, AdministratorLogsInOnACleanStore) {
+    EXPECT_EQ(login.logIn("*^Qentar^*", "Kez"), LoginResult::LoggedIn);
+    EXPECT_EQ(view.leaves, 1);
+    EXPECT_EQ(view.title, "Velmora    (*^Qentar^*)");
+    EXPECT_EQ(view.items, (AccountItems{true, false, true, true}));
+    EXPECT_TRUE(document.programmeServiceSet().empty());
+    EXPECT_TRUE(document.radiotextSet().empty());
+    EXPECT_TRUE(document.fileName().empty());
+    EXPECT_TRUE(view.opened.empty());
+    EXPECT_TRUE(view.warnings.empty());
+    expectFlagsCleared();
+}
+
+TEST_F(LoginTest, OrdinaryAccountOpensItsLinkedFileUnderTheTitleBarText) {
+    addAccount("jan", "Geheim", "/stations/radio.Rds");
+    ASSERT_TRUE(store.SaveSetting("Opties", "Titelbalk", "Radio Noord").ok());
+    EXPECT_EQ(login.logIn("jan", "Geheim"), LoginResult::LoggedIn);
+    EXPECT_EQ(login.currentUser(), "jan");
+    EXPECT_EQ(view.title, "Velmora  Radio Noord    (jan)");
+    EXPECT_EQ(view.items, (AccountItems{true, true, false, false}));
+    EXPECT_EQ(document.fileName(), "/stations/radio.Rds");
+    EXPECT_EQ(view.opened, std::vector<std::string>{"/stations/radio.Rds"});
+    expectFlagsCleared();
+}
+
+TEST_F(LoginTest, EmptyFieldsAreRefusedBeforeTheUserIsRemembered) {
+    for (const auto& [name, password] : {std::pair{"", "Kez"}, std::pair{"jan", ""}}) {
+        EXPECT_EQ(login.logIn(name, password), LoginResult::FieldsMissing);
+    }
+    EXPECT_EQ(view.warnings, (std::vector<std::string>(2, std::string(kEmptyFieldsMessage))));
+    EXPECT_TRUE(login.currentUser().empty());
+    EXPECT_TRUE(document.fileName().empty());
+    EXPECT_EQ(document.programmeServiceSet(), "PS");
+    EXPECT_EQ(view.leaves, 0);
+    expectFlagsCleared();
+}
+
+struct RefusedCase {
+    const char* name;
+    const char* password;
+};
+
+class RefusedLogin : public LoginTest, public testing::WithParamInterface<RefusedCase> {};
+
+TEST_P(RefusedLogin, KeepsTheTypedNameAndTheDocument) {
+    addAccount("jan", "Geheim");
+    EXPECT_EQ(login.logIn(GetParam().name, GetParam().password), LoginResult::Refused);
+    EXPECT_EQ(view.warnings, std::vector<std::string>{std::string(kWrongPasswordMessage)});
+    EXPECT_EQ(login.currentUser(), GetParam().name);
+    EXPECT_TRUE(document.fileName().empty());
+    EXPECT_EQ(document.radiotextSet(), "RT");
+    EXPECT_EQ(view.leaves, 0);
+    EXPECT_FALSE(view.items.has_value());
+    expectFlagsCleared();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, RefusedLogin,
+                         testing::Values(RefusedCase{"jan", "geheim"}, RefusedCase{"piet", "x"},
+                                         RefusedCase{"*^Qentar^*", "kez"},
+                                         RefusedCase{"*^qentar^*", "Kez"}));
+
+TEST_F(LoginTest, AdministratorNameInAnotherCaseIsAnOrdinaryAccount) {
+    addAccount("*^QENTAR^*", "Kez");
+    EXPECT_EQ(login.logIn("*^QENTAR^*", "Kez"), LoginResult::LoggedIn);
+    EXPECT_EQ(view.items, accountItemsFor("jan"));
+}
+
+TEST_F(LoginTest, SeedingRestoresTheAdministratorPassword) {
+    addAccount("*^Qentar^*", "Anders");
+    ASSERT_TRUE(store.SaveSetting("*^Qentar^*", kLinkedFileKey, "/a.Rds").ok());
+    EXPECT_TRUE(login.seedAdministrator().ok());
+    EXPECT_EQ(store.GetSetting("*^Qentar^*", kPasswordKey), "Kez");
+    EXPECT_EQ(store.GetSetting("*^Qentar^*", kLinkedFileKey), "/a.Rds");
+}
+
+TEST_F(LoginTest, SeedingReportsAStoreThatCannotBeWritten) {
+    store.failSaves = true;
+    EXPECT_FALSE(login.seedAdministrator().ok());
+}
+
+TEST_F(LoginTest, CancelSetsOnlyTheTitle) {
+    login.logIn("piet", "x");
+    view.warnings.clear();
+    document.setModified(true);
+    login.cancel();
+    EXPECT_EQ(view.title, "Velmora    (Nieuw)");
+    EXPECT_EQ(login.currentUser(), "piet");
+    EXPECT_TRUE(document.isModified());
+    EXPECT_FALSE(view.items.has_value());
+    ASSERT_TRUE(store.SaveSetting("Opties", "Titelbalk", " Studio ").ok());
+    login.cancel();
+    EXPECT_EQ(view.title, "Velmora   Studio     (Nieuw)");
+}
+
+} // namespace
+} // namespace velmora::users
