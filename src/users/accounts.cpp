@@ -1,14 +1,12 @@
 #include "users/accounts.h"
 
+#include "users/window_title.h"
+
 namespace velmora::users {
 
-namespace {
-constexpr std::string_view kOptionsSection = "Opties";
-constexpr std::string_view kTitleBarKey = "Titelbalk";
-constexpr std::string_view kProgramName = "Velmora";
-} // namespace
-
-bool isAdministrator(std::string_view userName) { return userName == kAdministratorName; }
+bool isAdministrator(std::string_view userName) {
+    return userName == kAdministratorName;
+}
 
 AccountItems accountItemsFor(std::string_view userName) {
     const bool administrator = isAdministrator(userName);
@@ -16,22 +14,6 @@ AccountItems accountItemsFor(std::string_view userName) {
                         .editCurrentUser = !administrator,
                         .comPort = administrator,
                         .options = administrator};
-}
-
-std::string titleAfterLogin(std::string_view titleBarText, std::string_view userName) {
-    std::string title(kProgramName);
-    if (!titleBarText.empty()) {
-        title.append("  ").append(titleBarText);
-    }
-    return title.append("    (").append(userName).append(")");
-}
-
-std::string titleWithoutLogin(std::string_view titleBarText) {
-    return titleAfterLogin(titleBarText, "Nieuw");
-}
-
-std::string titleBarText(const platform::SettingsStore& store) {
-    return store.GetSetting(kOptionsSection, kTitleBarKey);
 }
 
 platform::Status Login::seedAdministrator() {

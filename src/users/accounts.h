@@ -15,16 +15,17 @@ inline constexpr std::string_view kAdministratorPassword = "Kez";
 inline constexpr std::string_view kPasswordKey = "Wachtwoord";
 inline constexpr std::string_view kLinkedFileKey = "Bestand";
 
-inline constexpr std::string_view kEmptyFieldsMessage = "Geef een gebruikersnaam en/of wachtwoord op";
+inline constexpr std::string_view kEmptyFieldsMessage =
+    "Geef een gebruikersnaam en/of wachtwoord op";
 inline constexpr std::string_view kWrongPasswordMessage =
     "Gebruikersnaam en/of wachtwoord is onjuist.";
 
 // The menu and toolbar items whose state depends on the kind of account.
 struct AccountItems {
-    bool newDocument;      // "&Nieuw..." and the toolbar's "Nieuw"
-    bool editCurrentUser;  // "Huidige gebruiker aanpassen"
-    bool comPort;          // "&Compoort"
-    bool options;          // "&Opties" and the toolbar's "Opties"
+    bool newDocument;     // "&Nieuw..." and the toolbar's "Nieuw"
+    bool editCurrentUser; // "Huidige gebruiker aanpassen"
+    bool comPort;         // "&Compoort"
+    bool options;         // "&Opties" and the toolbar's "Opties"
 
     bool operator==(const AccountItems&) const = default;
 };
@@ -32,11 +33,6 @@ struct AccountItems {
 // Exact comparison, case included: "*^qentar^*" is an ordinary account.
 bool isAdministrator(std::string_view userName);
 AccountItems accountItemsFor(std::string_view userName);
-
-// Main window titles; titleBarText is key "Titelbalk" of section "Opties".
-std::string titleAfterLogin(std::string_view titleBarText, std::string_view userName);
-std::string titleWithoutLogin(std::string_view titleBarText);
-std::string titleBarText(const platform::SettingsStore& store);
 
 // What the login asks of the windows.
 class LoginView {

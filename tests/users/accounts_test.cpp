@@ -1,6 +1,5 @@
-#include "users/accounts.h"
-
 #include "fakes/fake_settings_store.h"
+#include "users/accounts.h"
 
 #include <gtest/gtest.h>
 
