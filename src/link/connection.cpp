@@ -1,0 +1,108 @@
+#include "link/connection.h"
+
+#include "link/rounded_number.h"
+#include "link/supervision.h"
+#include "link/wire_protocol.h"
+
+#include <utility>
+
+namespace velmora::link {
+
+using OpenResult = platform::SerialLine::OpenResult;
+
+int portNumberFromSetting(std::string_view setting, int numberInForce) {
+    if (setting.empty()) {
+        return 1;
+    }
+    if (setting.front() < '1' || setting.front() > '9') {
+        return numberInForce;
+    }
+    return roundedNumberFromText(setting);
+}
+
+Connection::Connection(platform::SerialLine& line, platform::Timer& supervisionTimer,
+                       platform::SettingsStore& settings, LinkView& view,
+                       std::function<void()> onClosed)
+    : line_(line), supervisionTimer_(supervisionTimer), settings_(settings), view_(view),
+      onClosed_(std::move(onClosed)) {}
+
+void Connection::enter(ConnectionState state) {
+    state_ = state;
+    view_.showConnectionState(state);
+}
+
+void Connection::toggle() {
+    if (clickConnects(state_)) {
+        connect();
+    } else {
+        disconnect();
+    }
+}
+
+void Connection::connect() {
+    enter(ConnectionState::Connecting);
+    portNumber_ = portNumberFromSetting(settings_.GetSetting(kPortSection, kPortKey), portNumber_);
+    // A port still open here, while a disconnect waits for its answer, is in
+    // use whatever the platform would say about opening it twice.
+    const OpenResult result = line_.isOpen() ? OpenResult::PortInUse : line_.open(portNumber_);
+    if (result == OpenResult::NoSuchPort) {
+        closeAndReport(kNoSuchPort);
+        return;
+    }
+    if (result == OpenResult::PortInUse) {
+        closeAndReport(kPortInUse);
+        return;
+    }
+    // Any other failure leaves the greeting unanswered, which supervision reports.
+    supervisionTimer_.start(kSupervisionInterval);
+    line_.write(kGreetingFrame);
+}
+
+void Connection::disconnect() {
+    if (state_ == ConnectionState::Connecting) {
+        close();
+        return;
+    }
+    enter(ConnectionState::Disconnecting);
+    line_.write(kDisconnectRequest);
+    supervisionTimer_.start(kSupervisionInterval);
+}
+
+void Connection::confirm() {
+    if (state_ != ConnectionState::Connecting) {
+        return;
+    }
+    supervisionTimer_.stop();
+    enter(ConnectionState::Connected);
+}
+
+void Connection::close() {
+    enter(ConnectionState::Disconnected);
+    supervisionTimer_.stop();
+    if (line_.isOpen()) {
+        line_.discardBuffers();
+        line_.close();
+    }
+    onClosed_();
+}
+
+void Connection::closeAndReport(std::string_view text) {
+    close();
+    view_.beep();
+    view_.showWarning(text);
+}
+
+void Connection::supervisionExpired() {
+    supervisionTimer_.stop();
+    if (const auto report = noAnswerReport(state_)) {
+        closeAndReport(*report);
+    }
+}
+
+void Connection::portLost() {
+    if (state_ != ConnectionState::Disconnected) {
+        closeAndReport(kPortLost);
+    }
+}
+
+} // namespace velmora::link

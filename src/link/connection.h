@@ -1,0 +1,64 @@
+#pragma once
+
+#include "link/connection_state.h"
+#include "link/link_view.h"
+#include "platform/serial_line.h"
+#include "platform/settings_store.h"
+#include "platform/timer.h"
+
+#include <functional>
+#include <string_view>
+
+namespace velmora::link {
+
+inline constexpr std::string_view kPortSection = "Compoort";
+inline constexpr std::string_view kPortKey = "Compoort";
+
+inline constexpr std::string_view kNoSuchPort = "Dit poortnummer is niet op uw systeem aanwezig";
+inline constexpr std::string_view kPortInUse = "Deze poort is al in gebruik";
+inline constexpr std::string_view kPortLost =
+    "De poort is niet meer aanwezig; de verbinding met de Encoder is verbroken";
+
+// The port number to open for a "Compoort" setting: 1 when it is empty, its
+// rounded leading number when it starts with a digit from 1 to 9, otherwise
+// the number in force.
+int portNumberFromSetting(std::string_view setting, int numberInForce);
+
+// The life of the connection: opening the port and greeting the encoder,
+// disconnecting, and the one closing path that every route to Disconnected
+// takes. The state is shown through the view on every change.
+class Connection {
+public:
+    // onClosed runs at the end of every closing, before any report is shown.
+    Connection(platform::SerialLine& line, platform::Timer& supervisionTimer,
+               platform::SettingsStore& settings, LinkView& view, std::function<void()> onClosed);
+
+    ConnectionState state() const { return state_; }
+
+    // A click on "Verbinding".
+    void toggle();
+    // The encoder identified itself: a connect under way is complete.
+    void confirm();
+    // Closes the port and shows Disconnected, without sending or telling anything.
+    void close();
+    // The supervision timer fired.
+    void supervisionExpired();
+    // The open port failed for good, for example because the device vanished.
+    void portLost();
+
+private:
+    void connect();
+    void disconnect();
+    void enter(ConnectionState state);
+    void closeAndReport(std::string_view text);
+
+    platform::SerialLine& line_;
+    platform::Timer& supervisionTimer_;
+    platform::SettingsStore& settings_;
+    LinkView& view_;
+    std::function<void()> onClosed_;
+    ConnectionState state_ = ConnectionState::Disconnected;
+    int portNumber_ = 1;
+};
+
+} // namespace velmora::link

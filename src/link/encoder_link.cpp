@@ -1,0 +1,129 @@
+#include "link/encoder_link.h"
+
+#include <optional>
+#include <string>
+
+namespace velmora::link {
+
+EncoderLink::EncoderLink(platform::SerialLine& line, platform::Timer& supervisionTimer,
+                         platform::Timer& pacingTimer, platform::SettingsStore& settings,
+                         station::Document& document, LinkView& view)
+    : line_(line), supervisionTimer_(supervisionTimer), pacingTimer_(pacingTimer), view_(view),
+      transfer_(line, pacingTimer, document, settings, view), received_(document, settings),
+      receiver_([this](std::string_view message) { takeMessage(message); }),
+      connection_(line, supervisionTimer, settings, view, [this] {
+          transfer_.abandon();
+          receiver_.discardPending();
+      }) {
+    line_.setReceiveHandler([this](std::string_view bytes) {
+        // Input that reaches a closed port is lost, as it is on the line.
+        if (line_.isOpen()) {
+            receiver_.feed(bytes);
+        }
+    });
+    line_.setLostHandler([this] { connection_.portLost(); });
+    supervisionTimer_.setTimeoutHandler([this] { connection_.supervisionExpired(); });
+    pacingTimer_.setTimeoutHandler([this] { transfer_.pacingTick(); });
+}
+
+EncoderLink::~EncoderLink() {
+    line_.setReceiveHandler({});
+    line_.setLostHandler({});
+    supervisionTimer_.setTimeoutHandler({});
+    pacingTimer_.setTimeoutHandler({});
+}
+
+void EncoderLink::toggleConnection() {
+    connection_.toggle();
+}
+
+void EncoderLink::startFill() {
+    transfer_.startFill();
+}
+
+void EncoderLink::startReadOut() {
+    transfer_.startReadOut();
+}
+
+void EncoderLink::progressClosedByUser() {
+    transfer_.progressClosedByUser();
+}
+
+void EncoderLink::closePortWithoutNotice() {
+    if (line_.isOpen() || state() != ConnectionState::Disconnected) {
+        connection_.close();
+    }
+}
+
+void EncoderLink::sendPiCode(std::uint16_t piCode) {
+    if (line_.isOpen()) {
+        line_.write(piFrame(piCode));
+    }
+}
+
+void EncoderLink::takeMessage(std::string_view message) {
+    switch (kindOf(message)) {
+    case MessageKind::Identification:
+        takeIdentification(message);
+        break;
+    case MessageKind::SignOff:
+        takeSignOff();
+        break;
+    case MessageKind::ProgrammeServiceEntry:
+        takeEntry(station::SetKind::ProgrammeService, message);
+        break;
+    case MessageKind::RadiotextEntry:
+        takeEntry(station::SetKind::Radiotext, message);
+        break;
+    case MessageKind::Decoder:
+        takeDecoder(message);
+        break;
+    case MessageKind::Other:
+        break;
+    }
+}
+
+// The modal windows below come last: more input may be handled while they are up.
+
+void EncoderLink::takeIdentification(std::string_view message) {
+    identity_ = identityFrom(message);
+    connection_.confirm();
+    const HardwareIdentity announced = identity_;
+    view_.beep();
+    view_.showHardware(kSignOnCaption, announced);
+}
+
+void EncoderLink::takeSignOff() {
+    connection_.close();
+    std::optional<HardwareIdentity> known;
+    if (!identity_.name.empty()) {
+        known = identity_;
+    }
+    view_.beep();
+    view_.showHardware(kSignOffCaption, known);
+}
+
+void EncoderLink::takeEntry(station::SetKind kind, std::string_view message) {
+    if (received_.takeEntry(kind, message)) {
+        transfer_.advanceReadOut();
+    }
+}
+
+void EncoderLink::takeDecoder(std::string_view message) {
+    switch (received_.takeDecoder(message)) {
+    case ReceivedSettings::DecoderOutcome::Written:
+        transfer_.finishReadOut();
+        break;
+    case ReceivedSettings::DecoderOutcome::IntervalOutOfRange:
+        break;
+    case ReceivedSettings::DecoderOutcome::NotSaved: {
+        transfer_.finishReadOut();
+        const std::string text = std::string(kSettingsNotSaved) + received_.failureReason();
+        view_.beep();
+        view_.showWarning(text);
+        break;
+    }
+    }
+}
+
+} // namespace velmora::link

@@ -1,0 +1,86 @@
+#include "link/received_settings.h"
+
+#include "link/wire_protocol.h"
+
+namespace velmora::link {
+namespace {
+
+namespace keys = station::decoder_keys;
+
+// The range an interval in seconds must lie in before its keys are written.
+constexpr std::int64_t kLongestReceivedInterval = 255;
+
+bool isReceivableInterval(std::int64_t seconds) {
+    return seconds >= 0 && seconds <= kLongestReceivedInterval;
+}
+
+} // namespace
+
+ReceivedSettings::ReceivedSettings(station::Document& document, platform::SettingsStore& settings)
+    : document_(document), settings_(settings),
+      psTable_(static_cast<std::size_t>(station::kProgrammeServiceLayout.entryCount)),
+      rtTable_(static_cast<std::size_t>(station::kRadiotextLayout.entryCount)) {}
+
+std::vector<std::string>& ReceivedSettings::tableOf(station::SetKind kind) {
+    return kind == station::SetKind::ProgrammeService ? psTable_ : rtTable_;
+}
+
+bool ReceivedSettings::takeEntry(station::SetKind kind, std::string_view entryMessage) {
+    const station::SetLayout& layout = station::layoutOf(kind);
+    const int entry = entryNumberOf(entryMessage);
+    if (entry >= layout.entryCount) {
+        return false;
+    }
+    std::vector<std::string>& table = tableOf(kind);
+    table[static_cast<std::size_t>(entry)] = entryPayloadOf(entryMessage, layout);
+    std::string set;
+    set.reserve(static_cast<std::size_t>(layout.setWidth()));
+    for (const std::string& payload : table) {
+        set += payload;
+        set += station::kEntryEnd;
+    }
+    document_.replaceSet(kind, std::move(set));
+    return true;
+}
+
+bool ReceivedSettings::save(std::string_view key, std::int64_t value) {
+    const platform::Status status =
+        settings_.SaveSetting(keys::kSection, key, std::to_string(value));
+    if (!status) {
+        failureReason_ = status.reason();
+    }
+    return status.ok();
+}
+
+ReceivedSettings::DecoderOutcome ReceivedSettings::takeDecoder(std::string_view decoderMessage) {
+    const DecoderFields fields = decoderFieldsOf(decoderMessage);
+    if (!save(keys::kProgrammeType, station::numberFromText(fields.programmeType)) ||
+        !save(keys::kFrequency, station::numberFromText(fields.frequencyCode))) {
+        return DecoderOutcome::NotSaved;
+    }
+    struct Interval {
+        std::string_view positionKey;
+        std::string_view secondsKey;
+        std::string_view field;
+        const station::IntervalRange& range;
+    };
+    const Interval intervals[] = {
+        {keys::kPsIntervalPosition, keys::kPsIntervalSeconds, fields.psIntervalSeconds,
+         station::kPsIntervalRange},
+        {keys::kRtIntervalPosition, keys::kRtIntervalSeconds, fields.rtIntervalSeconds,
+         station::kRtIntervalRange},
+    };
+    for (const Interval& interval : intervals) {
+        const std::int64_t seconds = station::numberFromText(interval.field);
+        if (!isReceivableInterval(seconds)) {
+            return DecoderOutcome::IntervalOutOfRange;
+        }
+        if (!save(interval.positionKey, seconds - interval.range.shortestSeconds) ||
+            !save(interval.secondsKey, seconds)) {
+            return DecoderOutcome::NotSaved;
+        }
+    }
+    return DecoderOutcome::Written;
+}
+
+} // namespace velmora::link

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "link/link_view.h"
+#include "platform/serial_line.h"
+#include "platform/settings_store.h"
+#include "platform/timer.h"
+#include "station/document.h"
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace velmora::link {
+
+// One frame of a fill goes out per tick; this pacing is the only flow control
+// towards the encoder.
+inline constexpr std::chrono::milliseconds kPacingInterval{50};
+// The progress bar runs from 0 to this value.
+inline constexpr int kLastProgress = 15;
+
+// The two transfers between the document and the encoder, and the progress
+// window they share.
+//
+// A fill sends the ten PS frames, the five RT frames and the decoder frame,
+// one per pacing tick, the first one tick after the start. A read-out sends
+// the read request; the answers come in through the receive path, which
+// advances and finishes it here. Starting either one restarts a fill under
+// way from its first frame. The progress window closes when no transfer is
+// left running.
+class Transfer {
+public:
+    Transfer(platform::SerialLine& line, platform::Timer& pacingTimer,
+             const station::Document& document, const platform::SettingsStore& settings,
+             LinkView& view);
+
+    void startFill();
+    void startReadOut();
+    void pacingTick();
+
+    // A PS or RT entry of a read-out arrived.
+    void advanceReadOut();
+    // The decoder information arrived: the read-out is complete.
+    void finishReadOut();
+    // The user closed the progress window. A fill goes on without it, so that
+    // the encoder never keeps half of the settings; a read-out is no longer
+    // shown, though its answers are still taken when they come.
+    void progressClosedByUser();
+    // The port closed: nothing more can go out or come in.
+    void abandon();
+
+    bool isFilling() const { return filling_; }
+    bool isReadingOut() const { return readingOut_; }
+
+private:
+    void openProgress();
+    void showProgress(int value);
+    void closeProgressWhenIdle();
+
+    platform::SerialLine& line_;
+    platform::Timer& pacingTimer_;
+    const station::Document& document_;
+    const platform::SettingsStore& settings_;
+    LinkView& view_;
+    std::vector<std::string> sendTable_;
+    std::size_t sendPosition_ = 0;
+    int progress_ = 0;
+    bool filling_ = false;
+    bool readingOut_ = false;
+    bool progressShown_ = false;
+};
+
+} // namespace velmora::link

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "fakes/fake_serial_line.h"
+#include "fakes/fake_settings_store.h"
+#include "fakes/fake_timer.h"
+#include "link/encoder_link.h"
+#include "recording_link_view.h"
+#include "station/document.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora::link {
+
+inline constexpr std::string_view kIdentificationFrame = "^B^I12120302RX-UNIT1^E";
+inline constexpr std::string_view kSignOffFrame = "^B^S^E";
+
+class NoDocumentView : public station::DocumentView {
+public:
+    void enableSaveCommands(bool) override {}
+};
+
+// An encoder link on fakes, with the encoder's side played by the test.
+class LinkFixture : public testing::Test {
+protected:
+    void connect() {
+        link.toggleConnection();
+        line.receive(kIdentificationFrame);
+        ASSERT_EQ(link.state(), ConnectionState::Connected);
+        line.clearWrites();
+    }
+
+    fakes::FakeSerialLine line;
+    fakes::FakeTimer supervision;
+    fakes::FakeTimer pacing;
+    fakes::FakeSettingsStore settings;
+    NoDocumentView documentView;
+    station::Document document{documentView};
+    RecordingLinkView view;
+    EncoderLink link{line, supervision, pacing, settings, document, view};
+};
+
+} // namespace velmora::link

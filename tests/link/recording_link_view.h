@@ -1,0 +1,65 @@
+#pragma once
+
+#include "link/link_view.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace velmora::link {
+
+// A main window as the link sees it: it records every call, knows which
+// windows are up, and lets a test act from inside a modal window.
+class RecordingLinkView : public LinkView {
+public:
+    struct Report {
+        std::string text;
+        ConnectionState stateShown;
+        bool progressOpen;
+    };
+    struct Hardware {
+        std::string caption;
+        std::optional<HardwareIdentity> identity;
+        ConnectionState stateShown;
+    };
+
+    void showConnectionState(ConnectionState state) override { stateShown = state; }
+    void showWarning(std::string_view text) override {
+        warnings.push_back({std::string(text), stateShown, progressOpen});
+        if (duringWarning) {
+            std::exchange(duringWarning, nullptr)();
+        }
+    }
+    void showHardware(std::string_view caption,
+                      const std::optional<HardwareIdentity>& identity) override {
+        hardware.push_back({std::string(caption), identity, stateShown});
+        if (duringHardware) {
+            std::exchange(duringHardware, nullptr)();
+        }
+    }
+    void showProgress(int value) override {
+        progressOpen = true;
+        progress.push_back(value);
+        ++progressOpenings;
+    }
+    void setProgress(int value) override { progress.push_back(value); }
+    void closeProgress() override { progressOpen = false; }
+    void setBusyCursor(bool busy) override { busyChanges.push_back(busy); }
+    void beep() override { ++beeps; }
+
+    ConnectionState stateShown = ConnectionState::Disconnected;
+    std::vector<Report> warnings;
+    std::vector<Hardware> hardware;
+    std::vector<int> progress;
+    int progressOpenings = 0;
+    bool progressOpen = false;
+    std::vector<bool> busyChanges;
+    int beeps = 0;
+    // Run once from inside the next modal window of their kind.
+    std::function<void()> duringWarning;
+    std::function<void()> duringHardware;
+};
+
+} // namespace velmora::link
