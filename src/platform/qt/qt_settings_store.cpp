@@ -1,0 +1,116 @@
+#include "platform/qt/qt_settings_store.h"
+
+#include "platform/qt/windows1252.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryFile>
+
+using namespace Qt::StringLiterals;
+
+namespace velmora::platform {
+namespace {
+
+constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+QString defaultFileName() {
+    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, name, name).fileName();
+}
+
+bool isPlainNameByte(unsigned char byte) {
+    return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+           (byte >= '0' && byte <= '9') || byte == '_';
+}
+
+QString settingsKey(std::string_view section, std::string_view key) {
+    return escapedSettingsName(section) + u'/' + escapedSettingsName(key);
+}
+
+} // namespace
+
+QString escapedSettingsName(std::string_view name) {
+    if (name.empty()) {
+        return u"-"_s;
+    }
+    static constexpr char16_t kHexDigits[] = u"0123456789ABCDEF";
+    QString escaped;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (isPlainNameByte(byte)) {
+            escaped.append(QLatin1Char(c));
+        } else {
+            escaped.append(u'-');
+            escaped.append(QChar(kHexDigits[byte >> 4]));
+            escaped.append(QChar(kHexDigits[byte & 0x0F]));
+        }
+    }
+    return escaped;
+}
+
+QtSettingsStore::QtSettingsStore() : fileName_(defaultFileName()) {}
+
+QtSettingsStore::QtSettingsStore(QString iniFilePath) : fileName_(std::move(iniFilePath)) {}
+
+// Each operation uses a QSettings of its own: QSettings keeps the first error
+// it meets for its whole life, which would make every later save look failed.
+std::string QtSettingsStore::GetSetting(std::string_view section, std::string_view key) const {
+    const QSettings settings(fileName_, QSettings::IniFormat);
+    return toWindows1252(settings.value(settingsKey(section, key)).toString());
+}
+
+Status QtSettingsStore::SaveSetting(std::string_view section, std::string_view key,
+                                    std::string_view value) {
+    if (Status created = createPrivateFile(); !created) {
+        return created;
+    }
+    QSettings settings(fileName_, QSettings::IniFormat);
+    settings.setValue(settingsKey(section, key), fromWindows1252(value));
+    settings.sync();
+    const QSettings::Status written = settings.status();
+    if (written != QSettings::NoError) {
+        // A format error comes from reading a damaged file and would hide a
+        // later write error, so ask the system whether writing is possible.
+        Status access = probeWriteAccess();
+        if (written == QSettings::FormatError || !access) {
+            return access;
+        }
+        return Status::failure("het instellingenbestand kon niet worden geschreven");
+    }
+    // Saving replaces the file; the new one must be private as well.
+    QFile::setPermissions(fileName_, kOwnerOnly);
+    return Status::success();
+}
+
+// QSettings would create the file readable by everyone; create it first,
+// private, so that the passwords in it are never readable by others.
+Status QtSettingsStore::createPrivateFile() const {
+    QFile file(fileName_);
+    if (file.exists()) {
+        return Status::success();
+    }
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, kOwnerOnly)) {
+        return Status::failure(toWindows1252(file.errorString()));
+    }
+    return Status::success();
+}
+
+// QSettings only says that something failed; the system says why when we try
+// the file and its folder ourselves.
+Status QtSettingsStore::probeWriteAccess() const {
+    QFile file(fileName_);
+    if (!file.open(QIODevice::ReadWrite)) {
+        return Status::failure(toWindows1252(file.errorString()));
+    }
+    QTemporaryFile probe(QFileInfo(file).absolutePath() + u"/probe"_s);
+    if (!probe.open()) {
+        return Status::failure(toWindows1252(probe.errorString()));
+    }
+    return Status::success();
+}
+
+} // namespace velmora::platform

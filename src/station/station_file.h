@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/file_store.h"
+
+#include <string>
+#include <string_view>
+
+namespace velmora::station {
+
+// A station file: the PS set, CR LF, the RT set; 447 bytes of Windows-1252
+// text from a complete document, nothing at all from an incomplete one.
+inline constexpr std::string_view kStationFileFilter = "Rds bestand (*.Rds)|*.Rds";
+
+struct StationSets {
+    std::string programmeService;
+    std::string radiotext;
+
+    bool operator==(const StationSets&) const = default;
+};
+
+std::string composeStationFile(std::string_view programmeServiceSet, std::string_view radiotextSet);
+
+// Reads by position without judging: the PS set is the first 110 characters
+// (fewer when the file is shorter), the RT set the 335 from character 113;
+// characters 111 and 112 and everything after the RT set are passed over.
+StationSets parseStationFile(std::string_view content);
+
+struct StationFileRead {
+    platform::Status status;
+    StationSets sets;
+};
+
+StationFileRead readStationFile(const platform::FileStore& files, const std::string& path);
+platform::Status writeStationFile(platform::FileStore& files, const std::string& path,
+                                  const StationSets& sets);
+
+} // namespace velmora::station

@@ -1,0 +1,112 @@
+#include "station/station_file_commands.h"
+
+#include "station/path_text.h"
+
+namespace velmora::station {
+namespace {
+
+constexpr std::string_view kDialogTitle = "Velmora";
+
+// The folder the Open dialog starts in; empty means the default station folder.
+constexpr std::string_view kOptionsSection = "Opties";
+constexpr std::string_view kOpenFolderKey = "Bestanden";
+// The start value of the Save As dialog.
+constexpr std::string_view kSaveAsSection = "strgebruikersnaam";
+constexpr std::string_view kSaveAsKey = "Bestand";
+
+constexpr std::string_view kLinkedFileMissing = "Het gekoppelde bestand is niet gevonden";
+
+std::string fileMessage(const std::string& path, std::string_view failed,
+                        const platform::Status& status) {
+    return "Het bestand " + textFromUtf8Path(path) + " kon niet worden " + std::string(failed) +
+           ": " + status.reason();
+}
+
+} // namespace
+
+void StationFileCommands::BestandOpenen() {
+    const auto chosen = dialogs_.askFileToOpen(
+        dialogRequest(utf8PathFromText(settings_.GetSetting(kOptionsSection, kOpenFolderKey))));
+    if (!chosen) {
+        return;
+    }
+    auto read = readStationFile(files_, *chosen);
+    if (!read.status) {
+        view_.showWarning(fileMessage(*chosen, "geopend", read.status));
+        return;
+    }
+    document_.setFileName(*chosen);
+    takeSets(std::move(read.sets));
+}
+
+void StationFileCommands::GekoppeldBestandOpenen() {
+    StationSets sets;
+    if (!document_.fileName().empty()) {
+        auto read = readStationFile(files_, document_.fileName());
+        if (!read.status) {
+            view_.showWarning(kLinkedFileMissing);
+            return;
+        }
+        sets = std::move(read.sets);
+    }
+    takeSets(std::move(sets));
+}
+
+SaveResult StationFileCommands::BestandOpslaanAls() {
+    const StationSets sets = documentSets();
+    std::string previousFileName = document_.fileName();
+    document_.setFileName(utf8PathFromText(settings_.GetSetting(kSaveAsSection, kSaveAsKey)));
+    const auto chosen = dialogs_.askFileToSave(dialogRequest(document_.fileName()));
+    if (!chosen) {
+        closeWhenExiting();
+        return SaveResult::Cancelled;
+    }
+    if (const platform::Status written = writeStationFile(files_, *chosen, sets); !written) {
+        document_.setFileName(std::move(previousFileName));
+        view_.showWarning(fileMessage(*chosen, "opgeslagen", written));
+        return SaveResult::Failed;
+    }
+    document_.setFileName(*chosen);
+    closeWhenExiting();
+    return SaveResult::Saved;
+}
+
+SaveResult StationFileCommands::BestandOpslaan() {
+    if (const platform::Status written =
+            writeStationFile(files_, document_.fileName(), documentSets());
+        !written) {
+        view_.showWarning(fileMessage(document_.fileName(), "opgeslagen", written));
+        return SaveResult::Failed;
+    }
+    closeWhenExiting();
+    return SaveResult::Saved;
+}
+
+platform::FileDialogRequest StationFileCommands::dialogRequest(std::string initialFolder) const {
+    return {.title = std::string(kDialogTitle),
+            .filter = std::string(kStationFileFilter),
+            .initialFolder = std::move(initialFolder),
+            .initialFile = {}};
+}
+
+// The PS set first: each assignment runs the document's change reaction.
+void StationFileCommands::takeSets(StationSets sets) {
+    document_.replaceSet(SetKind::ProgrammeService, std::move(sets.programmeService));
+    document_.replaceSet(SetKind::Radiotext, std::move(sets.radiotext));
+}
+
+StationSets StationFileCommands::documentSets() const {
+    return {document_.programmeServiceSet(), document_.radiotextSet()};
+}
+
+// A save asked for by the save prompt ends the run once it is done.
+void StationFileCommands::closeWhenExiting() {
+    if (!document_.exitsAfterSave()) {
+        return;
+    }
+    document_.setExitAfterSave(false);
+    document_.setModified(false);
+    view_.closeMainWindow();
+}
+
+} // namespace velmora::station

@@ -1,0 +1,372 @@
+// The Qt serial line against encoder-sim on a pseudo-terminal.
+
+#include "platform/qt/qt_serial_line.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+#include <iostream>
+#include <string>
+
+using namespace Qt::StringLiterals;
+using velmora::platform::QtSerialLine;
+using OpenResult = velmora::platform::SerialLine::OpenResult;
+
+namespace {
+
+constexpr int deadlineMs = 5000;
+const QByteArray greeting = "^B^I^E";
+const QByteArray identification = "^B^I12120302RDS-SIM1^E";
+
+// encoder-sim publishing itself as port n in the test's configuration folder.
+class Simulator {
+public:
+    explicit Simulator(int port, const QStringList& options = {}) {
+        QObject::connect(&process_, &QProcess::readyReadStandardOutput, &process_,
+                         [this] { output_ += process_.readAllStandardOutput(); });
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process_.start(QStringLiteral(VELMORA_ENCODER_SIM),
+                       QStringList{u"--port"_s, QString::number(port)} + options);
+    }
+    ~Simulator() {
+        process_.terminate();
+        if (!process_.waitForFinished(deadlineMs)) {
+            process_.kill();
+            process_.waitForFinished(deadlineMs);
+        }
+    }
+    Simulator(const Simulator&) = delete;
+    Simulator& operator=(const Simulator&) = delete;
+
+    bool waitUntilReady() {
+        return QTest::qWaitFor([this] { return output_.contains("ready:"); }, deadlineMs);
+    }
+    bool waitUntilGone() {
+        return QTest::qWaitFor([this] { return process_.state() == QProcess::NotRunning; },
+                               deadlineMs);
+    }
+
+private:
+    QProcess process_;
+    QByteArray output_;
+};
+
+// Everything the line hands to its receive handler, in order.
+class Collector {
+public:
+    explicit Collector(QtSerialLine& line) {
+        line.setReceiveHandler(
+            [this](std::string_view bytes) {
+                bytes_.append(bytes.data(), static_cast<qsizetype>(bytes.size()));
+            });
+    }
+    bool waitFor(qsizetype count) const {
+        return QTest::qWaitFor([this, count] { return bytes_.size() >= count; }, deadlineMs);
+    }
+    const QByteArray& bytes() const { return bytes_; }
+
+private:
+    QByteArray bytes_;
+};
+
+void write(QtSerialLine& line, const QByteArray& bytes) {
+    line.write(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+QByteArray frame(char command, const QByteArray& body) {
+    return "^B^" + (command + body) + "^E";
+}
+
+// A fill whose payloads run through every byte value but the caret, so that
+// a line that is not 8-bit clean (CR, NL, XON/XOFF, parity bit) shows.
+QByteArray fillWithEveryByteValue() {
+    int next = 0;
+    const auto payload = [&next](int length) {
+        QByteArray bytes;
+        while (bytes.size() < length) {
+            const auto byte = static_cast<char>(next++ % 256);
+            if (byte != '^') {
+                bytes += byte;
+            }
+        }
+        return bytes;
+    };
+    QByteArray fill;
+    for (char entry = '0'; entry <= '9'; ++entry) {
+        fill += frame('P', entry + payload(9));
+    }
+    for (char entry = '0'; entry <= '4'; ++entry) {
+        fill += frame('R', entry + payload(65));
+    }
+    return fill + frame('D', "10005004030");
+}
+
+int holdPort(int port) {
+    QtSerialLine line;
+    if (line.open(port) != OpenResult::Opened) {
+        std::cout << "failed" << std::endl;
+        return 1;
+    }
+    std::cout << "held" << std::endl;
+    for (std::string ignored; std::getline(std::cin, ignored);) {
+    }
+    return 0;
+}
+
+} // namespace
+
+class QtSerialLineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void portLocation_data();
+    void portLocation();
+    void configFolderFallsBackToHome_data();
+    void configFolderFallsBackToHome();
+    void simulatorAnswers_data();
+    void simulatorAnswers();
+    void missingPortGivesNoSuchPort_data();
+    void missingPortGivesNoSuchPort();
+    void portOpenElsewhereGivesPortInUse_data();
+    void portOpenElsewhereGivesPortInUse();
+    void openingAnOpenLineAgainGivesPortInUse();
+    void vanishingDeviceClosesLineAndCallsLostHandler();
+    void bytesArrivingWhileHandlerWaitsAreDelivered();
+
+private:
+    QString portsFolder() const { return config_.path() + u"/velmora/ports"_s; }
+    void linkPort(int port, const QString& target) const {
+        QVERIFY(QFile::link(target, portsFolder() + u"/COM"_s + QString::number(port)));
+    }
+
+    QTemporaryDir config_;
+};
+
+void QtSerialLineTest::initTestCase() {
+    QVERIFY(config_.isValid());
+    QVERIFY(QDir().mkpath(portsFolder()));
+    // Read by the line here and inherited by every encoder-sim started.
+    qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
+}
+
+void QtSerialLineTest::portLocation_data() {
+    QTest::addColumn<int>("port");
+    QTest::addColumn<QString>("location");
+
+    const QString device = config_.path() + u"/ttyUSB0"_s;
+    QFile file(device);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const QString byId = config_.path() + u"/usb-adapter"_s;
+    QVERIFY(QFile::link(device, byId));
+    linkPort(5, device);
+    linkPort(6, byId);
+    linkPort(7, u"/nonexistent/ttyUSB9"_s);
+
+    const QString canonicalDevice = QFileInfo(device).canonicalFilePath();
+    QTest::newRow("link to a device") << 5 << canonicalDevice;
+    QTest::newRow("link to a link to a device") << 6 << canonicalDevice;
+    QTest::newRow("link pointing nowhere") << 7 << u"/nonexistent/ttyUSB9"_s;
+    QTest::newRow("no link, port 1") << 1 << u"/dev/ttyS0"_s;
+    QTest::newRow("no link, port 12") << 12 << u"/dev/ttyS11"_s;
+}
+
+void QtSerialLineTest::portLocation() {
+    QFETCH(int, port);
+    QFETCH(QString, location);
+    QCOMPARE(QtSerialLine::portLocation(port), location);
+}
+
+void QtSerialLineTest::configFolderFallsBackToHome_data() {
+    QTest::addColumn<QByteArray>("xdgConfigHome");
+    QTest::newRow("not set") << QByteArray();
+    QTest::newRow("empty") << QByteArray("");
+    QTest::newRow("relative") << QByteArray("relative/config");
+}
+
+void QtSerialLineTest::configFolderFallsBackToHome() {
+    QFETCH(QByteArray, xdgConfigHome);
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", oldHome);
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+    });
+    qputenv("HOME", home.path().toLocal8Bit());
+    if (xdgConfigHome.isNull()) {
+        qunsetenv("XDG_CONFIG_HOME");
+    } else {
+        qputenv("XDG_CONFIG_HOME", xdgConfigHome);
+    }
+    const QString ports = home.path() + u"/.config/velmora/ports"_s;
+    QVERIFY(QDir().mkpath(ports));
+    QVERIFY(QFile::link(u"/nonexistent/ttyACM0"_s, ports + u"/COM3"_s));
+
+    QCOMPARE(QtSerialLine::portLocation(3), u"/nonexistent/ttyACM0"_s);
+}
+
+void QtSerialLineTest::simulatorAnswers_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<QByteArray>("answer");
+
+    const QByteArray blankName = "        0";
+    QTest::newRow("greeting") << QStringList{} << greeting << identification;
+    QTest::newRow("greeting, identity set by options")
+        << QStringList{u"--id-version"_s, u"2.7"_s,       u"--id-date"_s,
+                       u"24-11-30"_s,     u"--id-name"_s, u"RX-UNIT1"_s}
+        << greeting << QByteArray("^B^I27241130RX-UNIT1^E");
+    QTest::newRow("disconnect request")
+        << QStringList{} << QByteArray("^B^S^E") << QByteArray("^B^S^E");
+    // The greeting behind it shows that no sign-off came first.
+    QTest::newRow("disconnect request, no sign-off")
+        << QStringList{u"--no-sign-off"_s} << "^B^S^E" + greeting << identification;
+    QTest::newRow("read request, partial read-out")
+        << QStringList{u"--partial-readout"_s, u"2"_s} << "^B^G^E" + greeting
+        << frame('P', '0' + blankName) + frame('P', '1' + blankName) + identification;
+    const QByteArray fill = fillWithEveryByteValue();
+    QTest::newRow("fill, then read request") << QStringList{} << fill + "^B^G^E" << fill;
+}
+
+void QtSerialLineTest::simulatorAnswers() {
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, sent);
+    QFETCH(QByteArray, answer);
+    Simulator simulator(21, options);
+    QVERIFY(simulator.waitUntilReady());
+    QtSerialLine line;
+    const Collector received(line);
+
+    QCOMPARE(line.open(21), OpenResult::Opened);
+    write(line, sent);
+
+    QVERIFY(received.waitFor(answer.size()));
+    QCOMPARE(received.bytes(), answer);
+}
+
+void QtSerialLineTest::missingPortGivesNoSuchPort_data() {
+    QTest::addColumn<int>("port");
+    linkPort(8, u"/nonexistent/ttyUSB0"_s);
+    QTest::newRow("no link, no device") << 250;
+    QTest::newRow("link pointing nowhere") << 8;
+    QTest::newRow("port 0") << 0;
+}
+
+void QtSerialLineTest::missingPortGivesNoSuchPort() {
+    QFETCH(int, port);
+    QtSerialLine line;
+    QCOMPARE(line.open(port), OpenResult::NoSuchPort);
+    QVERIFY(!line.isOpen());
+}
+
+void QtSerialLineTest::portOpenElsewhereGivesPortInUse_data() {
+    QTest::addColumn<bool>("inAnotherProgram");
+    QTest::newRow("in this program") << false;
+    QTest::newRow("in another program") << true;
+}
+
+void QtSerialLineTest::portOpenElsewhereGivesPortInUse() {
+    QFETCH(bool, inAnotherProgram);
+    Simulator simulator(22);
+    QVERIFY(simulator.waitUntilReady());
+    QtSerialLine holder;
+    QProcess holderProgram;
+    if (inAnotherProgram) {
+        holderProgram.start(QCoreApplication::applicationFilePath(), {u"--hold-port"_s, u"22"_s});
+        QVERIFY(QTest::qWaitFor([&] { return holderProgram.canReadLine(); }, deadlineMs));
+        QCOMPARE(holderProgram.readLine(), QByteArray("held\n"));
+    } else {
+        QCOMPARE(holder.open(22), OpenResult::Opened);
+    }
+
+    QtSerialLine line;
+    QCOMPARE(line.open(22), OpenResult::PortInUse);
+    QVERIFY(!line.isOpen());
+
+    // Once the holder lets go, the port opens: its lock went with it.
+    if (inAnotherProgram) {
+        holderProgram.closeWriteChannel();
+        QVERIFY(holderProgram.waitForFinished(deadlineMs));
+    } else {
+        holder.close();
+    }
+    QCOMPARE(line.open(22), OpenResult::Opened);
+}
+
+void QtSerialLineTest::openingAnOpenLineAgainGivesPortInUse() {
+    Simulator simulator(23);
+    QVERIFY(simulator.waitUntilReady());
+    QtSerialLine line;
+    const Collector received(line);
+    QCOMPARE(line.open(23), OpenResult::Opened);
+
+    QCOMPARE(line.open(23), OpenResult::PortInUse);
+
+    QVERIFY(line.isOpen());
+    write(line, greeting);
+    QVERIFY(received.waitFor(identification.size()));
+    QCOMPARE(received.bytes(), identification);
+}
+
+void QtSerialLineTest::vanishingDeviceClosesLineAndCallsLostHandler() {
+    Simulator simulator(24, {u"--vanish-after"_s, u"1"_s});
+    QVERIFY(simulator.waitUntilReady());
+    QtSerialLine line;
+    const Collector received(line);
+    int lostCount = 0;
+    line.setLostHandler([&] { ++lostCount; });
+    QCOMPARE(line.open(24), OpenResult::Opened);
+
+    write(line, greeting);
+
+    QVERIFY(QTest::qWaitFor([&] { return lostCount > 0; }, deadlineMs));
+    QVERIFY(!line.isOpen());
+    write(line, greeting); // on a closed line: nothing happens
+    QVERIFY(simulator.waitUntilGone());
+    QCOMPARE(lostCount, 1);
+    QVERIFY(received.bytes().isEmpty());
+}
+
+// A handler that shows a modal window waits in a nested event loop; bytes
+// that arrive meanwhile must still reach it.
+void QtSerialLineTest::bytesArrivingWhileHandlerWaitsAreDelivered() {
+    Simulator simulator(25);
+    QVERIFY(simulator.waitUntilReady());
+    QtSerialLine line;
+    QByteArray received;
+    bool waited = false;
+    bool secondArrivedWhileWaiting = false;
+    line.setReceiveHandler([&](std::string_view bytes) {
+        received.append(bytes.data(), static_cast<qsizetype>(bytes.size()));
+        if (!waited && received.size() >= identification.size()) {
+            waited = true;
+            write(line, greeting);
+            secondArrivedWhileWaiting = QTest::qWaitFor(
+                [&] { return received.size() >= 2 * identification.size(); }, deadlineMs);
+        }
+    });
+    QCOMPARE(line.open(25), OpenResult::Opened);
+
+    write(line, greeting);
+
+    QVERIFY(QTest::qWaitFor([&] { return waited; }, deadlineMs));
+    QVERIFY(secondArrivedWhileWaiting);
+    QCOMPARE(received, identification + identification);
+}
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    if (argc == 3 && std::string_view(argv[1]) == "--hold-port") {
+        return holdPort(QByteArray(argv[2]).toInt());
+    }
+    QtSerialLineTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "qt_serial_line_test.moc"
