@@ -1,0 +1,29 @@
+#include "shell/logo.h"
+#include "shell/startup.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+using namespace Qt::StringLiterals;
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    // The settings store is named after the executable, as organisation and
+    // application alike.
+    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).baseName();
+    QCoreApplication::setOrganizationName(name);
+    QCoreApplication::setApplicationName(name);
+    QApplication::setWindowIcon(velmora::shell::velmoraIcon());
+
+    // Standard dialogs speak Dutch, like the rest of the program.
+    QTranslator qtTranslation;
+    if (qtTranslation.load(u"qtbase_nl"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qtTranslation);
+    }
+
+    velmora::shell::Startup startup;
+    startup.start();
+    return QApplication::exec();
+}

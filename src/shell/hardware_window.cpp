@@ -1,0 +1,90 @@
+#include "shell/hardware_window.h"
+
+#include "shell/twips.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace velmora::shell {
+
+namespace {
+
+QPointer<HardwareWindow> loadedWindow;
+
+QLabel* addRow(QGridLayout& rows, const QString& captionName, const QString& caption,
+               const QString& valueName) {
+    const int row = rows.rowCount();
+    auto* captionLabel = new QLabel(caption);
+    captionLabel->setObjectName(captionName);
+    auto* value = new QLabel(u"Onbekend"_s);
+    value->setObjectName(valueName);
+    rows.addWidget(captionLabel, row, 0);
+    rows.addWidget(value, row, 1);
+    return value;
+}
+
+void setIfGiven(QLabel& label, const QString& value) {
+    if (!value.isEmpty()) {
+        label.setText(value);
+    }
+}
+
+} // namespace
+
+HardwareWindow::HardwareWindow(QWidget* parent) : QDialog(parent), frame_(new QGroupBox(this)) {
+    setObjectName(u"frmHardware_info"_s);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(u"Velmora"_s);
+    setFixedSize(twipsToSize(4575, 3255, this));
+
+    frame_->setObjectName(u"Frame1"_s);
+    auto* rows = new QGridLayout(frame_);
+    rows->setColumnStretch(1, 1);
+    hardware_ = addRow(*rows, u"Label1"_s, u"Gevonden hardware"_s, u"lblHardware"_s);
+    version_ = addRow(*rows, u"Label2"_s, u"Software versie"_s, u"lblVersie"_s);
+    update_ = addRow(*rows, u"Label3"_s, u"Laatste update"_s, u"lblUpdate"_s);
+
+    auto* ok = new QPushButton(u"&Ok"_s, this);
+    ok->setObjectName(u"cmdOk"_s);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame_);
+    layout->addLayout(buttons);
+}
+
+void HardwareWindow::present(const HardwareReport& report) {
+    if (loadedWindow.isNull()) {
+        loadedWindow = new HardwareWindow;
+    }
+    HardwareWindow* window = loadedWindow;
+    window->apply(report);
+    QApplication::beep();
+    if (!window->isVisible()) {
+        window->exec();
+    }
+}
+
+HardwareWindow* HardwareWindow::loaded() {
+    return loadedWindow;
+}
+
+void HardwareWindow::apply(const HardwareReport& report) {
+    frame_->setTitle(report.frameCaption);
+    setIfGiven(*hardware_, report.hardware);
+    setIfGiven(*version_, report.version);
+    setIfGiven(*update_, report.update);
+}
+
+} // namespace velmora::shell

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "shell/child_windows.h"
+#include "shell/main_menu.h"
+#include "station/document.h"
+
+#include <QMainWindow>
+
+namespace velmora::shell {
+
+class ChildWindowList;
+class MainToolBar;
+class StatusPanels;
+class Workspace;
+
+// frmBasis, the frame of the program: the child windows' workspace, the menu
+// bar, the toolbar and the status bar, and the open document. It lives for the
+// whole run.
+class MainWindow : public QMainWindow, public station::DocumentView {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    station::Document& document() { return document_; }
+    const station::Document& document() const { return document_; }
+    void enableSaveCommands(bool enabled) override;
+
+    Workspace& workspace() const { return *workspace_; }
+    const MainMenu& menu() const { return menu_; }
+    // The item, separator or menu with this objectName; nullptr if none.
+    QAction* menuItem(const QString& name) const { return menu_.item(name); }
+    MainToolBar& toolBar() const { return *toolBar_; }
+    StatusPanels& statusPanels() const { return *statusPanels_; }
+
+    // The connection state as shown: status panel 3 and the tooltip of the
+    // toolbar entry "Verbinding".
+    QString connectionStatusText() const;
+    void setConnectionStatusText(const QString& text);
+    QString connectionTooltip() const;
+    void setConnectionTooltip(const QString& tooltip);
+    // "Velmora &uitlezen" and "Velmora &vullen" with toolbar entries 16 and 17.
+    void setTransferCommandsEnabled(bool enabled);
+
+    // See shell::openChildWindow; the window opens in this window's workspace.
+    QWidget* openChildWindow(const QString& objectName, const ChildWindowFactory& factory);
+
+    // Shows the window for the first time: the document it holds then counts
+    // as unmodified.
+    void showAsStarted();
+
+    // Acts on a toolbar entry's key, as a click on the entry does.
+    void dispatchToolbarEntry(const QString& key);
+    // The rules that run when the File or Window menu opens.
+    void applyFileMenuRule();
+    void applyWindowMenuRule();
+
+signals:
+    // Toolbar entry "Verbinding": connect or disconnect.
+    void connectionToggleRequested();
+    // "Velmora &uitlezen", or toolbar entry "Inladen" after closing the editors.
+    void readOutRequested();
+    // "Velmora &vullen" or toolbar entry "Versturen".
+    void fillRequested();
+
+protected:
+    // Every request to close the main window passes here.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void load();
+    void placeCentred();
+    void connectMenuCommands();
+    void runMenuCommand(const QString& name);
+    void closeEditorsBeforeReadOut();
+
+    station::Document document_{*this};
+    Workspace* workspace_;
+    MainMenu menu_;
+    MainToolBar* toolBar_;
+    StatusPanels* statusPanels_;
+    ChildWindowList* windowList_;
+};
+
+} // namespace velmora::shell

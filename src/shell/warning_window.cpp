@@ -1,0 +1,94 @@
+#include "shell/warning_window.h"
+
+#include "shell/twips.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace velmora::shell {
+
+WarningWindow::WarningWindow(QWidget* parent)
+    : QDialog(parent), text_(new QLineEdit(this)), bar_(new QProgressBar(this)),
+      ok_(new QPushButton(u"&Ok"_s, this)) {
+    setObjectName(u"frmWaarschuwing"_s);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(u"Waarschuwing..."_s);
+    setFixedSize(twipsToSize(6300, 1815, this));
+
+    ok_->setObjectName(u"cmdOk"_s);
+    ok_->setDefault(true);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+
+    text_->setObjectName(u"txtWaarschuwing"_s);
+    text_->setReadOnly(true);
+
+    bar_->setObjectName(u"pgbWaarschuwing"_s);
+    bar_->setRange(0, kProgressMaximum);
+    bar_->setTextVisible(false);
+    bar_->hide();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addStretch();
+    layout->addWidget(text_);
+    layout->addWidget(bar_);
+    layout->addStretch();
+    layout->addLayout(buttons);
+
+    setTabOrder(ok_, text_);
+    ok_->setFocus();
+}
+
+void WarningWindow::showMessage(const QString& message) {
+    auto* window = new WarningWindow;
+    window->setMessage(message);
+    QApplication::beep();
+    window->exec();
+}
+
+void WarningWindow::setMessage(const QString& message) {
+    text_->setText(message);
+    text_->setCursorPosition(0);
+}
+
+QString WarningWindow::message() const {
+    return text_->text();
+}
+
+void WarningWindow::enterProgressMode(int value) {
+    ok_->hide();
+    text_->hide();
+    bar_->show();
+    setProgress(value);
+    setWindowTitle(u"Datacommunicatie met de Velmora"_s);
+}
+
+bool WarningWindow::isInProgressMode() const {
+    return !bar_->isHidden();
+}
+
+void WarningWindow::setProgress(int value) {
+    bar_->setValue(value);
+}
+
+int WarningWindow::progress() const {
+    return bar_->value();
+}
+
+void WarningWindow::keyPressEvent(QKeyEvent* event) {
+    if (isInProgressMode() && event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace velmora::shell

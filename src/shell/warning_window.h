@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace velmora::shell {
+
+// frmWaarschuwing, the one message window. As created it is a message window:
+// caption "Waarschuwing...", the message and "&Ok". In progress mode it shows
+// only the bar of a transfer. It is deleted when closed, so each use starts
+// afresh from the message window.
+class WarningWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int kProgressMaximum = 15;
+
+    explicit WarningWindow(QWidget* parent = nullptr);
+
+    // Shows the message with a beep, modally and with no owner; returns when
+    // the user has closed the window.
+    static void showMessage(const QString& message);
+
+    void setMessage(const QString& message);
+    QString message() const;
+
+    // Hides the button and the text, shows the bar at this value and sets the
+    // caption "Datacommunicatie met de Velmora".
+    void enterProgressMode(int value);
+    bool isInProgressMode() const;
+    void setProgress(int value);
+    int progress() const;
+
+protected:
+    // The progress window closes only through its close box or from code.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QLineEdit* text_;
+    QProgressBar* bar_;
+    QPushButton* ok_;
+};
+
+} // namespace velmora::shell

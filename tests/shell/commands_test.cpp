@@ -1,0 +1,326 @@
+#include "shell/main_toolbar.h"
+#include "shell/main_window.h"
+#include "shell/workspace.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using velmora::shell::MainToolBar;
+using velmora::shell::MainWindow;
+
+namespace {
+
+struct MenuRow {
+    const char* parent;
+    const char* name;
+    const char* caption;
+    const char* keys;
+    bool enabled;
+};
+
+// The documented menu tree, each menu's entries in order.
+const MenuRow kMenuRows[] = {
+    {"", "mnuBestand", "&Bestand", "", true},
+    {"mnuBestand", "mnuBestand_nieuw", "&Nieuw...", "Ctrl+N", false},
+    {"mnuBestand", "mnuBestand_open", "&Open...", "Ctrl+O", true},
+    {"mnuBestand", "mnuBestand_sluit", "&Sluit...", "", false},
+    {"mnuBestand", "mnuBestand_spatie1", "-", "", true},
+    {"mnuBestand", "mnuBestand_opslaan", "O&pslaan", "Ctrl+S", false},
+    {"mnuBestand", "mnuBestand_opslaanals", "Ops&laan als...", "", true},
+    {"mnuBestand", "mnuBestand_spatie2", "-", "", true},
+    {"mnuBestand", "mnuBestand_afdrukvoorbeeld", "A&fdrukvoorbeeld", "", false},
+    {"mnuBestand", "mnuBestand_afdrukken", "Af&drukken", "Ctrl+P", false},
+    {"mnuBestand", "mnuBestand_spatie3", "-", "", true},
+    {"mnuBestand", "mnuBestand_opnieuwaanmelden", "Opnieuw &aanmelden", "Ctrl+A", true},
+    {"mnuBestand", "mnuBestand_afsluiten", "Afsluiten", "Ctrl+E", true},
+    {"", "mnuBewerken", "Be&werken", "", true},
+    {"mnuBewerken", "mnuBewerken_velmoravullen", "Velmora &vullen", "", false},
+    {"mnuBewerken", "mnuBewerken_velmorauitlezen", "Velmora &uitlezen", "", false},
+    {"", "mnuInstellingen", "&Instellingen", "", true},
+    {"mnuInstellingen", "mnuInstellingen_compoort", "&Compoort", "", false},
+    {"mnuInstellingen", "mnuInstellingen_radiotekst", "&Radiotekst", "", true},
+    {"mnuInstellingen", "mnuInstellingen_programmaservice", "&Programmaservice", "", true},
+    {"mnuInstellingen", "mnuInstellingen_decoderinformatie", "&Decoderinformatie", "", true},
+    {"mnuInstellingen", "mnuInstellingenProgrammaIdentificatie", "&Programma Identificatie", "",
+     true},
+    {"mnuInstellingen", "mnuInstellingen_spatie1", "-", "", true},
+    {"mnuInstellingen", "mnuInstellingen_gebruikers", "&Gebruikers", "", true},
+    {"mnuInstellingen_gebruikers", "mnuInstellingen_gebruikers_gebruikertoevoegen",
+     "&Gebruiker toevoegen", "", true},
+    {"mnuInstellingen_gebruikers", "mnuInstellinge_gebruikers_huidigegebruikeraanpassen",
+     "Huidige gebruiker aanpassen", "", false},
+    {"mnuInstellingen", "mnuInstellingen_opties", "&Opties", "", false},
+    {"", "mnuVenster", "&Venster", "", true},
+    {"mnuVenster", "mnuVenster_overzicht", "&Overzicht", "", true},
+    {"mnuVenster", "mnuVenster_trapsgewijs", "&Trapsgewijs", "", false},
+    {"", "mnuHelp", "&Help", "", true},
+    {"mnuHelp", "mnuHelp_info", "&Info", "", true},
+};
+
+QStringList objectNames(const QList<QAction*>& actions) {
+    QStringList names;
+    for (const QAction* action : actions) {
+        names.append(action->objectName());
+    }
+    return names;
+}
+
+// A child window that notes when it is closed.
+class ClosingProbe : public QWidget {
+public:
+    explicit ClosingProbe(QStringList& closed) : closed_(closed) {}
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        closed_.append(objectName());
+        QWidget::closeEvent(event);
+    }
+
+private:
+    QStringList& closed_;
+};
+
+} // namespace
+
+class CommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void menuItemsAreAsDocumented_data();
+    void menuItemsAreAsDocumented();
+    void menusHoldTheirEntriesInOrder();
+
+    void toolbarEntriesSitAtFixedPositions_data();
+    void toolbarEntriesSitAtFixedPositions();
+
+    void toolbarClickRunsItsCommand_data();
+    void toolbarClickRunsItsCommand();
+    void readOutFromToolbarClosesEditorsFirst_data();
+    void readOutFromToolbarClosesEditorsFirst();
+    void readOutFromMenuClosesNothing();
+    void transferCommandsSwitchTogether();
+    void exitClosesTheMainWindow();
+};
+
+void CommandsTest::menuItemsAreAsDocumented_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<bool>("enabled");
+    for (const MenuRow& row : kMenuRows) {
+        QTest::newRow(row.name) << QString::fromUtf8(row.caption) << QString::fromUtf8(row.keys)
+                                << row.enabled;
+    }
+}
+
+void CommandsTest::menuItemsAreAsDocumented() {
+    QFETCH(QString, caption);
+    QFETCH(QString, keys);
+    QFETCH(bool, enabled);
+    MainWindow window;
+    const QString name = QString::fromUtf8(QTest::currentDataTag());
+
+    auto* item = window.findChild<QAction*>(name);
+    QVERIFY(item != nullptr);
+    QCOMPARE(window.menuItem(name), item);
+    if (caption == u"-") {
+        QVERIFY(item->isSeparator());
+        return;
+    }
+    QCOMPARE(item->text(), caption);
+    QCOMPARE(item->shortcut(), QKeySequence(keys));
+    QCOMPARE(item->isEnabled(), enabled);
+}
+
+void CommandsTest::menusHoldTheirEntriesInOrder() {
+    MainWindow window;
+    QMap<QString, QStringList> expected;
+    for (const MenuRow& row : kMenuRows) {
+        expected[QString::fromUtf8(row.parent)].append(QString::fromUtf8(row.name));
+    }
+    QCOMPARE(objectNames(window.menuBar()->actions()), expected.take(QString()));
+    for (auto menu = expected.cbegin(); menu != expected.cend(); ++menu) {
+        auto* shown = window.findChild<QMenu*>(menu.key());
+        QVERIFY2(shown != nullptr, qPrintable(menu.key()));
+        QCOMPARE(objectNames(shown->actions()), menu.value());
+    }
+}
+
+void CommandsTest::toolbarEntriesSitAtFixedPositions_data() {
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("tooltip");
+    const std::pair<const char*, const char*> entries[MainToolBar::kEntryCount] = {
+        {"", ""},
+        {"", ""},
+        {"Nieuw", "Nieuw..."},
+        {"Open", "Open..."},
+        {"Opslaan", "Opslaan..."},
+        {"", ""},
+        {"Afdrukvoorbeeld", "Afdrukvoorbeeld"},
+        {"Afdrukken", "Afdrukken"},
+        {"", ""},
+        {"Opties", "Opties"},
+        {"Overzicht", "Overzicht"},
+        {"Programmaservice", "Programmaservice"},
+        {"Radiotekst", "Radiotekst"},
+        {"", ""},
+        {"Verbinding", "Verbind de PC met de Encoder"},
+        {"Inladen", "Velmora uitlezen"},
+        {"Versturen", "Velmora vullen met nieuwe data"},
+    };
+    int position = 0;
+    for (const auto& [key, tooltip] : entries) {
+        ++position;
+        QTest::addRow("%d", position)
+            << position << QString::fromUtf8(key) << QString::fromUtf8(tooltip);
+    }
+}
+
+void CommandsTest::toolbarEntriesSitAtFixedPositions() {
+    QFETCH(int, position);
+    QFETCH(QString, key);
+    QFETCH(QString, tooltip);
+    MainWindow window;
+    MainToolBar& toolBar = window.toolBar();
+    QCOMPARE(toolBar.objectName(), u"tlbBasis"_s);
+    QCOMPARE(toolBar.actions().size(), MainToolBar::kEntryCount);
+
+    QAction* entry = toolBar.entryAt(position);
+    QCOMPARE(toolBar.actions().at(position - 1), entry);
+    if (key.isEmpty()) {
+        QVERIFY(entry->isSeparator());
+        return;
+    }
+    QCOMPARE(entry->text(), key);
+    QCOMPARE(entry->objectName(), key);
+    QCOMPARE(entry->toolTip(), tooltip);
+    QCOMPARE(toolBar.entry(key), entry);
+    QVERIFY(!entry->icon().pixmap(16, 16).isNull());
+}
+
+void CommandsTest::toolbarClickRunsItsCommand_data() {
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<int>("toggles");
+    QTest::addColumn<int>("readOuts");
+    QTest::addColumn<int>("fills");
+    QTest::newRow("Nieuw") << u"mnuBestand_nieuw"_s << 0 << 0 << 0;
+    QTest::newRow("Open") << u"mnuBestand_open"_s << 0 << 0 << 0;
+    QTest::newRow("Opslaan") << u"mnuBestand_opslaan"_s << 0 << 0 << 0;
+    QTest::newRow("Opties") << u"mnuInstellingen_opties"_s << 0 << 0 << 0;
+    QTest::newRow("Overzicht") << u"mnuVenster_overzicht"_s << 0 << 0 << 0;
+    QTest::newRow("Programmaservice") << u"mnuInstellingen_programmaservice"_s << 0 << 0 << 0;
+    QTest::newRow("Radiotekst") << u"mnuInstellingen_radiotekst"_s << 0 << 0 << 0;
+    QTest::newRow("Versturen") << u"mnuBewerken_velmoravullen"_s << 0 << 0 << 1;
+    QTest::newRow("Verbinding") << QString() << 1 << 0 << 0;
+    QTest::newRow("Inladen") << QString() << 0 << 1 << 0;
+    QTest::newRow("Afdrukvoorbeeld") << QString() << 0 << 0 << 0;
+    QTest::newRow("Afdrukken") << QString() << 0 << 0 << 0;
+}
+
+// The entry is enabled as a click needs, its menu twin left as it starts:
+// an entry runs the command even while the menu item is disabled.
+void CommandsTest::toolbarClickRunsItsCommand() {
+    QFETCH(QString, menuItem);
+    QFETCH(int, toggles);
+    QFETCH(int, readOuts);
+    QFETCH(int, fills);
+    MainWindow window;
+    QList<std::pair<QString, std::shared_ptr<QSignalSpy>>> menuSpies;
+    for (const MenuRow& row : kMenuRows) {
+        const QString name = QString::fromUtf8(row.name);
+        menuSpies.append(
+            {name, std::make_shared<QSignalSpy>(window.menuItem(name), &QAction::triggered)});
+    }
+    QSignalSpy toggleSpy(&window, &MainWindow::connectionToggleRequested);
+    QSignalSpy readOutSpy(&window, &MainWindow::readOutRequested);
+    QSignalSpy fillSpy(&window, &MainWindow::fillRequested);
+
+    QAction* entry = window.toolBar().entry(QString::fromUtf8(QTest::currentDataTag()));
+    entry->setEnabled(true);
+    entry->trigger();
+
+    for (const auto& [name, spy] : menuSpies) {
+        QCOMPARE(spy->count(), name == menuItem ? 1 : 0);
+    }
+    QCOMPARE(toggleSpy.count(), toggles);
+    QCOMPARE(readOutSpy.count(), readOuts);
+    QCOMPARE(fillSpy.count(), fills);
+}
+
+void CommandsTest::readOutFromToolbarClosesEditorsFirst_data() {
+    QTest::addColumn<QStringList>("open");
+    QTest::addColumn<QStringList>("closed");
+    const QStringList editors{u"frmOverzicht"_s, u"frmProgramma"_s, u"frmRadiotekst"_s,
+                              u"frmDecoder_informatie"_s};
+    QTest::newRow("all four and the PI window, opened in another order")
+        << QStringList{u"frmDecoder_informatie"_s, u"frmRadiotekst"_s, u"frmPi"_s,
+                       u"frmOverzicht"_s, u"frmProgramma"_s}
+        << editors;
+    QTest::newRow("two of them") << QStringList{u"frmRadiotekst"_s, u"frmOverzicht"_s}
+                                 << QStringList{u"frmOverzicht"_s, u"frmRadiotekst"_s};
+    QTest::newRow("none") << QStringList{u"frmPi"_s} << QStringList{};
+}
+
+void CommandsTest::readOutFromToolbarClosesEditorsFirst() {
+    QFETCH(QStringList, open);
+    QFETCH(QStringList, closed);
+    MainWindow window;
+    QStringList events;
+    for (const QString& name : open) {
+        window.openChildWindow(name, [&events] { return new ClosingProbe(events); });
+    }
+    connect(&window, &MainWindow::readOutRequested, this,
+            [&events] { events.append(u"read-out"_s); });
+
+    window.setTransferCommandsEnabled(true);
+    window.toolBar().entry(u"Inladen")->trigger();
+
+    QCOMPARE(events, closed + QStringList{u"read-out"_s});
+    QCOMPARE(window.workspace().subWindowList().size(), open.size() - closed.size());
+}
+
+void CommandsTest::readOutFromMenuClosesNothing() {
+    MainWindow window;
+    QStringList events;
+    window.openChildWindow(u"frmProgramma"_s, [&events] { return new ClosingProbe(events); });
+    QSignalSpy readOutSpy(&window, &MainWindow::readOutRequested);
+    QSignalSpy fillSpy(&window, &MainWindow::fillRequested);
+
+    window.setTransferCommandsEnabled(true);
+    window.menuItem(u"mnuBewerken_velmorauitlezen"_s)->trigger();
+    window.menuItem(u"mnuBewerken_velmoravullen"_s)->trigger();
+
+    QCOMPARE(readOutSpy.count(), 1);
+    QCOMPARE(fillSpy.count(), 1);
+    QVERIFY(events.isEmpty());
+}
+
+void CommandsTest::transferCommandsSwitchTogether() {
+    MainWindow window;
+    const QList<QAction*> commands{window.menuItem(u"mnuBewerken_velmorauitlezen"_s),
+                                   window.menuItem(u"mnuBewerken_velmoravullen"_s),
+                                   window.toolBar().entryAt(16), window.toolBar().entryAt(17)};
+    for (const bool enabled : {true, false}) {
+        window.setTransferCommandsEnabled(enabled);
+        for (const QAction* command : commands) {
+            QCOMPARE(command->isEnabled(), enabled);
+        }
+    }
+}
+
+void CommandsTest::exitClosesTheMainWindow() {
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.menuItem(u"mnuBestand_afsluiten"_s)->trigger();
+    QVERIFY(!window.isVisible());
+}
+
+QTEST_MAIN(CommandsTest)
+#include "commands_test.moc"
