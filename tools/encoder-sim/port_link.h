@@ -1,0 +1,33 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace velmora::encodersim {
+
+// The per-user link through which the program finds port n:
+// $XDG_CONFIG_HOME/velmora/ports/COMn, or ~/.config/velmora/ports/COMn.
+std::filesystem::path portLinkPath(int port);
+
+// Publishes a device as port n for as long as this object lives.
+class PortLink {
+public:
+    PortLink() = default;
+    ~PortLink() { remove(); }
+    PortLink(const PortLink&) = delete;
+    PortLink& operator=(const PortLink&) = delete;
+
+    // A link that points nowhere is replaced; one that points at an existing
+    // device only when replaceLive is set. Returns an error text, empty on success.
+    std::string publish(int port, const std::filesystem::path& device, bool replaceLive);
+    // Removes the link, unless someone else has pointed it elsewhere meanwhile.
+    void remove();
+
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+    std::filesystem::path device_;
+};
+
+} // namespace velmora::encodersim
