@@ -48,8 +48,8 @@ constexpr std::array<QStringView, 4> kEditorsClosedBeforeReadOut{
 
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), workspace_(new Workspace(this)), menu_(*menuBar()),
+MainWindow::MainWindow(platform::SettingsStore& settings, QWidget* parent)
+    : QMainWindow(parent), settings_(settings), workspace_(new Workspace(this)), menu_(*menuBar()),
       toolBar_(new MainToolBar(this)), statusPanels_(new StatusPanels(this)),
       windowList_(new ChildWindowList(*menu_.menu(u"mnuVenster"_s), *workspace_)) {
     setObjectName(u"frmBasis"_s);

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "platform/settings_store.h"
 #include "shell/child_windows.h"
 #include "shell/main_menu.h"
 #include "station/document.h"
+#include "users/accounts.h"
 
 #include <QMainWindow>
 
@@ -20,9 +22,12 @@ class MainWindow : public QMainWindow, public station::DocumentView {
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    explicit MainWindow(platform::SettingsStore& settings, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    platform::SettingsStore& settings() const { return settings_; }
+    // Who is logged in.
+    users::Session& session() { return session_; }
     station::Document& document() { return document_; }
     const station::Document& document() const { return document_; }
     void enableSaveCommands(bool enabled) override;
@@ -75,7 +80,9 @@ private:
     void runMenuCommand(const QString& name);
     void closeEditorsBeforeReadOut();
 
+    platform::SettingsStore& settings_;
     station::Document document_{*this};
+    users::Session session_;
     Workspace* workspace_;
     MainMenu menu_;
     MainToolBar* toolBar_;

@@ -22,7 +22,7 @@ void Startup::continueAfterSplash() {
     // the application from ending there.
     const QEventLoopLocker keepRunning;
 
-    mainWindow_ = std::make_unique<MainWindow>();
+    mainWindow_ = std::make_unique<MainWindow>(settings_);
     emit mainWindowLoaded(*mainWindow_);
     splash_->close();
     mainWindow_->showAsStarted();

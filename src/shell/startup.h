@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/qt/qt_settings_store.h"
+
 #include <QObject>
 #include <QPointer>
 #include <memory>
@@ -33,6 +35,7 @@ signals:
 private:
     void continueAfterSplash();
 
+    platform::QtSettingsStore settings_;
     QPointer<SplashWindow> splash_;
     std::unique_ptr<MainWindow> mainWindow_;
 };

@@ -27,7 +27,7 @@ LoginResult Login::logIn(const std::string& userName, const std::string& passwor
         view_.showWarning(kEmptyFieldsMessage);
         return LoginResult::FieldsMissing;
     }
-    currentUser_ = userName;
+    session_.currentUser = userName;
     if (password != store_.GetSetting(userName, kPasswordKey)) {
         finishAttempt();
         view_.showWarning(kWrongPasswordMessage);

@@ -51,16 +51,19 @@ public:
 
 enum class LoginResult { LoggedIn, FieldsMissing, Refused };
 
+// Who is logged in: empty before the first login, after "&Nieuw..." and
+// after "Opnieuw &aanmelden". Lives as long as the main window.
+struct Session {
+    std::string currentUser;
+};
+
 // The login window's rules: seeding the administrator account, the login
-// with its fixed order of steps, and the cancel. Owns the name of the
-// logged-in user.
+// with its fixed order of steps, and the cancel.
 class Login {
 public:
-    Login(platform::SettingsStore& store, station::Document& document, LoginView& view)
-        : store_(store), document_(document), view_(view) {}
-
-    const std::string& currentUser() const { return currentUser_; }
-    void forgetCurrentUser() { currentUser_.clear(); }
+    Login(platform::SettingsStore& store, station::Document& document, Session& session,
+          LoginView& view)
+        : store_(store), document_(document), session_(session), view_(view) {}
 
     // Runs each time the login window loads.
     platform::Status seedAdministrator();
@@ -73,8 +76,8 @@ private:
 
     platform::SettingsStore& store_;
     station::Document& document_;
+    Session& session_;
     LoginView& view_;
-    std::string currentUser_;
 };
 
 } // namespace velmora::users

@@ -1,3 +1,4 @@
+#include "fakes/fake_settings_store.h"
 #include "shell/main_toolbar.h"
 #include "shell/main_window.h"
 #include "shell/workspace.h"
@@ -122,7 +123,8 @@ void CommandsTest::menuItemsAreAsDocumented() {
     QFETCH(QString, caption);
     QFETCH(QString, keys);
     QFETCH(bool, enabled);
-    MainWindow window;
+    velmora::fakes::FakeSettingsStore store;
+    MainWindow window{store};
     const QString name = QString::fromUtf8(QTest::currentDataTag());
 
     auto* item = window.findChild<QAction*>(name);
@@ -138,7 +140,8 @@ void CommandsTest::menuItemsAreAsDocumented() {
 }
 
 void CommandsTest::menusHoldTheirEntriesInOrder() {
-    MainWindow window;
+    velmora::fakes::FakeSettingsStore store;
+    MainWindow window{store};
     QMap<QString, QStringList> expected;
     for (const MenuRow& row : kMenuRows) {
         expected[QString::fromUtf8(row.parent)].append(QString::fromUtf8(row.name));
@@ -186,7 +189,8 @@ void CommandsTest::toolbarEntriesSitAtFixedPositions() {
     QFETCH(int, position);
     QFETCH(QString, key);
     QFETCH(QString, tooltip);
-    MainWindow window;
+    velmora::fakes::FakeSettingsStore store;
+    MainWindow window{store};
     MainToolBar& toolBar = window.toolBar();
     QCOMPARE(toolBar.objectName(), u"tlbBasis"_s);
     QCOMPARE(toolBar.actions().size(), MainToolBar::kEntryCount);
@@ -230,7 +234,8 @@ void CommandsTest::toolbarClickRunsItsCommand() {
     QFETCH(int, toggles);
     QFETCH(int, readOuts);
     QFETCH(int, fills);
-    MainWindow window;
+    velmora::fakes::FakeSettingsStore store;
+    MainWindow window{store};
     QList<std::pair<QString, std::shared_ptr<QSignalSpy>>> menuSpies;
     for (const MenuRow& row : kMenuRows) {
         const QString name = QString::fromUtf8(row.name);
@@ -270,7 +275,8 @@ void CommandsTest::readOutFromToolbarClosesEditorsFirst_data() {
 void CommandsTest::readOutFromToolbarClosesEditorsFirst() {
     QFETCH(QStringList, open);
     QFETCH(QStringList, closed);
-    MainWindow window;
+    velmora::fakes::FakeSettingsStore store;
+    MainWindow window{store};
     QStringList events;
     for (const QString& name : open) {
         window.openChildWindow(name, [&events] { return new ClosingProbe(events); });
@@ -286,7 +292,8 @@ void CommandsTest::readOutFromToolbarClosesEditorsFirst() {
 }
 
 void CommandsTest::readOutFromMenuClosesNothing() {
-    MainWindow window;
+    velmora::fakes::FakeSettingsStore store;
+    MainWindow window{store};
     QStringList events;
     window.openChildWindow(u"frmProgramma"_s, [&events] { return new ClosingProbe(events); });
     QSignalSpy readOutSpy(&window, &MainWindow::readOutRequested);
@@ -302,7 +309,8 @@ void CommandsTest::readOutFromMenuClosesNothing() {
 }
 
 void CommandsTest::transferCommandsSwitchTogether() {
-    MainWindow window;
+    velmora::fakes::FakeSettingsStore store;
+    MainWindow window{store};
     const QList<QAction*> commands{window.menuItem(u"mnuBewerken_velmorauitlezen"_s),
                                    window.menuItem(u"mnuBewerken_velmoravullen"_s),
                                    window.toolBar().entryAt(16), window.toolBar().entryAt(17)};
@@ -315,7 +323,8 @@ void CommandsTest::transferCommandsSwitchTogether() {
 }
 
 void CommandsTest::exitClosesTheMainWindow() {
-    MainWindow window;
+    velmora::fakes::FakeSettingsStore store;
+    MainWindow window{store};
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.menuItem(u"mnuBestand_afsluiten"_s)->trigger();

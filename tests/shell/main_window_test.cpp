@@ -1,3 +1,4 @@
+#include "fakes/fake_settings_store.h"
 #include "shell/main_toolbar.h"
 #include "shell/main_window.h"
 #include "shell/startup.h"
@@ -83,7 +84,8 @@ private slots:
 };
 
 void MainWindowTest::loadShowsTheDisconnectedState() {
-    MainWindow window;
+    velmora::fakes::FakeSettingsStore store;
+    MainWindow window{store};
     QCOMPARE(window.objectName(), u"frmBasis"_s);
     QCOMPARE(window.windowTitle(), u"Velmora"_s);
     QCOMPARE(window.connectionStatusText(), u"Verbinding met de Encoder is verbroken"_s);
@@ -110,7 +112,8 @@ void MainWindowTest::menuRulesCountLoadedWindows() {
     QFETCH(bool, hiddenDialog);
     QFETCH(bool, closeEnabled);
     QFETCH(bool, cascadeEnabled);
-    MainWindow window;
+    velmora::fakes::FakeSettingsStore store;
+    MainWindow window{store};
     window.show();
     openChildren(window, children);
     std::unique_ptr<QDialog> dialog(hiddenDialog ? new QDialog : nullptr);
@@ -123,7 +126,8 @@ void MainWindowTest::menuRulesCountLoadedWindows() {
 }
 
 void MainWindowTest::closedChildWindowIsNoLongerCounted() {
-    MainWindow window;
+    velmora::fakes::FakeSettingsStore store;
+    MainWindow window{store};
     window.show();
     openChildren(window, 2);
     window.workspace().subWindowList().constFirst()->close();
@@ -136,7 +140,8 @@ void MainWindowTest::closedChildWindowIsNoLongerCounted() {
 }
 
 void MainWindowTest::saveAsFollowsTheCompleteDocument() {
-    MainWindow window;
+    velmora::fakes::FakeSettingsStore store;
+    MainWindow window{store};
     openMenu(window, u"mnuBestand"_s);
     QVERIFY(!isEnabled(window, u"mnuBestand_opslaanals"_s));
 
@@ -148,7 +153,8 @@ void MainWindowTest::saveAsFollowsTheCompleteDocument() {
 }
 
 void MainWindowTest::documentChangesSwitchTheSaveCommands() {
-    MainWindow window;
+    velmora::fakes::FakeSettingsStore store;
+    MainWindow window{store};
     const QList<QAction*> saveCommands{window.menuItem(u"mnuBestand_opslaan"_s),
                                        window.menuItem(u"mnuBestand_opslaanals"_s),
                                        window.toolBar().entry(u"Opslaan")};
@@ -167,7 +173,8 @@ void MainWindowTest::documentChangesSwitchTheSaveCommands() {
 }
 
 void MainWindowTest::resizingKeepsTheModifiedFlag() {
-    MainWindow window;
+    velmora::fakes::FakeSettingsStore store;
+    MainWindow window{store};
     window.showAsStarted();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.document().replaceSet(SetKind::ProgrammeService, kPsSet);
@@ -185,7 +192,8 @@ void MainWindowTest::resizingKeepsTheModifiedFlag() {
 }
 
 void MainWindowTest::windowMenuListsTheChildWindows() {
-    MainWindow window;
+    velmora::fakes::FakeSettingsStore store;
+    MainWindow window{store};
     window.show();
     openChildren(window, 2);
     QMdiSubWindow* first = window.workspace().subWindowList().constFirst();
@@ -211,7 +219,8 @@ void MainWindowTest::windowMenuListsTheChildWindows() {
 }
 
 void MainWindowTest::openingAnOpenWindowBringsItToTheFront() {
-    MainWindow window;
+    velmora::fakes::FakeSettingsStore store;
+    MainWindow window{store};
     window.show();
     int created = 0;
     const auto factory = [&created] {
@@ -229,7 +238,8 @@ void MainWindowTest::openingAnOpenWindowBringsItToTheFront() {
 }
 
 void MainWindowTest::connectionTextsAreShownWhereTheLinkSetsThem() {
-    MainWindow window;
+    velmora::fakes::FakeSettingsStore store;
+    MainWindow window{store};
     window.setConnectionStatusText(u"Bezig verbinding te maken met de Encoder"_s);
     window.setConnectionTooltip(u"Verbreek de verbinding met de Encoder"_s);
 
@@ -241,7 +251,8 @@ void MainWindowTest::connectionTextsAreShownWhereTheLinkSetsThem() {
 }
 
 void MainWindowTest::capsLockPanelFollowsTheKey() {
-    MainWindow window;
+    velmora::fakes::FakeSettingsStore store;
+    MainWindow window{store};
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const auto& panels = window.statusPanels();

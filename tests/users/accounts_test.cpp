@@ -53,7 +53,8 @@ protected:
     RecordingDocumentView documentView;
     station::Document document{documentView};
     RecordingLoginView view;
-    Login login{store, document, view};
+    Session session;
+    Login login{store, document, session, view};
 };
 
 TEST_F(LoginTest, AdministratorLogsInOnACleanStore) {
@@ -73,7 +74,7 @@ TEST_F(LoginTest, OrdinaryAccountOpensItsLinkedFileUnderTheTitleBarText) {
     addAccount("jan", "Geheim", "/stations/radio.Rds");
     ASSERT_TRUE(store.SaveSetting("Opties", "Titelbalk", "Radio Noord").ok());
     EXPECT_EQ(login.logIn("jan", "Geheim"), LoginResult::LoggedIn);
-    EXPECT_EQ(login.currentUser(), "jan");
+    EXPECT_EQ(session.currentUser, "jan");
     EXPECT_EQ(view.title, "Velmora  Radio Noord    (jan)");
     EXPECT_EQ(view.items, (AccountItems{true, true, false, false}));
     EXPECT_EQ(document.fileName(), "/stations/radio.Rds");
@@ -86,7 +87,7 @@ TEST_F(LoginTest, EmptyFieldsAreRefusedBeforeTheUserIsRemembered) {
         EXPECT_EQ(login.logIn(name, password), LoginResult::FieldsMissing);
     }
     EXPECT_EQ(view.warnings, (std::vector<std::string>(2, std::string(kEmptyFieldsMessage))));
-    EXPECT_TRUE(login.currentUser().empty());
+    EXPECT_TRUE(session.currentUser.empty());
     EXPECT_TRUE(document.fileName().empty());
     EXPECT_EQ(document.programmeServiceSet(), "PS");
     EXPECT_EQ(view.leaves, 0);
@@ -104,7 +105,7 @@ TEST_P(RefusedLogin, KeepsTheTypedNameAndTheDocument) {
     addAccount("jan", "Geheim");
     EXPECT_EQ(login.logIn(GetParam().name, GetParam().password), LoginResult::Refused);
     EXPECT_EQ(view.warnings, std::vector<std::string>{std::string(kWrongPasswordMessage)});
-    EXPECT_EQ(login.currentUser(), GetParam().name);
+    EXPECT_EQ(session.currentUser, GetParam().name);
     EXPECT_TRUE(document.fileName().empty());
     EXPECT_EQ(document.radiotextSet(), "RT");
     EXPECT_EQ(view.leaves, 0);
@@ -142,7 +143,7 @@ TEST_F(LoginTest, CancelSetsOnlyTheTitle) {
     document.setModified(true);
     login.cancel();
     EXPECT_EQ(view.title, "Velmora    (Nieuw)");
-    EXPECT_EQ(login.currentUser(), "piet");
+    EXPECT_EQ(session.currentUser, "piet");
     EXPECT_TRUE(document.isModified());
     EXPECT_FALSE(view.items.has_value());
     ASSERT_TRUE(store.SaveSetting("Opties", "Titelbalk", " Studio ").ok());
