@@ -3,7 +3,7 @@
 # missing.
 
 BUILD_PACKAGES := cmake ninja-build g++ pkg-config \
-	qt6-base-dev qt6-serialport-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev
+	qt6-base-dev qt6-serialport-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev libx11-dev
 TEST_PACKAGES := $(BUILD_PACKAGES) libgtest-dev libgmock-dev xvfb xauth
 BENCH_PACKAGES := $(TEST_PACKAGES) libbenchmark-dev time
 
