@@ -60,10 +60,9 @@ private:
 class Collector {
 public:
     explicit Collector(QtSerialLine& line) {
-        line.setReceiveHandler(
-            [this](std::string_view bytes) {
-                bytes_.append(bytes.data(), static_cast<qsizetype>(bytes.size()));
-            });
+        line.setReceiveHandler([this](std::string_view bytes) {
+            bytes_.append(bytes.data(), static_cast<qsizetype>(bytes.size()));
+        });
     }
     bool waitFor(qsizetype count) const {
         return QTest::qWaitFor([this, count] { return bytes_.size() >= count; }, deadlineMs);

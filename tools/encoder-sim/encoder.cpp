@@ -10,7 +10,9 @@ namespace velmora::encodersim {
 
 namespace {
 
-std::string frame(char command, const std::string& body) { return "^B^" + (command + body) + "^E"; }
+std::string frame(char command, const std::string& body) {
+    return "^B^" + (command + body) + "^E";
+}
 
 // The entry digit of a PS or RT body, if it names an entry of a table of this size.
 std::optional<std::size_t> entryOf(const std::string& body, std::size_t entries) {
@@ -39,8 +41,7 @@ Encoder::Response Encoder::respond(const Received& received) {
     const std::string& body = received.body;
     switch (received.command) {
     case 'I':
-        return {"greeting",
-                {frame('I', identity_.version + identity_.date + identity_.name)}};
+        return {"greeting", {frame('I', identity_.version + identity_.date + identity_.name)}};
     case 'G':
         return {"read request", readOut()};
     case 'S':

@@ -13,8 +13,8 @@ namespace velmora::encodersim {
 
 // What the encoder says about itself in its identification frame.
 struct Identity {
-    std::string version = "12";     // major and minor digit
-    std::string date = "120302";    // three 2-character groups
+    std::string version = "12";    // major and minor digit
+    std::string date = "120302";   // three 2-character groups
     std::string name = "RDS-SIM1"; // 8 characters
 };
 

@@ -30,7 +30,9 @@ std::optional<std::size_t> fullBodyLength(char command) {
     }
 }
 
-bool mayBeShort(char command) { return command == 'P' || command == 'R'; }
+bool mayBeShort(char command) {
+    return command == 'P' || command == 'R';
+}
 
 } // namespace
 
@@ -39,7 +41,9 @@ std::vector<Received> FrameReader::feed(std::string_view bytes) {
     return take(false);
 }
 
-std::vector<Received> FrameReader::settle() { return take(true); }
+std::vector<Received> FrameReader::settle() {
+    return take(true);
+}
 
 std::vector<Received> FrameReader::take(bool lineIsQuiet) {
     std::vector<Received> units;
@@ -86,7 +90,8 @@ bool FrameReader::takeNext(bool lineIsQuiet, std::vector<Received>& out) {
     const std::size_t fullLength = headerLength + *full + endMark.size();
     const bool wholeLengthArrived = pending_.size() >= fullLength;
     std::size_t length = 0;
-    if (wholeLengthArrived && pending_.compare(headerLength + *full, endMark.size(), endMark) == 0) {
+    if (wholeLengthArrived &&
+        pending_.compare(headerLength + *full, endMark.size(), endMark) == 0) {
         length = fullLength;
     } else if (!wholeLengthArrived && !lineIsQuiet) {
         return false;
@@ -99,8 +104,9 @@ bool FrameReader::takeNext(bool lineIsQuiet, std::vector<Received>& out) {
 
     if (length == 0) {
         out.push_back(cut(Received::Kind::Malformed, nextStartFrom(2)));
-        out.back().problem = wholeLengthArrived ? "no end mark where the frame length requires one"
-                                                : "frame breaks off";
+        out.back().problem = std::string("a ^") + command + " frame holds " +
+                             (mayBeShort(command) ? "at most " : "") + std::to_string(*full) +
+                             " bytes before its end mark";
         return true;
     }
     Received frame = cut(Received::Kind::Frame, length);

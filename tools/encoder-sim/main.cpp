@@ -18,8 +18,12 @@ using namespace velmora::encodersim;
 volatile std::sig_atomic_t stopRequested = 0;
 volatile std::sig_atomic_t stateRequested = 0;
 
-extern "C" void requestStop(int) { stopRequested = 1; }
-extern "C" void requestState(int) { stateRequested = 1; }
+extern "C" void requestStop(int) {
+    stopRequested = 1;
+}
+extern "C" void requestState(int) {
+    stateRequested = 1;
+}
 
 // A frame that may still grow is settled after this much silence.
 constexpr timespec quietLine{0, 20'000'000};

@@ -20,7 +20,9 @@ std::optional<long> number(std::string_view text, long lowest, long highest) {
     return value;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // "1.2" -> "12"
 std::optional<std::string> versionDigits(std::string_view text) {
@@ -136,11 +138,14 @@ receives or sends is printed with the milliseconds since start.
 
 Options:
   --port N             publish as port N (default 1)
-  --replace            take over the link even if it points at an existing device
-                       (a link that points nowhere is always replaced)
+  --replace            take over the link even if it points at an existing device,
+                       and put it back on exit (a link that points nowhere is
+                       always replaced)
   --id-version X.Y     version in the identification (default 1.2)
   --id-date DD-DD-DD   update date in the identification (default 12-03-02)
-  --id-name NAME       hardware name, up to 8 characters (default RDS-SIM1)
+  --id-name NAME       hardware name, up to 8 characters (default RDS-SIM1);
+                       the program reads a B or E in it as a mark until a P,
+                       R or D has come, so EX-00001 shows as an empty name
   --demo               start with sample names, texts and decoder information
                        instead of blank entries
   --state-at-exit      print the stored content when exiting; SIGUSR1 prints

@@ -24,6 +24,23 @@ std::string failure(std::string_view what, const fs::path& path, const std::erro
     return std::string(what) + " " + path.string() + ": " + error.message();
 }
 
+// Links beside the final name, then renames over it, so that the program
+// never sees the port missing or half-made.
+std::error_code pointLink(const fs::path& link, const fs::path& target) {
+    const fs::path fresh = link.string() + ".new" + std::to_string(::getpid());
+    std::error_code error;
+    fs::remove(fresh, error);
+    fs::create_symlink(target, fresh, error);
+    if (!error) {
+        fs::rename(fresh, link, error);
+    }
+    if (error) {
+        std::error_code ignored;
+        fs::remove(fresh, ignored);
+    }
+    return error;
+}
+
 } // namespace
 
 fs::path portLinkPath(int port) {
@@ -34,12 +51,16 @@ std::string PortLink::publish(int port, const fs::path& device, bool replaceLive
     const fs::path path = portLinkPath(port);
     std::error_code error;
     const fs::file_status existing = fs::symlink_status(path, error);
+    fs::path liveTarget;
     if (fs::exists(existing)) {
         if (!fs::is_symlink(existing)) {
             return path.string() + " exists and is not a link; remove it first";
         }
-        if (fs::exists(path, error) && !replaceLive) {
-            return path.string() + " already points at " + fs::read_symlink(path, error).string() +
+        if (fs::exists(path, error)) {
+            liveTarget = fs::read_symlink(path, error);
+        }
+        if (!liveTarget.empty() && !replaceLive) {
+            return path.string() + " already points at " + liveTarget.string() +
                    "; choose another --port or pass --replace";
         }
     }
@@ -47,21 +68,12 @@ std::string PortLink::publish(int port, const fs::path& device, bool replaceLive
     if (error) {
         return failure("cannot create", path.parent_path(), error);
     }
-    // Link beside the final name, then rename over it, so the program never
-    // sees the port missing or half-made.
-    const fs::path fresh = path.string() + ".new" + std::to_string(::getpid());
-    fs::remove(fresh, error);
-    std::error_code linkError;
-    fs::create_symlink(device, fresh, linkError);
-    if (!linkError) {
-        fs::rename(fresh, path, linkError);
-    }
-    if (linkError) {
-        fs::remove(fresh, error);
+    if (const std::error_code linkError = pointLink(path, device)) {
         return failure("cannot publish", path, linkError);
     }
     path_ = path;
     device_ = device;
+    replaced_ = liveTarget;
     return {};
 }
 
@@ -71,7 +83,11 @@ void PortLink::remove() {
     }
     std::error_code error;
     if (fs::read_symlink(path_, error) == device_) {
-        fs::remove(path_, error);
+        if (replaced_.empty()) {
+            fs::remove(path_, error);
+        } else {
+            pointLink(path_, replaced_);
+        }
     }
     path_.clear();
 }

@@ -12,7 +12,9 @@ namespace velmora::encodersim {
 
 namespace {
 
-std::string failure(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
+std::string failure(const char* what) {
+    return std::string(what) + ": " + std::strerror(errno);
+}
 
 // No echo, no line editing, no translation of CR or NL, all eight bits: the
 // program must see exactly the bytes the encoder sends. On a pseudo-terminal

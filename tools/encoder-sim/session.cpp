@@ -37,7 +37,7 @@ bool Session::handle(const Received& unit) {
 
     ++framesReceived_;
     if (options_.vanishAfter > 0 && framesReceived_ >= options_.vanishAfter) {
-        log("recv " + printable(unit.raw) + " and vanish");
+        log("recv " + printable(unit.raw) + ": vanishing, the line closes");
         return false;
     }
     const Encoder::Response response = encoder_.respond(unit);
