@@ -2,6 +2,8 @@
 
 #include "station/station_settings.h"
 
+#include <vector>
+
 namespace velmora::station {
 namespace {
 
@@ -9,16 +11,27 @@ constexpr auto kPsSetWidth = static_cast<std::size_t>(kProgrammeServiceLayout.se
 constexpr auto kRtSetWidth = static_cast<std::size_t>(kRadiotextLayout.setWidth());
 constexpr std::size_t kRtSetStart = kPsSetWidth + kEntryEnd.size();
 
+// Each set is written at full length, as the editors write a set back. A
+// short set (read from a damaged file, or left by an incomplete read-out)
+// would otherwise shift every position after it, and the file would read back
+// garbled; a missing set is written as blank, inactive entries, so that a
+// save never drops the set that does exist.
+std::string fullLengthSet(std::string_view set, const SetLayout& layout) {
+    std::vector<EntryInput> entries;
+    if (setExists(set)) {
+        for (const SetEntry& entry : takeApart(set, layout)) {
+            entries.push_back({entry.name, entry.isActive()});
+        }
+    }
+    return compose(entries, layout);
+}
+
 } // namespace
 
 std::string composeStationFile(std::string_view programmeServiceSet,
                                std::string_view radiotextSet) {
-    if (!setExists(programmeServiceSet) || !setExists(radiotextSet)) {
-        return {};
-    }
-    std::string content;
-    content.reserve(programmeServiceSet.size() + kEntryEnd.size() + radiotextSet.size());
-    content.append(programmeServiceSet).append(kEntryEnd).append(radiotextSet);
+    std::string content = fullLengthSet(programmeServiceSet, kProgrammeServiceLayout);
+    content.append(kEntryEnd).append(fullLengthSet(radiotextSet, kRadiotextLayout));
     return content;
 }
 

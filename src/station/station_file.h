@@ -8,7 +8,7 @@
 namespace velmora::station {
 
 // A station file: the PS set, CR LF, the RT set; 447 bytes of Windows-1252
-// text from a complete document, nothing at all from an incomplete one.
+// text.
 inline constexpr std::string_view kStationFileFilter = "Rds bestand (*.Rds)|*.Rds";
 
 struct StationSets {
@@ -18,6 +18,8 @@ struct StationSets {
     bool operator==(const StationSets&) const = default;
 };
 
+// Always 447 bytes: short sets are padded to their full layout and a missing
+// set is written as blank, inactive entries.
 std::string composeStationFile(std::string_view programmeServiceSet, std::string_view radiotextSet);
 
 // Reads by position without judging: the PS set is the first 110 characters

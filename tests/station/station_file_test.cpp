@@ -42,10 +42,19 @@ TEST(StationFileTest, CompleteDocumentIsPsSetCrLfRtSet) {
     EXPECT_EQ(doc.file.substr(112), doc.rt);
 }
 
-TEST(StationFileTest, IncompleteDocumentHasNoSettingsData) {
+// Writing a short or missing set as it is would shift the positions of
+// everything after it, and the file would read back garbled.
+TEST(StationFileTest, ShortAndMissingSetsAreWrittenAtFullLength) {
     const Document447 doc;
-    EXPECT_EQ(composeStationFile(doc.ps, ""), "");
-    EXPECT_EQ(composeStationFile("", doc.rt), "");
+    const std::string shortPs = doc.ps.substr(0, 5 * 11) + "ABC";
+    const StationSets read = parseStationFile(composeStationFile(shortPs, ""));
+    EXPECT_EQ(read.programmeService.substr(0, 55), doc.ps.substr(0, 55));
+    EXPECT_EQ(read.programmeService.substr(55, 11), "ABC     1\r\n");
+    EXPECT_EQ(read.programmeService.size(), 110u);
+    EXPECT_EQ(read.radiotext, compose({}, kRadiotextLayout));
+
+    EXPECT_EQ(parseStationFile(composeStationFile("", doc.rt)).radiotext, doc.rt);
+    EXPECT_EQ(composeStationFile("", "").size(), 447u);
     EXPECT_EQ(parseStationFile(""), StationSets{});
 }
 
