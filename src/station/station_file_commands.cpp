@@ -52,17 +52,17 @@ void StationFileCommands::GekoppeldBestandOpenen() {
     takeSets(std::move(sets));
 }
 
+// The dialog starts from the stored save-as start value, but that value never
+// becomes the document's file name by itself: after a cancelled dialog a later
+// Save must still write to the document's own file, not to another one.
 SaveResult StationFileCommands::BestandOpslaanAls() {
     const StationSets sets = documentSets();
-    std::string previousFileName = document_.fileName();
-    document_.setFileName(utf8PathFromText(settings_.GetSetting(kSaveAsSection, kSaveAsKey)));
-    const auto chosen = dialogs_.askFileToSave(dialogRequest(document_.fileName()));
+    const auto chosen = dialogs_.askFileToSave(
+        dialogRequest(utf8PathFromText(settings_.GetSetting(kSaveAsSection, kSaveAsKey))));
     if (!chosen) {
-        closeWhenExiting();
         return SaveResult::Cancelled;
     }
     if (const platform::Status written = writeStationFile(files_, *chosen, sets); !written) {
-        document_.setFileName(std::move(previousFileName));
         view_.showWarning(fileMessage(*chosen, "opgeslagen", written));
         return SaveResult::Failed;
     }

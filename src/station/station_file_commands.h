@@ -32,9 +32,11 @@ public:
     // set to the account's linked file; an empty name empties both sets.
     void GekoppeldBestandOpenen();
     // Save to a file chosen in the dialog. When the save was asked for on
-    // exit, a save or a cancelled dialog ends the run; a failed save does not.
+    // exit, a completed save ends the run. A cancelled or failed one leaves
+    // the document, its file name and the flags as they were, so the caller
+    // decides whether the exit goes on.
     SaveResult BestandOpslaanAls();
-    // Save to the document's file, whose name must not be empty.
+    // Save to the document's file, whose name must not be empty; on exit as above.
     SaveResult BestandOpslaan();
 
 private:

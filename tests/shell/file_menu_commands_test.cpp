@@ -1,0 +1,427 @@
+#include "fakes/fake_file_dialogs.h"
+#include "fakes/fake_settings_store.h"
+#include "platform/qt/qt_file_store.h"
+#include "shell/file_menu_commands.h"
+#include "shell/main_toolbar.h"
+#include "shell/main_window.h"
+#include "shell/save_prompt.h"
+#include "shell/workspace.h"
+#include "station/station_settings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+using velmora::shell::MainWindow;
+using velmora::shell::SavePrompt;
+using velmora::station::SetKind;
+
+namespace {
+
+const std::string kPsSet =
+    velmora::station::compose({{"RADIO", true}}, velmora::station::kProgrammeServiceLayout);
+const std::string kRtSet =
+    velmora::station::compose({{"Nieuws op het uur", true}}, velmora::station::kRadiotextLayout);
+const QByteArray kStationFile = QByteArray::fromStdString(kPsSet + "\r\n" + kRtSet);
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QString shownText(const QWidget& window) {
+    if (const auto* question = window.findChild<QPlainTextEdit*>(u"txtOpslaan"_s)) {
+        return question->toPlainText();
+    }
+    if (const auto* message = window.findChild<QLineEdit*>(u"txtWaarschuwing"_s)) {
+        return message->text();
+    }
+    return {};
+}
+
+// Presses a button in each modal window that opens, in order, and notes what
+// each showed as "objectName: text". A window nobody expected is closed.
+class ModalAnswers : public QObject {
+public:
+    explicit ModalAnswers(QStringList buttons) : buttons_(std::move(buttons)) {
+        connect(&timer_, &QTimer::timeout, this, &ModalAnswers::answer);
+        timer_.start(5);
+    }
+
+    QStringList seen;
+
+private:
+    void answer() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || !modal->isVisible()) {
+            return;
+        }
+        seen.append(modal->objectName() + u": "_s + shownText(*modal));
+        auto* button =
+            buttons_.isEmpty() ? nullptr : modal->findChild<QPushButton*>(buttons_.takeFirst());
+        if (button != nullptr) {
+            button->click();
+        } else {
+            modal->close();
+        }
+    }
+
+    QStringList buttons_;
+    QTimer timer_;
+};
+
+// A main window on fake dialogs and a temporary station folder.
+struct Station {
+    Station() {
+        window.fileMenuCommands().useFileAccess(dialogs, files);
+        window.show();
+    }
+
+    QString path(const QString& name) const { return folder.filePath(name); }
+    void fill() {
+        window.document().replaceSet(SetKind::ProgrammeService, kPsSet);
+        window.document().replaceSet(SetKind::Radiotext, kRtSet);
+    }
+    void run(const QString& item) { window.menuItem(item)->trigger(); }
+
+    QTemporaryDir folder;
+    velmora::fakes::FakeSettingsStore settings;
+    velmora::fakes::FakeFileDialogs dialogs;
+    velmora::platform::QtFileStore files;
+    MainWindow window{settings};
+};
+
+// A child window that notes when it is closed.
+class ClosingProbe : public QWidget {
+public:
+    explicit ClosingProbe(QStringList& closed) : closed_(closed) {}
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        closed_.append(objectName());
+        QWidget::closeEvent(event);
+    }
+
+private:
+    QStringList& closed_;
+};
+
+} // namespace
+
+class FileMenuCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void savePromptIsAsDocumented();
+    void exitSequence_data();
+    void exitSequence();
+    void exitAsksAgainAfterSaving();
+    void exitUnloadsTheChildWindows();
+    void newTwice();
+    void openSaveAndSaveAs();
+    void cancelledSaveAsKeepsTheFileName();
+    void closeClosesTheActiveWindow();
+    void reloginLeavesAnUnmodifiedDocument();
+};
+
+void FileMenuCommandsTest::savePromptIsAsDocumented() {
+    SavePrompt prompt;
+    prompt.setQuestion(u"Wilt U de wijzigingen in Nieuw opslaan."_s);
+    QCOMPARE(prompt.objectName(), u"frmOpslaan"_s);
+    QCOMPARE(prompt.windowTitle(), u"Velmora"_s);
+    QVERIFY(prompt.isModal());
+    auto* text = prompt.findChild<QPlainTextEdit*>(u"txtOpslaan"_s);
+    QVERIFY(text != nullptr && text->isReadOnly());
+    QCOMPARE(text->toPlainText(), u"Wilt U de wijzigingen in Nieuw opslaan."_s);
+
+    const QStringList order{u"cmdJa"_s, u"cmdNee"_s, u"txtOpslaan"_s, u"cmdAnnuleren"_s};
+    const QStringList captions{u"&Ja"_s, u"&Nee"_s, QString(), u"&Annuleren"_s};
+    QWidget* widget = prompt.findChild<QWidget*>(order.first());
+    for (qsizetype index = 0; index < order.size(); ++index) {
+        QCOMPARE(widget->objectName(), order[index]);
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            QCOMPARE(button->text(), captions[index]);
+        }
+        do {
+            widget = widget->nextInFocusChain();
+        } while (widget->focusPolicy() == Qt::NoFocus);
+    }
+
+    prompt.show();
+    prompt.reject();
+    QCOMPARE(prompt.answer(), velmora::station::SavePromptAnswer::Annuleren);
+}
+
+void FileMenuCommandsTest::exitSequence_data() {
+    QTest::addColumn<QString>("fileName"); // in the temporary folder; empty for none
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<QString>("button");     // pressed in the prompt; empty: none expected
+    QTest::addColumn<QString>("saveAsName"); // answer of the save dialog; empty cancels
+    QTest::addColumn<bool>("ends");
+    QTest::addColumn<QString>("written"); // the file that holds the document afterwards
+    QTest::addColumn<bool>("warns");
+
+    QTest::newRow("unmodified: no question")
+        << u"a.Rds"_s << false << QString() << QString() << true << QString() << false;
+    QTest::newRow("Ja saves and ends")
+        << u"a.Rds"_s << true << u"cmdJa"_s << QString() << true << u"a.Rds"_s << false;
+    QTest::newRow("Ja without file saves as and ends")
+        << QString() << true << u"cmdJa"_s << u"b.Rds"_s << true << u"b.Rds"_s << false;
+    QTest::newRow("Ja, save dialog cancelled: stays")
+        << QString() << true << u"cmdJa"_s << QString() << false << QString() << false;
+    QTest::newRow("Ja, save fails: stays and says why")
+        << u"weg/a.Rds"_s << true << u"cmdJa"_s << QString() << false << QString() << true;
+    QTest::newRow("Nee ends without saving")
+        << u"a.Rds"_s << true << u"cmdNee"_s << QString() << true << QString() << false;
+    QTest::newRow("Annuleren stays")
+        << QString() << true << u"cmdAnnuleren"_s << QString() << false << QString() << false;
+}
+
+void FileMenuCommandsTest::exitSequence() {
+    QFETCH(QString, fileName);
+    QFETCH(bool, modified);
+    QFETCH(QString, button);
+    QFETCH(QString, saveAsName);
+    QFETCH(bool, ends);
+    QFETCH(QString, written);
+    QFETCH(bool, warns);
+    Station station;
+    const QString path = fileName.isEmpty() ? QString() : station.path(fileName);
+    station.fill();
+    station.window.document().setFileName(path.toStdString());
+    station.window.document().setModified(modified);
+    if (!saveAsName.isEmpty()) {
+        station.dialogs.answer = station.path(saveAsName).toStdString();
+    }
+
+    ModalAnswers answers(QStringList{button, u"cmdOk"_s});
+    station.run(u"mnuBestand_afsluiten"_s);
+    QCoreApplication::processEvents();
+
+    QStringList expected;
+    if (!button.isEmpty()) {
+        expected.append(u"frmOpslaan: Wilt U de wijzigingen in %1 opslaan."_s.arg(
+            path.isEmpty() ? u"Nieuw"_s : path));
+    }
+    if (warns) {
+        QCOMPARE(answers.seen.size(), 2);
+        QVERIFY2(answers.seen[1].startsWith(
+                     u"frmWaarschuwing: Het bestand %1 kon niet worden opgeslagen: "_s.arg(path)),
+                 qPrintable(answers.seen[1]));
+        answers.seen.removeLast();
+    }
+    QCOMPARE(answers.seen, expected);
+    QCOMPARE(station.window.isVisible(), !ends);
+    if (!ends) {
+        // Back in the main window with the document as it was before the exit.
+        QVERIFY(station.window.document().isModified());
+        QVERIFY(!station.window.document().exitsAfterSave());
+        QCOMPARE(QString::fromStdString(station.window.document().fileName()), path);
+        QCOMPARE(station.window.document().programmeServiceSet(), kPsSet);
+    }
+    for (const QString& name : {u"a.Rds"_s, u"b.Rds"_s}) {
+        QCOMPARE(fileBytes(station.path(name)), name == written ? kStationFile : QByteArray());
+    }
+}
+
+void FileMenuCommandsTest::exitAsksAgainAfterSaving() {
+    Station station;
+    station.fill();
+    station.window.document().setFileName(station.path(u"a.Rds"_s).toStdString());
+    station.run(u"mnuBestand_opslaan"_s);
+    QCOMPARE(fileBytes(station.path(u"a.Rds"_s)), kStationFile);
+
+    ModalAnswers answers(QStringList{u"cmdAnnuleren"_s});
+    station.window.close();
+    QCOMPARE(answers.seen.size(), 1);
+    QVERIFY(station.window.isVisible());
+}
+
+// The exit closes the listed child windows before the run ends, but not
+// while the user may still cancel it.
+void FileMenuCommandsTest::exitUnloadsTheChildWindows() {
+    Station station;
+    QStringList closed;
+    for (const QString& name : {u"frmProgramma"_s, u"frmOverzicht"_s}) {
+        station.window.openChildWindow(name, [&closed] { return new ClosingProbe(closed); });
+    }
+    station.fill();
+    {
+        ModalAnswers answers(QStringList{u"cmdAnnuleren"_s});
+        station.window.close();
+    }
+    QVERIFY(closed.isEmpty());
+    ModalAnswers answers(QStringList{u"cmdNee"_s});
+    station.window.close();
+    closed.sort();
+    QCOMPARE(closed, (QStringList{u"frmOverzicht"_s, u"frmProgramma"_s}));
+    QVERIFY(!station.window.isVisible());
+}
+
+void FileMenuCommandsTest::newTwice() {
+    Station station;
+    MainWindow& window = station.window;
+    for (const QString& item :
+         {u"mnuInstellinge_gebruikers_huidigegebruikeraanpassen"_s,
+          u"mnuInstellingen_decoderinformatie"_s, u"mnuInstellingen_opties"_s}) {
+        window.menuItem(item)->setEnabled(true);
+    }
+    window.menuItem(u"mnuBestand_nieuw"_s)->setEnabled(true);
+    window.toolBar().entry(u"Nieuw")->setEnabled(true);
+    window.setWindowTitle(u"Velmora  Zender    (jan)"_s);
+    window.session().currentUser = "jan";
+    station.fill();
+    window.document().setFileName(station.path(u"a.Rds"_s).toStdString());
+    window.document().setModified(false);
+
+    station.run(u"mnuBestand_nieuw"_s);
+
+    QCOMPARE(window.windowTitle(), u"Velmora    (Nieuw)"_s);
+    QVERIFY(window.document().programmeServiceSet().empty());
+    QVERIFY(window.document().radiotextSet().empty());
+    QVERIFY(window.document().fileName().empty());
+    QVERIFY(window.session().currentUser.empty());
+    QVERIFY(window.document().isModified());
+    for (const QString& item :
+         {u"mnuBestand_nieuw"_s, u"mnuInstellinge_gebruikers_huidigegebruikeraanpassen"_s,
+          u"mnuInstellingen_decoderinformatie"_s, u"mnuInstellingen_opties"_s,
+          u"mnuBestand_opslaan"_s}) {
+        QVERIFY2(!window.menuItem(item)->isEnabled(), qPrintable(item));
+    }
+    QVERIFY(!window.toolBar().entry(u"Opslaan")->isEnabled());
+    QVERIFY(window.toolBar().entry(u"Nieuw")->isEnabled());
+
+    station.fill();
+    window.setWindowTitle(u"Velmora"_s);
+    station.run(u"mnuBestand_nieuw"_s); // disabled: nothing happens
+    QCOMPARE(window.document().programmeServiceSet(), kPsSet);
+    window.toolBar().entry(u"Nieuw")->trigger();
+    QVERIFY(window.document().programmeServiceSet().empty());
+    QCOMPARE(window.windowTitle(), u"Velmora    (Nieuw)"_s);
+}
+
+void FileMenuCommandsTest::openSaveAndSaveAs() {
+    Station station;
+    MainWindow& window = station.window;
+    const QString original = station.path(u"zender.Rds"_s);
+    const std::string psFromFile = velmora::station::compose(
+        {{"Caf\xE9 FM ", false}}, velmora::station::kProgrammeServiceLayout);
+    writeFile(original, QByteArray::fromStdString(psFromFile + "\r\n" + kRtSet + "\r\n"));
+    QVERIFY(
+        station.settings.SaveSetting("Opties", "Bestanden", station.folder.path().toStdString()));
+    window.document().setModified(false);
+
+    station.dialogs.answer = original.toStdString();
+    window.toolBar().entry(u"Open")->trigger();
+    QCOMPARE(window.document().programmeServiceSet(), psFromFile);
+    QCOMPARE(window.document().radiotextSet(), kRtSet);
+    QCOMPARE(window.document().fileName(), original.toStdString());
+    QVERIFY(window.document().isModified());
+    QVERIFY(window.menuItem(u"mnuBestand_opslaan"_s)->isEnabled());
+
+    const QString copy = station.path(u"kopie"_s);
+    station.dialogs.answer = copy.toStdString();
+    station.run(u"mnuBestand_opslaanals"_s);
+    const QByteArray expected = QByteArray::fromStdString(psFromFile + "\r\n" + kRtSet);
+    QCOMPARE(fileBytes(copy), expected);
+    QCOMPARE(window.document().fileName(), copy.toStdString());
+
+    QFile::remove(copy);
+    window.toolBar().entry(u"Opslaan")->trigger();
+    QCOMPARE(fileBytes(copy), expected);
+    QVERIFY(window.document().isModified());
+
+    const auto& shown = station.dialogs.shown();
+    QCOMPARE(shown.size(), 2u);
+    QCOMPARE(shown[0].request.initialFolder, station.folder.path().toStdString());
+    QCOMPARE(shown[1].request.initialFolder, std::string());
+    for (const auto& dialog : shown) {
+        QCOMPARE(dialog.request.title, std::string("Velmora"));
+        QCOMPARE(dialog.request.filter, std::string("Rds bestand (*.Rds)|*.Rds"));
+    }
+}
+
+// Save after a cancelled Save As still writes to the document's own file.
+void FileMenuCommandsTest::cancelledSaveAsKeepsTheFileName() {
+    Station station;
+    const QString own = station.path(u"eigen.Rds"_s);
+    const QString other = station.path(u"ander.Rds"_s);
+    writeFile(other, "ander");
+    QVERIFY(station.settings.SaveSetting("strgebruikersnaam", "Bestand", other.toStdString()));
+    station.fill();
+    station.window.document().setFileName(own.toStdString());
+
+    station.run(u"mnuBestand_opslaanals"_s);
+    station.run(u"mnuBestand_opslaan"_s);
+
+    QCOMPARE(station.dialogs.shown().size(), 1u);
+    QCOMPARE(station.dialogs.shown()[0].request.initialFolder, other.toStdString());
+    QCOMPARE(fileBytes(own), kStationFile);
+    QCOMPARE(fileBytes(other), QByteArray("ander"));
+}
+
+// The menu item is switched when the File menu opens, as the user opens it.
+void FileMenuCommandsTest::closeClosesTheActiveWindow() {
+    Station station;
+    QStringList closed;
+    for (const QString& name : {u"frmProgramma"_s, u"frmRadiotekst"_s}) {
+        station.window.openChildWindow(name, [&closed] { return new ClosingProbe(closed); });
+    }
+    const auto closeFromTheMenu = [&station] {
+        emit station.window.menu().menu(u"mnuBestand"_s)->aboutToShow();
+        station.run(u"mnuBestand_sluit"_s);
+    };
+    closeFromTheMenu();
+    QCOMPARE(closed, QStringList{u"frmRadiotekst"_s});
+    QVERIFY(station.window.isVisible());
+
+    station.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&station.window));
+    station.window.workspace().setActiveSubWindow(nullptr);
+    closeFromTheMenu();
+    QCOMPARE(closed, (QStringList{u"frmRadiotekst"_s, u"frmProgramma"_s}));
+    QVERIFY(!station.window.isVisible());
+}
+
+// After a re-login that the user cancels, the exit has nothing to ask: the
+// emptied document must never be saved over the station file it still names.
+void FileMenuCommandsTest::reloginLeavesAnUnmodifiedDocument() {
+    Station station;
+    const QString file = station.path(u"zender.Rds"_s);
+    writeFile(file, kStationFile);
+    station.fill();
+    station.window.document().setFileName(file.toStdString());
+    station.window.session().currentUser = "jan";
+
+    station.window.fileMenuCommands().clearForRelogin();
+
+    QVERIFY(station.window.document().programmeServiceSet().empty());
+    QVERIFY(station.window.session().currentUser.empty());
+    QCOMPARE(station.window.document().fileName(), file.toStdString());
+    QVERIFY(!station.window.document().isModified());
+    ModalAnswers answers(QStringList{u"cmdJa"_s});
+    station.window.close();
+    QVERIFY(answers.seen.isEmpty());
+    QVERIFY(!station.window.isVisible());
+    QCOMPARE(fileBytes(file), kStationFile);
+}
+
+QTEST_MAIN(FileMenuCommandsTest)
+#include "file_menu_commands_test.moc"
