@@ -8,6 +8,9 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -57,6 +60,23 @@ void WarningWindow::showMessage(const QString& message) {
 void WarningWindow::setMessage(const QString& message) {
     text_->setText(message);
     text_->setCursorPosition(0);
+    widenToShow(message);
+}
+
+// The window keeps its width unless the message would not fit in its one
+// line, as a file or settings failure with its reason, or a vanished port,
+// may not: then it grows, up to the width of the screen, so that the whole
+// report can be read.
+void WarningWindow::widenToShow(const QString& message) {
+    const QMargins margins = layout()->contentsMargins();
+    const int frameAndPadding =
+        2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, text_) + 8;
+    const int needed = text_->fontMetrics().horizontalAdvance(message) + frameAndPadding +
+                       margins.left() + margins.right();
+    const int widest = screen()->availableGeometry().width();
+    if (needed > width()) {
+        setFixedWidth(std::min(needed, widest));
+    }
 }
 
 QString WarningWindow::message() const {

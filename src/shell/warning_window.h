@@ -39,6 +39,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void widenToShow(const QString& message);
+
     QLineEdit* text_;
     QProgressBar* bar_;
     QPushButton* ok_;

@@ -1,0 +1,67 @@
+#!/bin/sh
+# Runs the benchmarks of a build tree (configured with -DVELMORA_BENCH=ON) and
+# prints one table: each figure, its budget and whether it keeps it. Every run
+# also adds a line to BUILD_DIR/bench-history.tsv, so runs can be compared.
+set -eu
+
+build=${1:?usage: bench/run.sh BUILD_DIR}
+bench="$build/bench"
+source_dir=$(cd "$(dirname "$0")/.." && pwd)
+
+# The receive state machine is measured on one core.
+one_core=""
+if command -v taskset >/dev/null 2>&1; then
+    one_core="taskset -c 0"
+fi
+
+# "name,iterations,real_time,cpu_time,time_unit,bytes_per_second,..." -> "name MB/s"
+receive=$($one_core "$bench/receive_bench" --benchmark_format=csv 2>/dev/null |
+    awk -F, '/^"/ { gsub(/"/, "", $1); printf "%s %.1f\n", $1, $6 / 1e6 }')
+# Qt's own chatter goes to a file, shown only when the timing fails.
+fill_log=$(mktemp)
+trap 'rm -f "$fill_log"' EXIT
+fill=$(QT_QPA_PLATFORM=offscreen "$bench/fill_timing" 2>"$fill_log") || {
+    cat "$fill_log" >&2
+    exit 1
+}
+
+figure() { # figure NAME: the value from the runs above
+    printf '%s\n%s\n' "$receive" "$fill" | awk -v name="$1" '$1 == name { print $2 }'
+}
+
+# row LABEL VALUE UNIT BUDGET CHECK: CHECK is an awk condition on v, or "-"
+row() {
+    verdict=$(awk -v v="$2" -v check="$5" 'BEGIN {
+        if (check == "-" || v == "") { print ""; exit }
+        split(check, c, " ")
+        ok = (c[1] == ">=") ? v >= c[2] : (c[1] == "<=") ? v <= c[2] : (v >= c[1] && v <= c[2])
+        print ok ? "ok" : "OVER BUDGET"
+    }')
+    printf '%-44s %10s %-5s %-22s %s\n' "$1" "${2:--}" "$3" "$4" "$verdict"
+}
+
+commit=$(git -C "$source_dir" rev-parse --short HEAD 2>/dev/null || echo "-")
+echo "Velmora bench, $(date '+%Y-%m-%d %H:%M'), commit $commit, $(nproc) cores"
+printf '%-44s %10s %-5s %-22s %s\n' "figure" "value" "unit" "budget" ""
+row "receive, 1 byte per read" "$(figure readOut/1)" "MB/s" ">= 50" ">= 50"
+row "receive, 32 bytes per read" "$(figure readOut/32)" "MB/s" ">= 50" ">= 50"
+row "receive, 1024 bytes per read" "$(figure readOut/1024)" "MB/s" ">= 50" ">= 50"
+row "receive, noise outside frames" "$(figure noise/1024)" "MB/s" ">= 50" ">= 50"
+row "fill, median gap between frames" "$(figure fill_gap_median_ms)" "ms" "50 +- 5" "45 55"
+row "fill, largest gap between frames" "$(figure fill_gap_max_ms)" "ms" "" "-"
+row "fill, click to decoder frame (median)" "$(figure click_to_decoder_median_ms)" "ms" "" "-"
+row "fill, click to decoder frame (worst of $(figure fill_runs))" \
+    "$(figure click_to_decoder_max_ms)" "ms" "<= 850" "<= 850"
+row "start-up time" "" "ms" "not measured yet" "-"
+row "peak RSS" "" "MB" "not measured yet" "-"
+row "idle CPU" "" "%" "not measured yet" "-"
+
+history="$build/bench-history.tsv"
+if [ ! -f "$history" ]; then
+    printf 'date\tcommit\treceive_1_MBps\treceive_32_MBps\treceive_1024_MBps\tnoise_MBps\tgap_median_ms\tgap_max_ms\tclick_to_decoder_median_ms\tclick_to_decoder_max_ms\n' >"$history"
+fi
+printf '%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n' "$(date '+%Y-%m-%dT%H:%M:%S')" "$commit" \
+    "$(figure readOut/1)" "$(figure readOut/32)" "$(figure readOut/1024)" "$(figure noise/1024)" \
+    "$(figure fill_gap_median_ms)" "$(figure fill_gap_max_ms)" \
+    "$(figure click_to_decoder_median_ms)" "$(figure click_to_decoder_max_ms)" >>"$history"
+echo "(history: $history)"

@@ -1,0 +1,239 @@
+// Fill and read-out through the toolbar, with the real serial line and
+// timers against encoder-sim, and a port that vanishes during a fill.
+
+#include "encoder_sim_process.h"
+#include "modal_watcher.h"
+#include "program.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <array>
+#include <string>
+
+using namespace Qt::StringLiterals;
+using namespace velmora::e2e;
+using velmora::station::SetKind;
+
+namespace {
+
+struct Entry {
+    std::string text;
+    char flag;
+};
+
+// Names with a code-page byte (0xC9, É) and with carets, which go out as they are.
+const std::array<Entry, 10> kNames{{{"RADIO 1 ", '1'},
+                                    {"CAF\xC9 FM ", '1'},
+                                    {"A^B^E   ", '0'},
+                                    {"NIEUWS  ", '1'},
+                                    {"        ", '0'},
+                                    {"SPORT   ", '1'},
+                                    {"MUZIEK  ", '0'},
+                                    {"WEER    ", '1'},
+                                    {"VERKEER ", '1'},
+                                    {"REGIO   ", '0'}}};
+
+std::string padded(std::string text, std::size_t width) {
+    text.resize(width, ' ');
+    return text;
+}
+
+const std::array<Entry, 5> kTexts{{{padded("Welkom bij Radio 1", 64), '1'},
+                                   {padded("Elk heel uur het nieuws \xE9\xE8", 64), '1'},
+                                   {padded("", 64), '0'},
+                                   {padded("Bel de studio: 0800-1234", 64), '1'},
+                                   {std::string(64, '~'), '0'}}};
+
+template <std::size_t N> std::string setOf(const std::array<Entry, N>& entries) {
+    std::string set;
+    for (const Entry& entry : entries) {
+        set += entry.text + entry.flag + "\r\n";
+    }
+    return set;
+}
+
+QByteArray bytes(const std::string& text) {
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QByteArray frame(char command, const std::string& body) {
+    return "^B^" + bytes(command + body) + "^E";
+}
+
+// The sixteen frames of a fill of kNames, kTexts and decoder information
+// 10 / 5 / 4 / 30, in the order they must go out.
+QList<QByteArray> expectedFill() {
+    QList<QByteArray> frames;
+    for (std::size_t entry = 0; entry < kNames.size(); ++entry) {
+        frames.append(frame('P', std::to_string(entry) + kNames[entry].text + kNames[entry].flag));
+    }
+    for (std::size_t entry = 0; entry < kTexts.size(); ++entry) {
+        frames.append(frame('R', std::to_string(entry) + kTexts[entry].text + kTexts[entry].flag));
+    }
+    frames.append("^B^D10005004030^E");
+    return frames;
+}
+
+bool writeDecoderKeys(Program& program, const std::array<const char*, 6>& values) {
+    const std::array<const char*, 6> keys{"Programma",  "Frequentie", "Progint",
+                                          "strProgint", "Tekstint",   "strTekstint"};
+    for (std::size_t key = 0; key < keys.size(); ++key) {
+        if (!program.settings().SaveSetting("Decoder", keys[key], values[key])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool isBusy() {
+    return QApplication::overrideCursor() != nullptr &&
+           QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+}
+
+} // namespace
+
+class TransferEndToEndTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void fillSendsSixteenFramesInOrder();
+    void readOutReplacesBothSetsAndTheDecoderKeys();
+    void unfinishedReadOutCanBeDismissedAndStartedAgain();
+    void portVanishingDuringFillEndsTheConnection();
+
+private:
+    QTemporaryDir config_;
+};
+
+void TransferEndToEndTest::initTestCase() {
+    QVERIFY(config_.isValid());
+    qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void TransferEndToEndTest::fillSendsSixteenFramesInOrder() {
+    EncoderSimProcess sim(11);
+    QVERIFY(sim.waitUntilReady());
+    Program program(config_.path());
+    QVERIFY(program.usePort(11));
+    program.window().document().replaceSet(SetKind::ProgrammeService, setOf(kNames));
+    program.window().document().replaceSet(SetKind::Radiotext, setOf(kTexts));
+    QVERIFY(writeDecoderKeys(program, {"10", "5", "1", "4", "5", "30"}));
+    ModalWatcher watcher;
+    QVERIFY(program.connect(watcher));
+
+    program.click(u"Versturen");
+
+    QVERIFY(progressWindow() != nullptr);
+    QVERIFY(isBusy());
+    QTRY_VERIFY_WITH_TIMEOUT(progressWindow() == nullptr, kDeadlineMs);
+    QVERIFY(sim.waitForFrames(17));
+    QCOMPARE(sim.receivedFrames().mid(1), expectedFill());
+    const auto stored = sim.storedState();
+    QCOMPARE(stored.value("ps 2"), QByteArray("A^B^E   0"));
+    QCOMPARE(stored.value("rt 1"), bytes(kTexts[1].text + '1'));
+    QCOMPARE(stored.value("decoder"), QByteArray("10005004030"));
+    QVERIFY(!isBusy());
+    QCOMPARE(program.statusText(), kConnectedText);
+    QVERIFY(program.transferCommandsEnabled());
+    QCOMPARE(watcher.openedCount(), 1); // the hardware window of the connect
+}
+
+void TransferEndToEndTest::readOutReplacesBothSetsAndTheDecoderKeys() {
+    EncoderSimProcess sim(12, {u"--demo"_s});
+    QVERIFY(sim.waitUntilReady());
+    const auto stored = sim.storedState();
+    QCOMPARE(stored.value("decoder"), QByteArray("10005004030"));
+    Program program(config_.path());
+    QVERIFY(program.usePort(12));
+    program.window().document().replaceSet(SetKind::ProgrammeService, setOf(kNames));
+    program.window().document().replaceSet(SetKind::Radiotext, setOf(kTexts));
+    program.window().document().setModified(false);
+    QVERIFY(writeDecoderKeys(program, {"1", "2", "3", "6", "7", "32"}));
+    ModalWatcher watcher;
+    QVERIFY(program.connect(watcher));
+
+    program.click(u"Inladen");
+
+    QVERIFY(progressWindow() != nullptr);
+    QVERIFY(!isBusy());
+    QTRY_VERIFY_WITH_TIMEOUT(progressWindow() == nullptr, kDeadlineMs);
+    QByteArray programmeService;
+    for (int entry = 0; entry < 10; ++entry) {
+        programmeService += stored.value("ps " + QByteArray::number(entry)) + "\r\n";
+    }
+    QByteArray radiotext;
+    for (int entry = 0; entry < 5; ++entry) {
+        radiotext += stored.value("rt " + QByteArray::number(entry)) + "\r\n";
+    }
+    QCOMPARE(bytes(program.window().document().programmeServiceSet()), programmeService);
+    QCOMPARE(bytes(program.window().document().radiotextSet()), radiotext);
+    QVERIFY(program.window().document().isModified());
+    const std::array<std::pair<const char*, const char*>, 6> decoder{{{"Programma", "10"},
+                                                                      {"Frequentie", "5"},
+                                                                      {"Progint", "1"},
+                                                                      {"strProgint", "4"},
+                                                                      {"Tekstint", "5"},
+                                                                      {"strTekstint", "30"}}};
+    for (const auto& [key, value] : decoder) {
+        QCOMPARE(program.setting("Decoder", key), std::string(value));
+    }
+    QCOMPARE(sim.receivedFrames(), (QList<QByteArray>{"^B^I^E", "^B^G^E"}));
+    QCOMPARE(program.statusText(), kConnectedText);
+}
+
+// The encoder sends three of its sixteen answers: the progress window waits,
+// the user closes it, and the next read-out shows a window of its own again.
+void TransferEndToEndTest::unfinishedReadOutCanBeDismissedAndStartedAgain() {
+    EncoderSimProcess sim(14, {u"--demo"_s, u"--partial-readout"_s, u"3"_s});
+    QVERIFY(sim.waitUntilReady());
+    Program program(config_.path());
+    QVERIFY(program.usePort(14));
+    ModalWatcher watcher;
+    QVERIFY(program.connect(watcher));
+    program.click(u"Inladen");
+    QTRY_COMPARE_WITH_TIMEOUT(progressValue(), 3, kDeadlineMs);
+
+    progressWindow()->close();
+    QCOMPARE(progressWindow(), nullptr);
+    program.click(u"Inladen");
+
+    QCOMPARE(progressValue(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(progressValue(), 3, kDeadlineMs);
+    QCOMPARE(sim.receivedFrames(), (QList<QByteArray>{"^B^I^E", "^B^G^E", "^B^G^E"}));
+}
+
+// The device disappears after the fifth PS frame: the program reports it,
+// shows Disconnected, and connects again once the device is back.
+void TransferEndToEndTest::portVanishingDuringFillEndsTheConnection() {
+    auto sim = std::make_unique<EncoderSimProcess>(13, QStringList{u"--vanish-after"_s, u"6"_s});
+    QVERIFY(sim->waitUntilReady());
+    Program program(config_.path());
+    QVERIFY(program.usePort(13));
+    ModalWatcher watcher;
+    QVERIFY(program.connect(watcher));
+
+    program.click(u"Versturen");
+
+    QTRY_VERIFY_WITH_TIMEOUT(watcher.closed().size() == 2, kDeadlineMs);
+    QCOMPARE(watcher.closed().constLast().name, u"frmWaarschuwing"_s);
+    QCOMPARE(watcher.closed().constLast().message,
+             u"De poort is niet meer aanwezig; de verbinding met de Encoder is verbroken"_s);
+    QVERIFY(watcher.closed().constLast().messageFits);
+    QVERIFY(program.showsDisconnected());
+    QVERIFY(!program.isPortOpen());
+    QCOMPARE(progressWindow(), nullptr);
+    QVERIFY(!isBusy());
+    QVERIFY(sim->waitUntilGone());
+    QCOMPARE(sim->receivedFrames().size(), 6);
+
+    sim = std::make_unique<EncoderSimProcess>(13);
+    QVERIFY(sim->waitUntilReady());
+    QVERIFY(program.connect(watcher));
+    QVERIFY(program.transferCommandsEnabled());
+}
+
+QTEST_MAIN(TransferEndToEndTest)
+#include "transfer_e2e_test.moc"
