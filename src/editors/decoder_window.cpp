@@ -1,0 +1,141 @@
+#include "editors/decoder_window.h"
+
+#include "editors/decoder_values.h"
+#include "editors/editor_buttons.h"
+#include "link/encoder_link.h"
+#include "platform/qt/windows1252.h"
+#include "shell/twips.h"
+#include "shell/warning_window.h"
+#include "station/station_settings.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <array>
+#include <string>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace velmora::editors {
+
+namespace keys = station::decoder_keys;
+
+namespace {
+
+const QString kChooseTip = u"Selecteer de gewenste optie."_s;
+
+QComboBox* dropDownList(QWidget& window, const QString& name) {
+    auto* list = new QComboBox(&window);
+    list->setObjectName(name);
+    return list;
+}
+
+QGroupBox* group(QWidget& window, const QString& name, const QString& caption) {
+    auto* box = new QGroupBox(caption, &window);
+    box->setObjectName(name);
+    return box;
+}
+
+// The caption above its list, as one cell of a group.
+void addLabelled(QGridLayout& grid, int row, int column, const QString& labelName,
+                 const QString& caption, QComboBox* list) {
+    auto* label = new QLabel(caption);
+    label->setObjectName(labelName);
+    label->setBuddy(list);
+    grid.addWidget(label, row, column);
+    grid.addWidget(list, row + 1, column);
+}
+
+void addIntervals(QComboBox& list, const station::IntervalRange& range) {
+    for (int position = 0; position < range.positionCount(); ++position) {
+        list.addItem(QString::number(range.secondsAt(position)));
+    }
+}
+
+} // namespace
+
+DecoderWindow::DecoderWindow(platform::SettingsStore& settings, const QLocale& locale,
+                             QWidget* parent)
+    : QWidget(parent), settings_(settings), programmeType_(dropDownList(*this, u"cmbProgramma"_s)),
+      frequency_(dropDownList(*this, u"cmbAlternatief"_s)),
+      psInterval_(dropDownList(*this, u"cmbProgrammaservice"_s)),
+      rtInterval_(dropDownList(*this, u"cmbRadiotekst"_s)) {
+    setObjectName(u"frmDecoder_informatie"_s);
+    setWindowTitle(u"Decoder informatie"_s);
+    setFixedSize(shell::twipsToSize(4815, 4695, this));
+
+    for (const std::string_view name : station::programmeTypes()) {
+        programmeType_->addItem(platform::fromWindows1252(name));
+    }
+    selectStored(*programmeType_, keys::kProgrammeType);
+    frequency_->addItem(u"Geen"_s);
+    for (int code = 1; code <= station::kHighestFrequencyCode; ++code) {
+        frequency_->addItem(frequencyText(code, locale));
+    }
+    selectStored(*frequency_, keys::kFrequency);
+    addIntervals(*psInterval_, station::kPsIntervalRange);
+    selectStored(*psInterval_, keys::kPsIntervalPosition);
+    addIntervals(*rtInterval_, station::kRtIntervalRange);
+    selectStored(*rtInterval_, keys::kRtIntervalPosition);
+    programmeType_->setToolTip(kChooseTip);
+    frequency_->setToolTip(kChooseTip);
+
+    QGroupBox* station = group(*this, u"Frame1"_s, u"Zender informatie"_s);
+    auto* stationGrid = new QGridLayout(station);
+    addLabelled(*stationGrid, 0, 0, u"Label1"_s, u"Programmatype"_s, programmeType_);
+    addLabelled(*stationGrid, 2, 0, u"Label2"_s, u"Alternatieve Frequentie"_s, frequency_);
+
+    QGroupBox* intervals = group(*this, u"Frame2"_s, u"Interval in seconden"_s);
+    auto* intervalGrid = new QGridLayout(intervals);
+    addLabelled(*intervalGrid, 0, 0, u"Label3"_s, u"Programmaservice"_s, psInterval_);
+    addLabelled(*intervalGrid, 0, 1, u"Label4"_s, u"Radiotekst"_s, rtInterval_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(station);
+    layout->addWidget(intervals);
+    layout->addStretch();
+    const EditorButtons buttons = addEditorButtons(*this, *layout, [this] { return apply(); });
+    buttons.ok->setToolTip(u"Instellingen toepassen en terugkeren."_s);
+    buttons.apply->setToolTip(u"Instellingen toepassen."_s);
+    buttons.cancel->setToolTip(u"Instellingen ongewijzigd laten en terugkeren."_s);
+
+    setTabOrder(programmeType_, frequency_);
+    setTabOrder(frequency_, psInterval_);
+    setTabOrder(psInterval_, rtInterval_);
+    setTabOrder(rtInterval_, buttons.ok);
+    setTabOrder(buttons.ok, buttons.apply);
+    setTabOrder(buttons.apply, buttons.cancel);
+}
+
+// Missing and out-of-range values fall back to the first entry: "Geen", "Geen",
+// "3" and "25". Nothing is written until the user applies.
+void DecoderWindow::selectStored(QComboBox& list, std::string_view key) {
+    list.setCurrentIndex(
+        storedListPosition(settings_.GetSetting(keys::kSection, key), list.count()).value_or(0));
+}
+
+bool DecoderWindow::apply() {
+    const std::array<std::pair<std::string_view, std::string>, 6> values{{
+        {keys::kProgrammeType, std::to_string(programmeType_->currentIndex())},
+        {keys::kFrequency, std::to_string(frequency_->currentIndex())},
+        {keys::kPsIntervalPosition, std::to_string(psInterval_->currentIndex())},
+        {keys::kPsIntervalSeconds, platform::toWindows1252(psInterval_->currentText())},
+        {keys::kRtIntervalPosition, std::to_string(rtInterval_->currentIndex())},
+        {keys::kRtIntervalSeconds, platform::toWindows1252(rtInterval_->currentText())},
+    }};
+    for (const auto& [key, value] : values) {
+        const platform::Status saved = settings_.SaveSetting(keys::kSection, key, value);
+        if (!saved) {
+            shell::WarningWindow::showMessage(
+                platform::fromWindows1252(std::string(link::kSettingsNotSaved) + saved.reason()));
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace velmora::editors

@@ -1,0 +1,52 @@
+#include "editors/editor_buttons.h"
+
+#include <QBoxLayout>
+#include <QMdiSubWindow>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace velmora::editors {
+
+namespace {
+
+QPushButton* button(QWidget& window, const QString& name, const QString& caption) {
+    auto* created = new QPushButton(caption, &window);
+    created->setObjectName(name);
+    return created;
+}
+
+} // namespace
+
+EditorButtons addEditorButtons(QWidget& window, QBoxLayout& layout,
+                               const std::function<bool()>& applyChanges) {
+    const EditorButtons buttons{button(window, u"cmdOk"_s, u"&Ok"_s),
+                                button(window, u"cmdToepassen"_s, u"&Toepassen"_s),
+                                button(window, u"cmdAnnuleren"_s, u"&Annuleren"_s)};
+    QObject::connect(buttons.ok, &QPushButton::clicked, &window, [&window, applyChanges] {
+        if (applyChanges()) {
+            closeEditorWindow(window);
+        }
+    });
+    QObject::connect(buttons.apply, &QPushButton::clicked, &window, applyChanges);
+    QObject::connect(buttons.cancel, &QPushButton::clicked, &window,
+                     [&window] { closeEditorWindow(window); });
+
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(buttons.ok);
+    row->addWidget(buttons.apply);
+    row->addWidget(buttons.cancel);
+    layout.addLayout(row);
+    return buttons;
+}
+
+void closeEditorWindow(QWidget& window) {
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(window.parentWidget())) {
+        frame->close();
+    } else {
+        window.close();
+    }
+}
+
+} // namespace velmora::editors

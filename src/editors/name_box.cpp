@@ -1,0 +1,39 @@
+#include "editors/name_box.h"
+
+#include "editors/fixed_pitch_font.h"
+#include "editors/windows1252_validator.h"
+
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+namespace velmora::editors {
+
+namespace {
+
+// QLineEdit keeps two pixels free on each side of the text, and the cursor
+// needs one more.
+constexpr int kTextSideRoom = 2 * 2 + 1;
+
+} // namespace
+
+NameBox::NameBox(int nameWidth, QWidget* parent) : QLineEdit(parent), nameWidth_(nameWidth) {
+    setMaxLength(nameWidth);
+    setValidator(new Windows1252Validator(this));
+    setFont(fixedPitchFont());
+
+    const QFontMetrics metrics(font());
+    const QSize text(metrics.horizontalAdvance(QString(nameWidth, u'W')) + kTextSideRoom,
+                     metrics.height());
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    setFixedWidth(style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, this).width());
+}
+
+void NameBox::focusInEvent(QFocusEvent* event) {
+    if (text() == QString(nameWidth_, u' ')) {
+        clear();
+    }
+    QLineEdit::focusInEvent(event);
+}
+
+} // namespace velmora::editors

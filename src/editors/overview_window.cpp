@@ -1,0 +1,168 @@
+#include "editors/overview_window.h"
+
+#include "editors/decoder_values.h"
+#include "editors/editor_buttons.h"
+#include "editors/fixed_pitch_font.h"
+#include "link/rounded_number.h"
+#include "platform/qt/windows1252.h"
+#include "shell/twips.h"
+#include "station/station_settings.h"
+
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace velmora::editors {
+
+namespace keys = station::decoder_keys;
+
+namespace {
+
+constexpr int kMarginTwips = 120;
+constexpr int kDecoderMargin = 4;
+const QString kNotSet = u"Niet ingesteld"_s;
+
+QLabel* label(QWidget& parent, const QString& name, const QString& text) {
+    auto* created = new QLabel(text, &parent);
+    created->setObjectName(name);
+    return created;
+}
+
+QGroupBox* frame(QWidget& window, const QString& name, const QString& caption, int widthTwips,
+                 int heightTwips) {
+    auto* box = new QGroupBox(caption, &window);
+    box->setObjectName(name);
+    box->setFixedSize(shell::twipsToSize(widthTwips, heightTwips, &window));
+    return box;
+}
+
+// "Leeg" for an empty entry, "Niet actief" for an inactive one, else the name
+// as it stands, trailing spaces included.
+QString entryText(const station::SetEntry& entry, const station::SetLayout& layout) {
+    if (station::isEmptyName(entry.name, layout)) {
+        return u"Leeg"_s;
+    }
+    if (!entry.isActive()) {
+        return u"Niet actief"_s;
+    }
+    return platform::fromWindows1252(entry.name);
+}
+
+// The entries of a set, numbered 1 up, in as many columns as asked.
+void fillEntries(QGroupBox& box, const QString& numberName, const QString& valueName,
+                 const std::string& set, station::SetKind kind, int columnCount) {
+    const station::SetLayout& layout = station::layoutOf(kind);
+    const std::vector<station::SetEntry> entries = station::takeApart(set, layout);
+    const int rowCount = layout.entryCount / columnCount;
+    auto* grid = new QGridLayout(&box);
+    for (int k = 0; k < layout.entryCount; ++k) {
+        const QString index = u'_' + QString::number(k);
+        QLabel* number = label(box, numberName + index, QString::number(k + 1));
+        QLabel* value =
+            label(box, valueName + index, entryText(entries[static_cast<std::size_t>(k)], layout));
+        value->setFont(fixedPitchFont());
+        value->setTextFormat(Qt::PlainText);
+        const int column = (k / rowCount) * 2;
+        grid->addWidget(number, k % rowCount, column, Qt::AlignRight);
+        grid->addWidget(value, k % rowCount, column + 1);
+        grid->setColumnStretch(column + 1, 1);
+    }
+}
+
+QString programmeTypeText(const std::string& stored) {
+    const std::optional<int> code = storedListPosition(stored, station::kProgrammeTypeCount);
+    return code ? platform::fromWindows1252(
+                      station::programmeTypes()[static_cast<std::size_t>(*code)])
+                : kNotSet;
+}
+
+QString frequencyOverviewText(const std::string& stored, const QLocale& locale) {
+    const QString frequency = frequencyText(link::roundedNumberFromText(stored), locale);
+    return frequency.isEmpty() ? kNotSet : frequency + u" MHz"_s;
+}
+
+QString intervalText(const std::string& storedPosition, const station::IntervalRange& range) {
+    const std::optional<int> position = storedListPosition(storedPosition, range.positionCount());
+    return position ? QString::number(range.secondsAt(*position)) + u" Seconden"_s : kNotSet;
+}
+
+void fillDecoder(QGroupBox& box, const platform::SettingsStore& settings, const QLocale& locale) {
+    const auto stored = [&settings](std::string_view key) {
+        return settings.GetSetting(keys::kSection, key);
+    };
+    const auto value = [&box](const QString& name, const QString& text) {
+        QLabel* created = label(box, name, text);
+        created->setWordWrap(true);
+        return created;
+    };
+    auto* grid = new QGridLayout(&box);
+    // The frame is narrow: the longer programme types wrap onto a second line.
+    grid->setContentsMargins(kDecoderMargin, kDecoderMargin, kDecoderMargin, kDecoderMargin);
+    grid->setHorizontalSpacing(kDecoderMargin);
+    grid->addWidget(label(box, u"Label3"_s, u"Programmatype"_s), 0, 0, 1, 2);
+    grid->addWidget(
+        value(u"lblProgrammatype_overzicht"_s, programmeTypeText(stored(keys::kProgrammeType))), 0,
+        2);
+    grid->addWidget(label(box, u"Label4"_s, u"Alternatieve frequentie"_s), 1, 0, 1, 2);
+    grid->addWidget(value(u"lblFrequentie_overzicht"_s,
+                          frequencyOverviewText(stored(keys::kFrequency), locale)),
+                    1, 2);
+    grid->addWidget(label(box, u"Label9"_s, u"Interval"_s), 2, 0);
+    grid->addWidget(label(box, u"Label5"_s, u"Programmaservice"_s), 2, 1);
+    grid->addWidget(
+        value(u"lblIntervalprogramma_overzicht"_s,
+              intervalText(stored(keys::kPsIntervalPosition), station::kPsIntervalRange)),
+        2, 2);
+    grid->addWidget(label(box, u"Label10"_s, u"Interval"_s), 3, 0);
+    grid->addWidget(label(box, u"Label8"_s, u"Radiotekst"_s), 3, 1);
+    grid->addWidget(
+        value(u"lblIntervalradio_overzicht"_s,
+              intervalText(stored(keys::kRtIntervalPosition), station::kRtIntervalRange)),
+        3, 2);
+    grid->setColumnStretch(2, 1);
+}
+
+} // namespace
+
+OverviewWindow::OverviewWindow(const station::Document& document,
+                               const platform::SettingsStore& settings, const QLocale& locale,
+                               QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(u"frmOverzicht"_s);
+    setWindowTitle(u"Overzicht"_s);
+    setFixedSize(shell::twipsToSize(11655, 5790, this));
+
+    QGroupBox* programmeService = frame(*this, u"Frame2"_s, u"Programmaservice"_s, 6855, 2295);
+    fillEntries(*programmeService, u"Label2"_s, u"lblProgramma_overzicht"_s,
+                document.programmeServiceSet(), station::SetKind::ProgrammeService, 2);
+    QGroupBox* decoder = frame(*this, u"Frame3"_s, u"Decoderinformatie"_s, 4215, 1935);
+    fillDecoder(*decoder, settings, locale);
+    QGroupBox* radiotext = frame(*this, u"Frame1"_s, u"Radiotekst"_s, 11415, 2295);
+    fillEntries(*radiotext, u"Label1"_s, u"lblRadio_overzicht"_s, document.radiotextSet(),
+                station::SetKind::Radiotext, 1);
+
+    auto* ok = new QPushButton(u"&Ok"_s, this);
+    ok->setObjectName(u"cmdOk"_s);
+    connect(ok, &QPushButton::clicked, this, [this] { closeEditorWindow(*this); });
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(programmeService, 0, Qt::AlignTop);
+    top->addStretch();
+    top->addWidget(decoder, 0, Qt::AlignTop);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    auto* layout = new QVBoxLayout(this);
+    const int margin = shell::twipsToPixels(kMarginTwips, this);
+    layout->setContentsMargins(margin, margin, margin, margin);
+    layout->addLayout(top);
+    layout->addWidget(radiotext);
+    layout->addStretch();
+    layout->addLayout(buttons);
+}
+
+} // namespace velmora::editors

@@ -1,0 +1,187 @@
+#include "fakes/fake_settings_store.h"
+#include "shell/main_window.h"
+#include "shell/twips.h"
+#include "shell/workspace.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using velmora::shell::MainWindow;
+
+namespace {
+
+QMdiSubWindow* childWindow(const MainWindow& window, const QString& name) {
+    const QList<QMdiSubWindow*> windows = window.workspace().subWindowList();
+    for (QMdiSubWindow* child : windows) {
+        if (child->widget()->objectName() == name) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+template <typename Control>
+Control* control(const MainWindow& window, const QString& childName, const QString& name) {
+    QMdiSubWindow* child = childWindow(window, childName);
+    return child != nullptr ? child->widget()->findChild<Control*>(name) : nullptr;
+}
+
+void choose(MainWindow& window, const QString& item) {
+    window.menuItem(item)->trigger();
+}
+
+} // namespace
+
+class EditorCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void menuItemsOpenTheirWindows_data();
+    void menuItemsOpenTheirWindows();
+    void toolbarEntriesOpenTheirWindows_data();
+    void toolbarEntriesOpenTheirWindows();
+    void anOpenWindowComesToTheFrontAsItIs();
+    void theFirstNameBoxTakesTheFocusInTheWorkspace();
+    void anAppliedNameShowsInAFreshOverview();
+    void decoderEditorLeavesTheModifiedFlag();
+};
+
+void EditorCommandsTest::menuItemsOpenTheirWindows_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("programme service")
+        << u"mnuInstellingen_programmaservice"_s << u"frmProgramma"_s << u"Programmaservice"_s;
+    QTest::newRow("radiotext") << u"mnuInstellingen_radiotekst"_s << u"frmRadiotekst"_s
+                               << u"Radiotekst"_s;
+    QTest::newRow("decoder") << u"mnuInstellingen_decoderinformatie"_s << u"frmDecoder_informatie"_s
+                             << u"Decoder informatie"_s;
+    QTest::newRow("programme identification")
+        << u"mnuInstellingenProgrammaIdentificatie"_s << u"frmPi"_s << u"Programma Identificatie"_s;
+    QTest::newRow("overview") << u"mnuVenster_overzicht"_s << u"frmOverzicht"_s << u"Overzicht"_s;
+}
+
+void EditorCommandsTest::menuItemsOpenTheirWindows() {
+    QFETCH(QString, item);
+    QFETCH(QString, window);
+    QFETCH(QString, caption);
+    velmora::fakes::FakeSettingsStore store;
+    MainWindow main(store);
+    main.show();
+
+    choose(main, item);
+    QMdiSubWindow* child = childWindow(main, window);
+    QVERIFY(child != nullptr);
+    QCOMPARE(child->windowTitle(), caption);
+    const int offset = velmora::shell::twipsToPixels(10, &main.workspace());
+    QCOMPARE(child->pos(), QPoint(offset, offset));
+    QVERIFY(child->widget()->isVisible());
+}
+
+void EditorCommandsTest::toolbarEntriesOpenTheirWindows_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("Programmaservice") << u"Programmaservice"_s << u"frmProgramma"_s;
+    QTest::newRow("Radiotekst") << u"Radiotekst"_s << u"frmRadiotekst"_s;
+    QTest::newRow("Overzicht") << u"Overzicht"_s << u"frmOverzicht"_s;
+}
+
+void EditorCommandsTest::toolbarEntriesOpenTheirWindows() {
+    QFETCH(QString, key);
+    QFETCH(QString, window);
+    velmora::fakes::FakeSettingsStore store;
+    MainWindow main(store);
+    main.dispatchToolbarEntry(key);
+    QVERIFY(childWindow(main, window) != nullptr);
+}
+
+void EditorCommandsTest::anOpenWindowComesToTheFrontAsItIs() {
+    velmora::fakes::FakeSettingsStore store;
+    MainWindow main(store);
+    main.show();
+    choose(main, u"mnuInstellingen_programmaservice"_s);
+    auto* name = control<QLineEdit>(main, u"frmProgramma"_s, u"txtProgramma_3"_s);
+    name->setText(u"TYPED"_s);
+    choose(main, u"mnuInstellingenProgrammaIdentificatie"_s);
+    control<QLineEdit>(main, u"frmPi"_s, u"txtPi"_s)->setText(u"4660"_s);
+    choose(main, u"mnuInstellingen_decoderinformatie"_s);
+    control<QComboBox>(main, u"frmDecoder_informatie"_s, u"cmbProgramma"_s)->setCurrentIndex(7);
+
+    choose(main, u"mnuInstellingen_programmaservice"_s);
+    QCOMPARE(main.workspace().subWindowList().size(), 3);
+    QCOMPARE(main.workspace().activeSubWindow(), childWindow(main, u"frmProgramma"_s));
+    QCOMPARE(control<QLineEdit>(main, u"frmProgramma"_s, u"txtProgramma_3"_s), name);
+    QCOMPARE(name->text(), u"TYPED"_s);
+    choose(main, u"mnuInstellingenProgrammaIdentificatie"_s);
+    QCOMPARE(control<QLineEdit>(main, u"frmPi"_s, u"txtPi"_s)->text(), u"4660"_s);
+    choose(main, u"mnuInstellingen_decoderinformatie"_s);
+    QCOMPARE(
+        control<QComboBox>(main, u"frmDecoder_informatie"_s, u"cmbProgramma"_s)->currentIndex(), 7);
+    QCOMPARE(main.workspace().subWindowList().size(), 3);
+}
+
+void EditorCommandsTest::theFirstNameBoxTakesTheFocusInTheWorkspace() {
+    velmora::fakes::FakeSettingsStore store;
+    MainWindow main(store);
+    std::string set;
+    for (int k = 0; k < 10; ++k) {
+        set += "        1\r\n";
+    }
+    main.document().replaceSet(velmora::station::SetKind::ProgrammeService, set);
+    main.show();
+    QApplication::setActiveWindow(&main);
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+
+    choose(main, u"mnuInstellingen_programmaservice"_s);
+    auto* first = control<QLineEdit>(main, u"frmProgramma"_s, u"txtProgramma_0"_s);
+    QTRY_COMPARE(QApplication::focusWidget(), first);
+    QCOMPARE(first->text(), QString());
+    QCOMPARE(control<QLineEdit>(main, u"frmProgramma"_s, u"txtProgramma_1"_s)->text(),
+             u"        "_s);
+}
+
+void EditorCommandsTest::anAppliedNameShowsInAFreshOverview() {
+    velmora::fakes::FakeSettingsStore store;
+    MainWindow main(store);
+    main.show();
+    choose(main, u"mnuVenster_overzicht"_s);
+    const QString label = u"lblProgramma_overzicht_2"_s;
+    QCOMPARE(control<QLabel>(main, u"frmOverzicht"_s, label)->text(), u"Leeg"_s);
+
+    choose(main, u"mnuInstellingen_programmaservice"_s);
+    control<QLineEdit>(main, u"frmProgramma"_s, u"txtProgramma_2"_s)->setText(u"RADIO"_s);
+    control<QAbstractButton>(main, u"frmProgramma"_s, u"chkProgramma_2"_s)->click();
+    control<QPushButton>(main, u"frmProgramma"_s, u"cmdOk"_s)->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(childWindow(main, u"frmProgramma"_s) == nullptr);
+    QVERIFY(main.document().isModified());
+
+    choose(main, u"mnuVenster_overzicht"_s);
+    QCOMPARE(control<QLabel>(main, u"frmOverzicht"_s, label)->text(), u"Leeg"_s);
+    control<QPushButton>(main, u"frmOverzicht"_s, u"cmdOk"_s)->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    choose(main, u"mnuVenster_overzicht"_s);
+    QCOMPARE(control<QLabel>(main, u"frmOverzicht"_s, label)->text(), u"RADIO   "_s);
+}
+
+void EditorCommandsTest::decoderEditorLeavesTheModifiedFlag() {
+    velmora::fakes::FakeSettingsStore store;
+    MainWindow main(store);
+    main.show();
+    choose(main, u"mnuInstellingen_decoderinformatie"_s);
+    control<QComboBox>(main, u"frmDecoder_informatie"_s, u"cmbAlternatief"_s)->setCurrentIndex(3);
+    control<QPushButton>(main, u"frmDecoder_informatie"_s, u"cmdToepassen"_s)->click();
+    QCOMPARE(store.GetSetting("Decoder", "Frequentie"), std::string("3"));
+    QVERIFY(!main.document().isModified());
+}
+
+QTEST_MAIN(EditorCommandsTest)
+#include "editor_commands_test.moc"

@@ -1,0 +1,226 @@
+#include "editors/overview_window.h"
+#include "fakes/fake_settings_store.h"
+#include "shell/twips.h"
+
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTest>
+#include <string>
+
+using namespace Qt::StringLiterals;
+using velmora::editors::OverviewWindow;
+using velmora::station::SetKind;
+
+namespace {
+
+constexpr std::string_view kSection = "Decoder";
+
+class NoDocumentView : public velmora::station::DocumentView {
+public:
+    void enableSaveCommands(bool) override {}
+};
+
+std::string entry(const std::string& name, int width, char flag) {
+    std::string text = name;
+    text.resize(static_cast<std::size_t>(width), ' ');
+    return text + flag + "\r\n";
+}
+
+QString labelText(const QWidget& window, const QString& name) {
+    const auto* label = window.findChild<QLabel*>(name);
+    return label != nullptr ? label->text() : u"(no label %1)"_s.arg(name);
+}
+
+} // namespace
+
+class OverviewWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void framesAndCaptions();
+    void entryLabels_data();
+    void entryLabels();
+    void decoderLabels_data();
+    void decoderLabels();
+    void freshStartShowsTheDefaults();
+    void laterChangesDoNotShow();
+};
+
+void OverviewWindowTest::framesAndCaptions() {
+    NoDocumentView view;
+    const velmora::station::Document document(view);
+    const velmora::fakes::FakeSettingsStore store;
+    const OverviewWindow window(document, store);
+    const auto size = [&window](int width, int height) {
+        return velmora::shell::twipsToSize(width, height, &window);
+    };
+    QCOMPARE(window.objectName(), u"frmOverzicht"_s);
+    QCOMPARE(window.size(), size(11655, 5790));
+    const struct {
+        QString name;
+        QString caption;
+        QSize size;
+    } frames[] = {{u"Frame2"_s, u"Programmaservice"_s, size(6855, 2295)},
+                  {u"Frame3"_s, u"Decoderinformatie"_s, size(4215, 1935)},
+                  {u"Frame1"_s, u"Radiotekst"_s, size(11415, 2295)}};
+    for (const auto& frame : frames) {
+        const auto* box = window.findChild<QGroupBox*>(frame.name);
+        QVERIFY(box != nullptr);
+        QCOMPARE(box->title(), frame.caption);
+        QCOMPARE(box->size(), frame.size);
+    }
+    for (int k = 0; k < 10; ++k) {
+        QCOMPARE(labelText(window, u"Label2_%1"_s.arg(k)), QString::number(k + 1));
+    }
+    for (int k = 0; k < 5; ++k) {
+        QCOMPARE(labelText(window, u"Label1_%1"_s.arg(k)), QString::number(k + 1));
+    }
+    QCOMPARE(labelText(window, u"Label4"_s), u"Alternatieve frequentie"_s);
+    QCOMPARE(labelText(window, u"Label10"_s), u"Interval"_s);
+    QCOMPARE(labelText(window, u"Label8"_s), u"Radiotekst"_s);
+    const QFontMetricsF metrics(window.findChild<QLabel*>(u"lblRadio_overzicht_0"_s)->font());
+    QCOMPARE(metrics.horizontalAdvance(u'i'), metrics.horizontalAdvance(u'W'));
+}
+
+void OverviewWindowTest::entryLabels_data() {
+    QTest::addColumn<SetKind>("kind");
+    QTest::addColumn<std::string>("set");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("shown");
+    const auto ps = [](const std::string& second) {
+        return entry("FIRST", 8, '1') + second + entry("", 8, '1');
+    };
+    QTest::newRow("no PS set") << SetKind::ProgrammeService << std::string() << 9 << u"Leeg"_s;
+    QTest::newRow("active PS name, trailing spaces kept")
+        << SetKind::ProgrammeService << ps(entry("RADIO", 8, '1')) << 1 << u"RADIO   "_s;
+    QTest::newRow("flag 2 is active")
+        << SetKind::ProgrammeService << ps(entry("RADIO", 8, '2')) << 1 << u"RADIO   "_s;
+    QTest::newRow("inactive PS name")
+        << SetKind::ProgrammeService << ps(entry("RADIO", 8, '0')) << 1 << u"Niet actief"_s;
+    QTest::newRow("8 spaces, active")
+        << SetKind::ProgrammeService << ps(entry("", 8, '1')) << 1 << u"Leeg"_s;
+    QTest::newRow("8 spaces, inactive")
+        << SetKind::ProgrammeService << ps(entry("", 8, '0')) << 1 << u"Leeg"_s;
+    QTest::newRow("code page characters")
+        << SetKind::ProgrammeService << ps(entry("\x80\xe9\xff", 8, '1')) << 1
+        << u"\u20ac\u00e9\u00ff     "_s;
+    QTest::newRow("entry missing from a short set")
+        << SetKind::ProgrammeService << entry("FIRST", 8, '1') << 5 << u"Leeg"_s;
+    QTest::newRow("last PS entry")
+        << SetKind::ProgrammeService << std::string(99, ' ') + entry("TEN", 8, '1') << 9
+        << u"TEN     "_s;
+    QTest::newRow("no RT set") << SetKind::Radiotext << std::string() << 4 << u"Leeg"_s;
+    QTest::newRow("active radiotext")
+        << SetKind::Radiotext << entry("Tekst", 64, '1') << 0 << u"Tekst"_s.leftJustified(64);
+    QTest::newRow("inactive radiotext")
+        << SetKind::Radiotext << entry("Tekst", 64, '0') << 0 << u"Niet actief"_s;
+    QTest::newRow("64 spaces") << SetKind::Radiotext << entry("", 64, '1') << 0 << u"Leeg"_s;
+    QTest::newRow("fifth radiotext")
+        << SetKind::Radiotext << std::string(4 * 67, ' ') + entry("Vijf", 64, '1') << 4
+        << u"Vijf"_s.leftJustified(64);
+}
+
+void OverviewWindowTest::entryLabels() {
+    QFETCH(SetKind, kind);
+    QFETCH(std::string, set);
+    QFETCH(int, index);
+    QFETCH(QString, shown);
+    NoDocumentView view;
+    velmora::station::Document document(view);
+    document.replaceSet(kind, set);
+    const velmora::fakes::FakeSettingsStore store;
+
+    const OverviewWindow window(document, store);
+    const QString array =
+        kind == SetKind::ProgrammeService ? u"lblProgramma_overzicht"_s : u"lblRadio_overzicht"_s;
+    QCOMPARE(labelText(window, u"%1_%2"_s.arg(array).arg(index)), shown);
+}
+
+void OverviewWindowTest::decoderLabels_data() {
+    QTest::addColumn<std::string>("key");
+    QTest::addColumn<std::string>("value");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("shown");
+    const QLocale comma(QLocale::Dutch, QLocale::Netherlands);
+    const QLocale point(QLocale::English, QLocale::UnitedStates);
+    const auto row = [](const char* name, const char* key, const std::string& value,
+                        const QString& label, const QString& shown,
+                        const QLocale& locale = QLocale(QLocale::English)) {
+        QTest::newRow(name) << std::string(key) << value << locale << label << shown;
+    };
+    const QString type = u"lblProgrammatype_overzicht"_s;
+    const QString frequency = u"lblFrequentie_overzicht"_s;
+    const QString ps = u"lblIntervalprogramma_overzicht"_s;
+    const QString rt = u"lblIntervalradio_overzicht"_s;
+    row("type 0", "Programma", "0", type, u"Geen"_s);
+    row("type 12", "Programma", "12", type, u"Easy Listening "_s);
+    row("type 31", "Programma", "31", type, u"Alarm"_s);
+    row("type 32", "Programma", "32", type, u"Niet ingesteld"_s);
+    row("type -1", "Programma", "-1", type, u"Niet ingesteld"_s);
+    row("type not a number", "Programma", "Pop", type, u"Geen"_s);
+    row("frequency 0", "Frequentie", "0", frequency, u"Niet ingesteld"_s);
+    row("frequency 1, comma", "Frequentie", "1", frequency, u"87,6 MHz"_s, comma);
+    row("frequency 1, point", "Frequentie", "1", frequency, u"87.6 MHz"_s, point);
+    row("frequency 5", "Frequentie", "5", frequency, u"88 MHz"_s, comma);
+    row("frequency 204, comma", "Frequentie", "204", frequency, u"107,9 MHz"_s, comma);
+    row("frequency 204, point", "Frequentie", "204", frequency, u"107.9 MHz"_s, point);
+    row("frequency 205", "Frequentie", "205", frequency, u"Niet ingesteld"_s);
+    row("frequency of 500 digits", "Frequentie", std::string(500, '1'), frequency,
+        u"Niet ingesteld"_s);
+    row("ps interval 0", "Progint", "0", ps, u"3 Seconden"_s);
+    row("ps interval 117", "Progint", "117", ps, u"120 Seconden"_s);
+    row("ps interval 118", "Progint", "118", ps, u"Niet ingesteld"_s);
+    row("ps interval -1", "Progint", "-1", ps, u"Niet ingesteld"_s);
+    row("rt interval 95", "Tekstint", "95", rt, u"120 Seconden"_s);
+    row("rt interval 96", "Tekstint", "96", rt, u"Niet ingesteld"_s);
+    row("seconds keys are not read", "strProgint", "60", ps, u"3 Seconden"_s);
+}
+
+void OverviewWindowTest::decoderLabels() {
+    QFETCH(std::string, key);
+    QFETCH(std::string, value);
+    QFETCH(QLocale, locale);
+    QFETCH(QString, label);
+    QFETCH(QString, shown);
+    NoDocumentView view;
+    const velmora::station::Document document(view);
+    velmora::fakes::FakeSettingsStore store;
+    QVERIFY(store.SaveSetting(kSection, key, value).ok());
+
+    const OverviewWindow window(document, store, locale);
+    QCOMPARE(labelText(window, label), shown);
+}
+
+void OverviewWindowTest::freshStartShowsTheDefaults() {
+    NoDocumentView view;
+    const velmora::station::Document document(view);
+    const velmora::fakes::FakeSettingsStore store;
+    const OverviewWindow window(document, store);
+    for (int k = 0; k < 10; ++k) {
+        QCOMPARE(labelText(window, u"lblProgramma_overzicht_%1"_s.arg(k)), u"Leeg"_s);
+    }
+    for (int k = 0; k < 5; ++k) {
+        QCOMPARE(labelText(window, u"lblRadio_overzicht_%1"_s.arg(k)), u"Leeg"_s);
+    }
+    QCOMPARE(labelText(window, u"lblProgrammatype_overzicht"_s), u"Geen"_s);
+    QCOMPARE(labelText(window, u"lblFrequentie_overzicht"_s), u"Niet ingesteld"_s);
+    QCOMPARE(labelText(window, u"lblIntervalprogramma_overzicht"_s), u"3 Seconden"_s);
+    QCOMPARE(labelText(window, u"lblIntervalradio_overzicht"_s), u"25 Seconden"_s);
+}
+
+void OverviewWindowTest::laterChangesDoNotShow() {
+    NoDocumentView view;
+    velmora::station::Document document(view);
+    velmora::fakes::FakeSettingsStore store;
+    const OverviewWindow window(document, store);
+
+    document.replaceSet(SetKind::ProgrammeService, entry("LATER", 8, '1'));
+    QVERIFY(store.SaveSetting(kSection, "Programma", "10").ok());
+    QCOMPARE(labelText(window, u"lblProgramma_overzicht_0"_s), u"Leeg"_s);
+    QCOMPARE(labelText(window, u"lblProgrammatype_overzicht"_s), u"Geen"_s);
+}
+
+QTEST_MAIN(OverviewWindowTest)
+#include "overview_window_test.moc"
