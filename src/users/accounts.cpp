@@ -1,5 +1,6 @@
 #include "users/accounts.h"
 
+#include "station/path_text.h"
 #include "users/window_title.h"
 
 namespace velmora::users {
@@ -44,7 +45,8 @@ void Login::acceptUser(const std::string& userName) {
     document_.replaceSet(station::SetKind::Radiotext, {});
     view_.setMainTitle(titleAfterLogin(titleBarText(store_), userName));
     view_.setAccountItems(accountItemsFor(userName));
-    document_.setFileName(store_.GetSetting(userName, kLinkedFileKey));
+    // The store keeps the path as Windows-1252 text; the document holds it as UTF-8.
+    document_.setFileName(station::utf8PathFromText(store_.GetSetting(userName, kLinkedFileKey)));
     if (!document_.fileName().empty()) {
         view_.openLinkedFile(document_.fileName());
     }

@@ -19,6 +19,9 @@ inline constexpr std::string_view kEmptyFieldsMessage =
     "Geef een gebruikersnaam en/of wachtwoord op";
 inline constexpr std::string_view kWrongPasswordMessage =
     "Gebruikersnaam en/of wachtwoord is onjuist.";
+// Followed by the store's own reason.
+inline constexpr std::string_view kSettingsNotSavedMessage =
+    "De instellingen konden niet worden opgeslagen: ";
 
 // The menu and toolbar items whose state depends on the kind of account.
 struct AccountItems {
@@ -45,7 +48,7 @@ public:
     virtual void setMainTitle(std::string_view title) = 0;
     virtual void setAccountItems(const AccountItems& items) = 0;
     // Reads the station file linked to the account into the document, or
-    // reports that it is missing.
+    // reports that it is missing. The path is the document's file name, UTF-8.
     virtual void openLinkedFile(const std::string& path) = 0;
 };
 

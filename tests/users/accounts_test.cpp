@@ -82,6 +82,15 @@ TEST_F(LoginTest, OrdinaryAccountOpensItsLinkedFileUnderTheTitleBarText) {
     expectFlagsCleared();
 }
 
+// The store keeps Windows-1252 text; the document's file name is the UTF-8
+// path the file store opens.
+TEST_F(LoginTest, LinkedFileNameBecomesAUtf8Path) {
+    addAccount("jos\xE9", "Geheim", "/stations/caf\xE9.Rds");
+    EXPECT_EQ(login.logIn("jos\xE9", "Geheim"), LoginResult::LoggedIn);
+    EXPECT_EQ(document.fileName(), "/stations/caf\xC3\xA9.Rds");
+    EXPECT_EQ(view.opened, std::vector<std::string>{"/stations/caf\xC3\xA9.Rds"});
+}
+
 TEST_F(LoginTest, EmptyFieldsAreRefusedBeforeTheUserIsRemembered) {
     for (const auto& [name, password] : {std::pair{"", "Kez"}, std::pair{"jan", ""}}) {
         EXPECT_EQ(login.logIn(name, password), LoginResult::FieldsMissing);

@@ -1,0 +1,67 @@
+#include "shell/com_port_window.h"
+
+#include "editors/editor_buttons.h"
+#include "platform/qt/windows1252.h"
+#include "shell/twips.h"
+#include "users/account_windows.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace velmora::shell {
+
+namespace {
+
+constexpr std::string_view kSection = "Compoort";
+constexpr std::string_view kKey = "Compoort";
+constexpr int kPortCount = 9;
+
+} // namespace
+
+ComPortWindow::ComPortWindow(platform::SettingsStore& store, QWidget* parent)
+    : QWidget(parent), store_(store), ports_(new QComboBox(this)) {
+    setWindowTitle(u"Compoort"_s);
+    setFixedSize(twipsToSize(4335, 1815, this));
+
+    ports_->setObjectName(u"cmbCompoort"_s);
+    for (int port = 1; port <= kPortCount; ++port) {
+        ports_->addItem(QString::number(port));
+    }
+    const int stored =
+        ports_->findText(platform::fromWindows1252(store_.GetSetting(kSection, kKey)));
+    ports_->setCurrentIndex(std::max(stored, 0));
+
+    auto* label = new QLabel(u"Selecteer de gewenste Compoort"_s, this);
+    label->setObjectName(u"Label1"_s);
+    label->setBuddy(ports_);
+
+    auto* choice = new QHBoxLayout;
+    choice->addWidget(label);
+    choice->addWidget(ports_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(choice);
+    layout->addStretch();
+    const editors::EditorButtons buttons =
+        editors::addEditorButtons(*this, *layout, [this] { return storeChoice(); });
+
+    setTabOrder(buttons.ok, ports_);
+    setTabOrder(ports_, buttons.apply);
+    setTabOrder(buttons.apply, buttons.cancel);
+    buttons.ok->setFocus();
+}
+
+bool ComPortWindow::storeChoice() {
+    const platform::Status status =
+        store_.SaveSetting(kSection, kKey, platform::toWindows1252(ports_->currentText()));
+    if (!status.ok()) {
+        users::warnSettingsNotSaved(status.reason());
+    }
+    return status.ok();
+}
+
+} // namespace velmora::shell

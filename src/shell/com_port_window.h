@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/settings_store.h"
+
+#include <QWidget>
+
+class QComboBox;
+
+namespace velmora::shell {
+
+// frmCompoort: a child window in which the administrator picks the serial
+// port, 1 to 9, for the next connect. It only writes the store; an open
+// connection is left alone.
+class ComPortWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // The list shows the stored port, or "1" when none is stored or the
+    // stored value is none of the nine entries.
+    explicit ComPortWindow(platform::SettingsStore& store, QWidget* parent = nullptr);
+
+private:
+    // "&Ok" and "&Toepassen"; false when the store could not be written.
+    bool storeChoice();
+
+    platform::SettingsStore& store_;
+    QComboBox* ports_;
+};
+
+} // namespace velmora::shell

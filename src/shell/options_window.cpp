@@ -1,0 +1,110 @@
+#include "shell/options_window.h"
+
+#include "platform/qt/windows1252.h"
+#include "shell/main_window.h"
+#include "shell/twips.h"
+#include "users/account_windows.h"
+#include "users/window_title.h"
+#include "users/windows1252_text_box.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace velmora::shell {
+
+namespace {
+
+QPushButton* button(const QString& objectName, const QString& caption, const QString& toolTip,
+                    QWidget* parent) {
+    auto* pushButton = new QPushButton(caption, parent);
+    pushButton->setObjectName(objectName);
+    pushButton->setToolTip(toolTip);
+    return pushButton;
+}
+
+} // namespace
+
+OptionsWindow::OptionsWindow(MainWindow& mainWindow, QWidget* parent)
+    : QDialog(parent), mainWindow_(mainWindow),
+      titleBar_(users::windows1252TextBox(u"txtTitelbalk"_s, 0, this)) {
+    setObjectName(u"frmOpties"_s);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(u"Opties"_s);
+    setFixedSize(twipsToSize(6135, 1590, this));
+
+    auto* ok = button(u"cmdOk"_s, u"&Ok"_s, u"Instellingen toepassen en terugkeren."_s, this);
+    auto* apply = button(u"cmdToepassen"_s, u"&Toepassen"_s, u"Instellingen toepassen."_s, this);
+    auto* cancel = button(u"cmdAnnuleren"_s, u"&Annuleren"_s,
+                          u"Instellingen ongewijzicht laten en terugkeren."_s, this);
+    titleBar_->setToolTip(u"Tekst die bovenin de titelbalk van het programma zal verschijnen."_s);
+    titleBar_->setText(platform::fromWindows1252(users::titleBarText(mainWindow_.settings())));
+    titleBar_->setCursorPosition(0);
+
+    auto* label = new QLabel(u"Titelbalktekst"_s, this);
+    label->setObjectName(u"Label2"_s);
+    label->setBuddy(titleBar_);
+
+    auto* text = new QHBoxLayout;
+    text->addWidget(label);
+    text->addWidget(titleBar_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(apply);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(text);
+    layout->addStretch();
+    layout->addLayout(buttons);
+
+    setTabOrder(ok, apply);
+    setTabOrder(apply, cancel);
+    setTabOrder(cancel, titleBar_);
+    ok->setFocus();
+
+    connect(ok, &QPushButton::clicked, this, &OptionsWindow::confirm);
+    connect(apply, &QPushButton::clicked, this, &OptionsWindow::apply);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void OptionsWindow::showModal(MainWindow& mainWindow) {
+    auto* window = new OptionsWindow(mainWindow);
+    window->exec();
+}
+
+std::string OptionsWindow::titleBarText() const {
+    return platform::toWindows1252(titleBar_->text());
+}
+
+bool OptionsWindow::storeTitleBarText(const std::string& text) {
+    const platform::Status status = users::saveTitleBarText(mainWindow_.settings(), text);
+    if (!status.ok()) {
+        users::warnSettingsNotSaved(status.reason());
+    }
+    return status.ok();
+}
+
+void OptionsWindow::confirm() {
+    const std::string text = titleBarText();
+    if (!storeTitleBarText(text)) {
+        return;
+    }
+    if (const auto title =
+            users::titleAfterOptionsConfirmed(text, mainWindow_.session().currentUser)) {
+        mainWindow_.setWindowTitle(platform::fromWindows1252(*title));
+    }
+    accept();
+}
+
+void OptionsWindow::apply() {
+    const std::string text = titleBarText();
+    if (storeTitleBarText(text)) {
+        mainWindow_.setWindowTitle(
+            platform::fromWindows1252(users::titleAfterOptionsApplied(text)));
+    }
+}
+
+} // namespace velmora::shell

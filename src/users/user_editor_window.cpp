@@ -1,0 +1,178 @@
+#include "users/user_editor_window.h"
+
+#include "editors/editor_buttons.h"
+#include "platform/qt/windows1252.h"
+#include "shell/warning_window.h"
+#include "station/path_text.h"
+#include "users/account_windows.h"
+#include "users/windows1252_text_box.h"
+
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace velmora::users {
+
+namespace {
+
+constexpr int kMaxFieldLength = 10;
+
+// The Browse dialog: station files only, starting in the folder named by
+// key "Bestand" of section "Opties", or else in the default station folder.
+constexpr std::string_view kDialogTitle = "Velmora";
+constexpr std::string_view kBrowseFilter = "Rds bestanden (*.Rds)|*.Rds|";
+constexpr std::string_view kOptionsSection = "Opties";
+constexpr std::string_view kBrowseFolderKey = "Bestand";
+
+QPushButton* button(const QString& objectName, const QString& caption, QWidget* parent) {
+    auto* pushButton = new QPushButton(caption, parent);
+    pushButton->setObjectName(objectName);
+    return pushButton;
+}
+
+QLabel* caption(const QString& objectName, const QString& text, QLineEdit* buddy) {
+    auto* label = new QLabel(text);
+    label->setObjectName(objectName);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QString textOf(const std::string& windows1252) {
+    return platform::fromWindows1252(windows1252);
+}
+
+std::string textOf(const QLineEdit* box) {
+    return platform::toWindows1252(box->text());
+}
+
+bool fitsTheStore(const QString& text) {
+    return std::all_of(text.cbegin(), text.cend(), platform::isWindows1252);
+}
+
+} // namespace
+
+UserEditorWindow::UserEditorWindow(platform::SettingsStore& store, platform::FileDialogs& dialogs,
+                                   QWidget* parent)
+    : QWidget(parent), store_(store), dialogs_(dialogs),
+      userName_(windows1252TextBox(u"txtGebruikersnaam"_s, kMaxFieldLength, this)),
+      password_(windows1252TextBox(u"txtWachtwoord"_s, kMaxFieldLength, this)),
+      confirmation_(windows1252TextBox(u"txtBevestiging"_s, kMaxFieldLength, this)),
+      linkedFile_(new QLineEdit(this)),
+      browseButton_(button(u"cmdBladeren"_s, u"Bladeren"_s, this)),
+      okButton_(button(u"cmdOk"_s, u"&Ok"_s, this)),
+      applyButton_(button(u"cmdToepassen"_s, u"&Toepassen"_s, this)),
+      cancelButton_(button(u"cmdAnnuleren"_s, u"&Annuleren"_s, this)) {
+    showAsPassword(*password_);
+    showAsPassword(*confirmation_);
+    linkedFile_->setObjectName(u"txtBestand"_s);
+    linkedFile_->setReadOnly(true);
+
+    auto* frame = new QGroupBox(u"Persoonlijke instellingen"_s, this);
+    frame->setObjectName(u"Frame1"_s);
+    auto* grid = new QGridLayout(frame);
+    grid->setColumnStretch(1, 1);
+    grid->addWidget(caption(u"Label2"_s, u"Gebruikersnaam"_s, userName_), 0, 0);
+    grid->addWidget(userName_, 0, 1);
+    grid->addWidget(caption(u"Label3"_s, u"Wachtwoord"_s, password_), 1, 0);
+    grid->addWidget(password_, 1, 1);
+    grid->addWidget(caption(u"Label4"_s, u"Wachtwoord bevestiging"_s, confirmation_), 2, 0);
+    grid->addWidget(confirmation_, 2, 1);
+    grid->addWidget(caption(u"Label5"_s, u"Te gebruiken bestand"_s, linkedFile_), 3, 0);
+    grid->addWidget(linkedFile_, 3, 1);
+    grid->addWidget(browseButton_, 3, 2);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton_);
+    buttons->addWidget(applyButton_);
+    buttons->addWidget(cancelButton_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(frame);
+    layout->addLayout(buttons);
+    linkedFile_->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
+
+    setTabOrder(userName_, password_);
+    setTabOrder(password_, confirmation_);
+    setTabOrder(confirmation_, cancelButton_);
+    setTabOrder(cancelButton_, okButton_);
+    setTabOrder(okButton_, applyButton_);
+    setTabOrder(applyButton_, browseButton_);
+    setTabOrder(browseButton_, linkedFile_);
+    userName_->setFocus();
+
+    for (QLineEdit* box : {userName_, password_, confirmation_, linkedFile_}) {
+        connect(box, &QLineEdit::textChanged, this, &UserEditorWindow::applyButtonRule);
+    }
+    connect(okButton_, &QPushButton::clicked, this, &UserEditorWindow::confirm);
+    connect(cancelButton_, &QPushButton::clicked, this,
+            [this] { editors::closeEditorWindow(*this); });
+    connect(browseButton_, &QPushButton::clicked, this, &UserEditorWindow::browse);
+    applyButtonRule();
+}
+
+void UserEditorWindow::showAccount(const AccountFields& account) {
+    userName_->setText(textOf(account.userName));
+    password_->setText(textOf(account.password));
+    confirmation_->setText(textOf(account.confirmation));
+    linkedFile_->setText(textOf(account.linkedFile));
+}
+
+AccountFields UserEditorWindow::fields() const {
+    return AccountFields{.userName = textOf(userName_),
+                         .password = textOf(password_),
+                         .confirmation = textOf(confirmation_),
+                         .linkedFile = textOf(linkedFile_)};
+}
+
+void UserEditorWindow::applyButtonRule() {
+    const bool enabled = canConfirm(fields());
+    okButton_->setEnabled(enabled);
+    applyButton_->setEnabled(enabled);
+}
+
+void UserEditorWindow::confirm() {
+    std::string reason;
+    switch (saveAccount(store_, fields(), reason)) {
+    case AccountSaveResult::PasswordsDiffer:
+        shell::WarningWindow::showMessage(textOf(std::string(kPasswordMismatchMessage)));
+        break;
+    case AccountSaveResult::StoreFailed:
+        // The editor stays open with everything typed, so the user can try again.
+        warnSettingsNotSaved(reason);
+        return;
+    case AccountSaveResult::Saved:
+        break;
+    }
+    editors::closeEditorWindow(*this);
+}
+
+void UserEditorWindow::browse() {
+    const auto chosen =
+        dialogs_.askFileToOpen({.title = std::string(kDialogTitle),
+                                .filter = std::string(kBrowseFilter),
+                                .initialFolder = station::utf8PathFromText(
+                                    store_.GetSetting(kOptionsSection, kBrowseFolderKey)),
+                                .initialFile = {}});
+    if (!chosen || chosen->empty()) {
+        return;
+    }
+    const QString path = QString::fromStdString(*chosen);
+    // The account keeps the path as Windows-1252 text; a path that the code
+    // page cannot hold would be stored with "?" and never be found again.
+    if (!fitsTheStore(path)) {
+        shell::WarningWindow::showMessage(u"Het bestand "_s + path +
+                                          u" kan niet worden gekoppeld: de naam bevat tekens die "
+                                          u"niet kunnen worden opgeslagen"_s);
+        return;
+    }
+    linkedFile_->setText(path);
+}
+
+} // namespace velmora::users

@@ -1,0 +1,340 @@
+#include "shell/main_toolbar.h"
+#include "shell/startup.h"
+#include "shell/workspace.h"
+#include "station/station_settings.h"
+#include "users/account_windows.h"
+#include "users/login_window.h"
+#include "window_test_support.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace velmora::users::testing;
+using velmora::shell::MainWindow;
+using velmora::station::SetKind;
+
+namespace {
+
+const std::string kFilePs =
+    velmora::station::compose({{"RADIO", true}}, velmora::station::kProgrammeServiceLayout);
+const std::string kFileRt =
+    velmora::station::compose({{"Nieuws", true}}, velmora::station::kRadiotextLayout);
+const std::string kOldPs =
+    velmora::station::compose({{"OUD", false}}, velmora::station::kProgrammeServiceLayout);
+
+// "&Nieuw...", toolbar "Nieuw", "Huidige gebruiker aanpassen", "&Compoort",
+// "&Opties", toolbar "Opties": "1" where enabled.
+QString accountItems(const MainWindow& window) {
+    QString states;
+    for (const QString& item :
+         {u"mnuBestand_nieuw"_s, u"Nieuw"_s,
+          u"mnuInstellinge_gebruikers_huidigegebruikeraanpassen"_s, u"mnuInstellingen_compoort"_s,
+          u"mnuInstellingen_opties"_s, u"Opties"_s}) {
+        const QAction* action =
+            item.startsWith(u"mnu") ? window.menuItem(item) : window.toolBar().entry(item);
+        states.append(action->isEnabled() ? u'1' : u'0');
+    }
+    return states;
+}
+
+const QString kStartItems = u"000000"_s;
+const QString kAdministratorItems = u"110111"_s;
+const QString kOrdinaryItems = u"111000"_s;
+
+// Start-up as far as the login: the main window loaded and hidden, the login
+// window shown over it, the document holding an old set.
+struct LoginAtStartup : Station {
+    LoginAtStartup() {
+        addAccount("jan", "Geheim", "/stations/radio.Rds");
+        addAccount("piet", "Wacht", "/stations/weg.Rds");
+        addAccount("kees", "Kaas");
+        addAccount("*^QENTAR^*", "Kez");
+        files.put("/stations/radio.Rds", kFilePs + "\r\n" + kFileRt);
+        window.document().replaceSet(SetKind::ProgrammeService, kOldPs);
+        window.document().setFileName("/oud.Rds");
+        window.document().setExitAfterSave(true);
+        login = window.accountWindows().loadLogin();
+        login->showModally();
+    }
+    // The login window has no owner; it must not outlive this main window.
+    ~LoginAtStartup() { delete login; }
+
+    void logIn(const QString& name, const QString& password) {
+        type(u"frmAanmelden"_s, u"txtGebruikersnaam"_s, name);
+        type(u"frmAanmelden"_s, u"txtWachtwoord"_s, password);
+        click(u"frmAanmelden"_s, u"cmdAanmelden"_s);
+    }
+
+    WarningReader warnings;
+    QPointer<velmora::users::LoginWindow> login;
+};
+
+} // namespace
+
+class LoginWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { deletePendingWindows(); }
+
+    void everyOutcomeOfALogin_data();
+    void everyOutcomeOfALogin();
+    void enterInEitherBoxLogsIn_data();
+    void enterInEitherBoxLogsIn();
+    void boxesTakeTenCharactersOfTheCodePage();
+    void leavingWithoutLoginShowsANewDocument_data();
+    void leavingWithoutLoginShowsANewDocument();
+    void closingAfterReloginLeavesTheMainWindowAsItWas();
+    void reloginUnloadsWindowsEmptiesTheDocumentAndSeedsAgain();
+    void accountCreatedWithoutLoginLogsInAfterRelogin();
+    void seedingThatFailsIsReportedAndTheLoginGoesOn();
+    void startupShowsTheLoginOverTheHiddenMainWindow();
+};
+
+void LoginWindowTest::everyOutcomeOfALogin_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("warning");
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("psSet");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("items");
+
+    const QString old = QString::fromStdString(kOldPs);
+    const QString untouched = kStartItems;
+    const QString refused = u"Gebruikersnaam en/of wachtwoord is onjuist."_s;
+    const QString missing = u"Geef een gebruikersnaam en/of wachtwoord op"_s;
+    QTest::newRow("administrator")
+        << u"*^Qentar^*"_s << u"Kez"_s << QString() << u"*^Qentar^*"_s << QString() << QString()
+        << u"Velmora    (*^Qentar^*)"_s << kAdministratorItems;
+    QTest::newRow("linked file") << u"jan"_s << u"Geheim"_s << QString() << u"jan"_s
+                                 << u"/stations/radio.Rds"_s << QString::fromStdString(kFilePs)
+                                 << u"Velmora    (jan)"_s << kOrdinaryItems;
+    QTest::newRow("linked file missing")
+        << u"piet"_s << u"Wacht"_s << u"Het gekoppelde bestand is niet gevonden"_s << u"piet"_s
+        << u"/stations/weg.Rds"_s << QString() << u"Velmora    (piet)"_s << kOrdinaryItems;
+    QTest::newRow("no linked file") << u"kees"_s << u"Kaas"_s << QString() << u"kees"_s << QString()
+                                    << QString() << u"Velmora    (kees)"_s << kOrdinaryItems;
+    QTest::newRow("administrator name in capitals")
+        << u"*^QENTAR^*"_s << u"Kez"_s << QString() << u"*^QENTAR^*"_s << QString() << QString()
+        << u"Velmora    (*^QENTAR^*)"_s << kOrdinaryItems;
+    QTest::newRow("password in other case") << u"jan"_s << u"geheim"_s << refused << u"jan"_s
+                                            << QString() << old << u"Velmora"_s << untouched;
+    QTest::newRow("administrator password in other case")
+        << u"*^Qentar^*"_s << u"KEZ"_s << refused << u"*^Qentar^*"_s << QString() << old
+        << u"Velmora"_s << untouched;
+    QTest::newRow("no such account") << u"anna"_s << u"x"_s << refused << u"anna"_s << QString()
+                                     << old << u"Velmora"_s << untouched;
+    QTest::newRow("no password") << u"jan"_s << QString() << missing << QString() << QString()
+                                 << old << u"Velmora"_s << untouched;
+    QTest::newRow("no name") << QString() << u"Kez"_s << missing << QString() << QString() << old
+                             << u"Velmora"_s << untouched;
+}
+
+void LoginWindowTest::everyOutcomeOfALogin() {
+    QFETCH(QString, name);
+    QFETCH(QString, password);
+    QFETCH(QString, warning);
+    QFETCH(QString, user);
+    QFETCH(QString, fileName);
+    QFETCH(QString, psSet);
+    QFETCH(QString, title);
+    QFETCH(QString, items);
+    LoginAtStartup station;
+    station.logIn(name, password);
+
+    // Every login switches the items away from their start state.
+    const bool loggedIn = items != kStartItems;
+    QCOMPARE(station.warnings.messages, warning.isEmpty() ? QStringList() : QStringList{warning});
+    QCOMPARE(openWindow(u"frmAanmelden"_s) != nullptr, !loggedIn);
+    QCOMPARE(station.window.isVisible(), loggedIn);
+    if (!loggedIn) {
+        // The typed texts stay for the next attempt.
+        QCOMPARE(control<QLineEdit>(u"frmAanmelden"_s, u"txtGebruikersnaam"_s)->text(), name);
+        QCOMPARE(control<QLineEdit>(u"frmAanmelden"_s, u"txtWachtwoord"_s)->text(), password);
+    }
+    QCOMPARE(QString::fromStdString(station.window.session().currentUser), user);
+    QCOMPARE(QString::fromStdString(station.window.document().fileName()), fileName);
+    QCOMPARE(QString::fromStdString(station.window.document().programmeServiceSet()), psSet);
+    QCOMPARE(station.window.windowTitle(), title);
+    QCOMPARE(accountItems(station.window), items);
+    QVERIFY(!station.window.document().isModified());
+    QVERIFY(!station.window.document().exitsAfterSave());
+    QCOMPARE(station.settings.GetSetting("*^Qentar^*", "Wachtwoord"), "Kez");
+}
+
+void LoginWindowTest::enterInEitherBoxLogsIn_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QStringList>("warnings");
+    QTest::addColumn<bool>("loggedIn");
+    QTest::newRow("name box, password empty")
+        << u"txtGebruikersnaam"_s << QString()
+        << QStringList{u"Geef een gebruikersnaam en/of wachtwoord op"_s} << false;
+    QTest::newRow("password box") << u"txtWachtwoord"_s << u"Kaas"_s << QStringList() << true;
+}
+
+void LoginWindowTest::enterInEitherBoxLogsIn() {
+    QFETCH(QString, box);
+    QFETCH(QString, password);
+    QFETCH(QStringList, warnings);
+    QFETCH(bool, loggedIn);
+    LoginAtStartup station;
+    type(u"frmAanmelden"_s, u"txtGebruikersnaam"_s, u"kees"_s);
+    type(u"frmAanmelden"_s, u"txtWachtwoord"_s, password);
+    QTest::keyClick(control<QLineEdit>(u"frmAanmelden"_s, box), Qt::Key_Return);
+
+    QCOMPARE(station.warnings.messages, warnings);
+    QCOMPARE(station.window.isVisible(), loggedIn);
+    if (!loggedIn) {
+        // The key is swallowed: no character, no second attempt.
+        QCOMPARE(control<QLineEdit>(u"frmAanmelden"_s, u"txtGebruikersnaam"_s)->text(), u"kees"_s);
+    }
+}
+
+void LoginWindowTest::boxesTakeTenCharactersOfTheCodePage() {
+    LoginAtStartup station;
+    type(u"frmAanmelden"_s, u"txtGebruikersnaam"_s, u"\u00c9\u20acabcdefghijk"_s);
+    QCOMPARE(control<QLineEdit>(u"frmAanmelden"_s, u"txtGebruikersnaam"_s)->text(),
+             u"\u00c9\u20acabcdefgh"_s);
+    // A character outside the code page would be stored as "?", so it is refused.
+    type(u"frmAanmelden"_s, u"txtWachtwoord"_s, u"k\u0141ez"_s);
+    auto* password = control<QLineEdit>(u"frmAanmelden"_s, u"txtWachtwoord"_s);
+    QCOMPARE(password->text(), u"kez"_s);
+    QCOMPARE(password->displayText(), u"***"_s);
+}
+
+void LoginWindowTest::leavingWithoutLoginShowsANewDocument_data() {
+    QTest::addColumn<bool>("closeBox");
+    QTest::addColumn<QString>("titleBarText");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("A&nnuleren") << false << QString() << u"Velmora    (Nieuw)"_s;
+    QTest::newRow("close box") << true << QString() << u"Velmora    (Nieuw)"_s;
+    QTest::newRow("A&nnuleren with title-bar text")
+        << false << u" Studio "_s << u"Velmora   Studio     (Nieuw)"_s;
+}
+
+void LoginWindowTest::leavingWithoutLoginShowsANewDocument() {
+    QFETCH(bool, closeBox);
+    QFETCH(QString, titleBarText);
+    QFETCH(QString, title);
+    LoginAtStartup station;
+    QVERIFY(station.settings.SaveSetting("Opties", "Titelbalk", titleBarText.toStdString()).ok());
+    // A refused attempt first: its name stays the current user.
+    station.logIn(u"anna"_s, u"x"_s);
+    station.window.document().setModified(true);
+    if (closeBox) {
+        station.login->close();
+    } else {
+        click(u"frmAanmelden"_s, u"cmdAnnuleren"_s);
+    }
+
+    QVERIFY(station.window.isVisible());
+    QCOMPARE(openWindow(u"frmAanmelden"_s), nullptr);
+    QCOMPARE(station.window.windowTitle(), title);
+    QCOMPARE(accountItems(station.window), kStartItems);
+    QCOMPARE(station.window.session().currentUser, "anna");
+    QCOMPARE(station.window.document().programmeServiceSet(), kOldPs);
+    // Showing the main window for the first time counts as not modified.
+    QVERIFY(!station.window.document().isModified());
+}
+
+void LoginWindowTest::closingAfterReloginLeavesTheMainWindowAsItWas() {
+    LoginAtStartup station;
+    station.logIn(u"jan"_s, u"Geheim"_s);
+    station.run(u"mnuBestand_opnieuwaanmelden"_s);
+    QVERIFY(openWindow(u"frmAanmelden"_s) != nullptr);
+    openWindow(u"frmAanmelden"_s)->close();
+
+    QCOMPARE(openWindow(u"frmAanmelden"_s), nullptr);
+    QVERIFY(station.window.isVisible());
+    QCOMPARE(station.window.windowTitle(), u"Velmora    (jan)"_s);
+    QCOMPARE(accountItems(station.window), kOrdinaryItems);
+    QCOMPARE(station.window.session().currentUser, "");
+}
+
+void LoginWindowTest::reloginUnloadsWindowsEmptiesTheDocumentAndSeedsAgain() {
+    LoginAtStartup station;
+    station.logIn(u"jan"_s, u"Geheim"_s);
+    station.run(u"mnuInstellingen_gebruikers_gebruikertoevoegen"_s);
+    station.window.openChildWindow(u"frmPi"_s, [] { return new QWidget; });
+    station.window.openChildWindow(u"frmOverzicht"_s, [] { return new QWidget; });
+    QVERIFY(station.settings.SaveSetting("*^Qentar^*", "Wachtwoord", "Anders").ok());
+
+    station.run(u"mnuBestand_opnieuwaanmelden"_s);
+    deletePendingWindows();
+    QCOMPARE(openWindow(u"frmGebruiker"_s), nullptr);
+    QCOMPARE(openWindow(u"frmOverzicht"_s), nullptr);
+    QVERIFY(openWindow(u"frmPi"_s) != nullptr);
+    QVERIFY(openWindow(u"frmAanmelden"_s) != nullptr);
+    QCOMPARE(station.settings.GetSetting("*^Qentar^*", "Wachtwoord"), "Kez");
+    QCOMPARE(station.window.session().currentUser, "");
+    QCOMPARE(station.window.document().programmeServiceSet(), "");
+    QCOMPARE(station.window.document().radiotextSet(), "");
+    QCOMPARE(station.window.document().fileName(), "/stations/radio.Rds");
+    QVERIFY(!station.window.document().isModified());
+    QCOMPARE(accountItems(station.window), kOrdinaryItems);
+
+    station.logIn(u"*^Qentar^*"_s, u"Kez"_s);
+    QCOMPARE(station.window.windowTitle(), u"Velmora    (*^Qentar^*)"_s);
+    QCOMPARE(accountItems(station.window), kAdministratorItems);
+}
+
+void LoginWindowTest::accountCreatedWithoutLoginLogsInAfterRelogin() {
+    LoginAtStartup station;
+    click(u"frmAanmelden"_s, u"cmdAnnuleren"_s);
+    station.run(u"mnuInstellingen_gebruikers_gebruikertoevoegen"_s);
+    type(u"frmGebruiker"_s, u"txtGebruikersnaam"_s, u"anna"_s);
+    type(u"frmGebruiker"_s, u"txtWachtwoord"_s, u"Zomer"_s);
+    type(u"frmGebruiker"_s, u"txtBevestiging"_s, u"Zomer"_s);
+    station.dialogs.answer = "/stations/radio.Rds";
+    click(u"frmGebruiker"_s, u"cmdBladeren"_s);
+    click(u"frmGebruiker"_s, u"cmdOk"_s);
+
+    station.run(u"mnuBestand_opnieuwaanmelden"_s);
+    station.logIn(u"anna"_s, u"Zomer"_s);
+    QCOMPARE(station.window.windowTitle(), u"Velmora    (anna)"_s);
+    QCOMPARE(station.window.document().programmeServiceSet(), kFilePs);
+    QCOMPARE(station.window.document().radiotextSet(), kFileRt);
+    QVERIFY(!station.window.document().isModified());
+    QVERIFY(station.warnings.messages.isEmpty());
+}
+
+void LoginWindowTest::seedingThatFailsIsReportedAndTheLoginGoesOn() {
+    Station station;
+    WarningReader warnings;
+    station.settings.failSaves = true;
+    station.window.accountWindows().loadLogin()->showModally();
+    QCOMPARE(warnings.messages,
+             QStringList{u"De instellingen konden niet worden opgeslagen: Schijf vol"_s});
+    QVERIFY(openWindow(u"frmAanmelden"_s) != nullptr);
+    click(u"frmAanmelden"_s, u"cmdAnnuleren"_s);
+    QVERIFY(station.window.isVisible());
+}
+
+void LoginWindowTest::startupShowsTheLoginOverTheHiddenMainWindow() {
+    velmora::shell::Startup startup;
+    startup.start();
+    QTRY_VERIFY_WITH_TIMEOUT(openWindow(u"frmAanmelden"_s) != nullptr, 3000);
+    QVERIFY(!startup.mainWindow()->isVisible());
+    QVERIFY(openWindow(u"frmAanmelden"_s)->isModal());
+    QCOMPARE(tabOrder(u"frmAanmelden"_s, u"txtGebruikersnaam"_s),
+             (QStringList{u"txtGebruikersnaam"_s, u"txtWachtwoord"_s, u"cmdAanmelden"_s,
+                          u"cmdAnnuleren"_s}));
+    QCOMPARE(openWindow(u"frmStart"_s), nullptr);
+    QCOMPARE(startup.mainWindow()->settings().GetSetting("*^Qentar^*", "Wachtwoord"), "Kez");
+
+    type(u"frmAanmelden"_s, u"txtGebruikersnaam"_s, u"*^Qentar^*"_s);
+    type(u"frmAanmelden"_s, u"txtWachtwoord"_s, u"Kez"_s);
+    click(u"frmAanmelden"_s, u"cmdAanmelden"_s);
+    QVERIFY(startup.mainWindow()->isVisible());
+    QCOMPARE(accountItems(*startup.mainWindow()), kAdministratorItems);
+}
+
+QTEST_MAIN(LoginWindowTest)
+#include "login_window_test.moc"
