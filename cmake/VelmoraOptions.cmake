@@ -15,6 +15,16 @@ if(VELMORA_SANITIZE)
     target_link_options(velmora_options INTERFACE -fsanitize=address,undefined)
 endif()
 
+# Fuzzing: every library a fuzz target reaches carries libFuzzer's coverage
+# instrumentation; only the fuzz targets themselves link the fuzzer's main.
+if(VELMORA_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang" OR NOT VELMORA_SANITIZE)
+        message(FATAL_ERROR "VELMORA_FUZZ needs clang++ and VELMORA_SANITIZE=ON")
+    endif()
+    target_compile_options(velmora_options INTERFACE -fsanitize=fuzzer-no-link)
+    target_link_options(velmora_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()
+
 # Settings for code that uses Qt: no implicit conversions from 8-bit strings,
 # since our 8-bit text is Windows-1252 and must be converted on purpose.
 add_library(velmora_qt_options INTERFACE)

@@ -1,12 +1,16 @@
 #include "shell/main_window.h"
 
+#include "editors/editor_commands.h"
 #include "shell/child_window_list.h"
+#include "shell/encoder_wiring.h"
+#include "shell/file_menu_commands.h"
 #include "shell/info_window.h"
 #include "shell/main_toolbar.h"
 #include "shell/menu_rules.h"
 #include "shell/status_panels.h"
 #include "shell/twips.h"
 #include "shell/workspace.h"
+#include "users/account_windows.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -21,9 +25,6 @@ using namespace Qt::StringLiterals;
 namespace velmora::shell {
 
 namespace {
-
-const QString kDisconnectedStatus = u"Verbinding met de Encoder is verbroken"_s;
-const QString kDisconnectedTooltip = u"Verbind de PC met de Encoder"_s;
 
 // Toolbar entries that run the command of a menu item, in the order the
 // dispatcher compares their keys.
@@ -59,14 +60,25 @@ MainWindow::MainWindow(platform::SettingsStore& settings, QWidget* parent)
     setStatusBar(statusPanels_);
     placeCentred();
     connectMenuCommands();
+    encoderWiring_ = std::make_unique<EncoderWiring>(*this);
+    fileMenuCommands_ = std::make_unique<FileMenuCommands>(*this);
+    accountWindows_ = std::make_unique<users::AccountWindows>(*this);
+    new editors::EditorCommands(*this);
     load();
 }
 
 MainWindow::~MainWindow() = default;
 
+link::EncoderLink& MainWindow::encoderLink() {
+    return encoderWiring_->encoderLink();
+}
+
+void MainWindow::closeEncoderPortWithoutNotice() {
+    encoderLink().closePortWithoutNotice();
+}
+
 void MainWindow::load() {
-    setConnectionTooltip(kDisconnectedTooltip);
-    setConnectionStatusText(kDisconnectedStatus);
+    encoderWiring_->showConnectionState(encoderLink().state());
     document_.setModified(false);
     document_.setExitAfterSave(false);
 }
@@ -82,6 +94,7 @@ void MainWindow::connectMenuCommands() {
     connect(menu_.menu(u"mnuBestand"_s), &QMenu::aboutToShow, this, &MainWindow::applyFileMenuRule);
     connect(menu_.menu(u"mnuVenster"_s), &QMenu::aboutToShow, this,
             &MainWindow::applyWindowMenuRule);
+    // The port stays open until the exit really ends the run.
     connect(menuItem(u"mnuBestand_afsluiten"_s), &QAction::triggered, this, &QWidget::close);
     connect(menuItem(u"mnuBewerken_velmoravullen"_s), &QAction::triggered, this,
             &MainWindow::fillRequested);
@@ -177,7 +190,7 @@ void MainWindow::applyWindowMenuRule() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    event->accept();
+    event->setAccepted(fileMenuCommands_->allowClose());
 }
 
 } // namespace velmora::shell

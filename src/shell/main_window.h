@@ -7,10 +7,20 @@
 #include "users/accounts.h"
 
 #include <QMainWindow>
+#include <memory>
+
+namespace velmora::link {
+class EncoderLink;
+}
+namespace velmora::users {
+class AccountWindows;
+}
 
 namespace velmora::shell {
 
 class ChildWindowList;
+class EncoderWiring;
+class FileMenuCommands;
 class MainToolBar;
 class StatusPanels;
 class Workspace;
@@ -38,6 +48,14 @@ public:
     QAction* menuItem(const QString& name) const { return menu_.item(name); }
     MainToolBar& toolBar() const { return *toolBar_; }
     StatusPanels& statusPanels() const { return *statusPanels_; }
+    // The serial line to the encoder.
+    link::EncoderLink& encoderLink();
+    // The exit closes an open port this way: no disconnect request, no message.
+    void closeEncoderPortWithoutNotice();
+    // The File menu's document commands and the exit sequence.
+    FileMenuCommands& fileMenuCommands() const { return *fileMenuCommands_; }
+    // The login, the user editor and the administrator's settings windows.
+    users::AccountWindows& accountWindows() const { return *accountWindows_; }
 
     // The connection state as shown: status panel 3 and the tooltip of the
     // toolbar entry "Verbinding".
@@ -88,6 +106,9 @@ private:
     MainToolBar* toolBar_;
     StatusPanels* statusPanels_;
     ChildWindowList* windowList_;
+    std::unique_ptr<EncoderWiring> encoderWiring_;
+    std::unique_ptr<FileMenuCommands> fileMenuCommands_;
+    std::unique_ptr<users::AccountWindows> accountWindows_;
 };
 
 } // namespace velmora::shell

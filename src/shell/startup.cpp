@@ -2,6 +2,8 @@
 
 #include "shell/main_window.h"
 #include "shell/splash_window.h"
+#include "users/account_windows.h"
+#include "users/login_window.h"
 
 #include <QEventLoopLocker>
 
@@ -24,8 +26,10 @@ void Startup::continueAfterSplash() {
 
     mainWindow_ = std::make_unique<MainWindow>(settings_);
     emit mainWindowLoaded(*mainWindow_);
+    users::LoginWindow* login = mainWindow_->accountWindows().loadLogin();
     splash_->close();
-    mainWindow_->showAsStarted();
+    // Either way of leaving the login window shows the main window.
+    login->showModally();
 }
 
 } // namespace velmora::shell

@@ -11,9 +11,9 @@ namespace velmora::shell {
 class MainWindow;
 class SplashWindow;
 
-// The start-up: the splash for one second, then the main window is loaded,
-// still hidden, the splash goes, and the login decides how the main window is
-// shown. Until there is a login window, it is shown as after a cancelled login.
+// The start-up: the splash for one second, then the main window and the
+// login window are loaded, the main window still hidden, the splash goes, and
+// the login decides how the main window is shown.
 class Startup : public QObject {
     Q_OBJECT
 
