@@ -130,8 +130,8 @@ bool DecoderWindow::apply() {
     for (const auto& [key, value] : values) {
         const platform::Status saved = settings_.SaveSetting(keys::kSection, key, value);
         if (!saved) {
-            shell::WarningWindow::showMessage(
-                platform::fromWindows1252(std::string(link::kSettingsNotSaved) + saved.reason()));
+            shell::WarningWindow::showMessage(platform::fromWindows1252(
+                std::string(platform::kSettingsNotSavedMessage) + saved.reason()));
             return false;
         }
     }

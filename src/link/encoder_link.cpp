@@ -118,7 +118,8 @@ void EncoderLink::takeDecoder(std::string_view message) {
         break;
     case ReceivedSettings::DecoderOutcome::NotSaved: {
         transfer_.finishReadOut();
-        const std::string text = std::string(kSettingsNotSaved) + received_.failureReason();
+        const std::string text =
+            std::string(platform::kSettingsNotSavedMessage) + received_.failureReason();
         view_.beep();
         view_.showWarning(text);
         break;

@@ -17,8 +17,6 @@ namespace velmora::link {
 
 inline constexpr std::string_view kSignOnCaption = "De volgende hardware meld zich aan";
 inline constexpr std::string_view kSignOffCaption = "De volgende hardware meld zich af";
-inline constexpr std::string_view kSettingsNotSaved =
-    "De instellingen konden niet worden opgeslagen: ";
 
 // Everything on the serial line to the encoder: the connection, the receive
 // path and what each message does, the transfers and the PI frame. It takes

@@ -7,6 +7,10 @@
 
 namespace velmora::platform {
 
+// Shown, followed by the system's reason, when the store cannot be written.
+inline constexpr std::string_view kSettingsNotSavedMessage =
+    "De instellingen konden niet worden opgeslagen: ";
+
 // The per-user persistent store, addressed by section and key; the
 // application name is implied. Values are text. A key that was never written
 // reads as the empty string; nothing is ever deleted or enumerated.

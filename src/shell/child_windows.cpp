@@ -34,7 +34,10 @@ QWidget* openChildWindow(QMdiArea& workspace, const QString& objectName,
     }
     QWidget* widget = factory();
     widget->setObjectName(objectName);
-    QMdiSubWindow* window = workspace.addSubWindow(widget);
+    // Every child window has a fixed size, so it offers no maximise button.
+    QMdiSubWindow* window = workspace.addSubWindow(
+        widget, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     window->setAttribute(Qt::WA_DeleteOnClose);
     const int offset = twipsToPixels(kChildWindowOffsetTwips, &workspace);
     window->move(offset, offset);
@@ -45,6 +48,13 @@ QWidget* openChildWindow(QMdiArea& workspace, const QString& objectName,
 void closeChildWindow(const QMdiArea& workspace, const QString& objectName) {
     if (QMdiSubWindow* window = findChildWindow(workspace, objectName)) {
         window->close();
+    }
+}
+
+void closeSettingsWindows(const QMdiArea& workspace) {
+    for (const auto* name : {"frmCompoort", "frmDecoder_informatie", "frmGebruiker", "frmOverzicht",
+                             "frmProgramma", "frmRadiotekst"}) {
+        closeChildWindow(workspace, QString::fromLatin1(name));
     }
 }
 

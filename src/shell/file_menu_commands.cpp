@@ -11,20 +11,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QMdiSubWindow>
-#include <array>
 
 using namespace Qt::StringLiterals;
 
 namespace velmora::shell {
-
-namespace {
-
-// The child windows the exit unloads before the run ends.
-constexpr std::array<QStringView, 6> kChildWindowsUnloadedOnExit{
-    u"frmCompoort",  u"frmDecoder_informatie", u"frmGebruiker",
-    u"frmOverzicht", u"frmProgramma",          u"frmRadiotekst"};
-
-} // namespace
 
 FileMenuCommands::FileMenuCommands(MainWindow& window) : window_(window), qtDialogs_(&window) {
     useFileAccess(qtDialogs_, qtFiles_);
@@ -92,9 +82,7 @@ bool FileMenuCommands::allowClose() {
 }
 
 void FileMenuCommands::unloadOtherWindows() {
-    for (const QStringView name : kChildWindowsUnloadedOnExit) {
-        closeChildWindow(window_.workspace(), name.toString());
-    }
+    closeSettingsWindows(window_.workspace());
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget* window : windows) {
         if (window->objectName() == u"frmWaarschuwing") {

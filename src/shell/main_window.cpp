@@ -94,8 +94,12 @@ void MainWindow::connectMenuCommands() {
     connect(menu_.menu(u"mnuBestand"_s), &QMenu::aboutToShow, this, &MainWindow::applyFileMenuRule);
     connect(menu_.menu(u"mnuVenster"_s), &QMenu::aboutToShow, this,
             &MainWindow::applyWindowMenuRule);
-    // The port stays open until the exit really ends the run.
-    connect(menuItem(u"mnuBestand_afsluiten"_s), &QAction::triggered, this, &QWidget::close);
+    // "Afsluiten" lets go of the encoder first, also when the save prompt then
+    // keeps the program open; the display follows the closed port.
+    connect(menuItem(u"mnuBestand_afsluiten"_s), &QAction::triggered, this, [this] {
+        closeEncoderPortWithoutNotice();
+        close();
+    });
     connect(menuItem(u"mnuBewerken_velmoravullen"_s), &QAction::triggered, this,
             &MainWindow::fillRequested);
     connect(menuItem(u"mnuBewerken_velmorauitlezen"_s), &QAction::triggered, this,

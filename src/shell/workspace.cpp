@@ -48,7 +48,11 @@ QPixmap backgroundPicture() {
     return picture;
 }
 
-Workspace::Workspace(QWidget* parent) : QMdiArea(parent), picture_(backgroundPicture()) {}
+Workspace::Workspace(QWidget* parent) : QMdiArea(parent), picture_(backgroundPicture()) {
+    // The overview is wider than the main window at its starting size.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
 
 void Workspace::paintEvent(QPaintEvent* event) {
     QMdiArea::paintEvent(event);

@@ -14,25 +14,14 @@
 #include "users/user_editor_window.h"
 
 #include <QAction>
-#include <array>
 
 using namespace Qt::StringLiterals;
 
 namespace velmora::users {
 
-namespace {
-
-// The child windows a re-login unloads, so that none of them shows the
-// previous user's settings.
-constexpr std::array<QStringView, 6> kWindowsUnloadedByRelogin{
-    u"frmCompoort",  u"frmDecoder_informatie", u"frmGebruiker",
-    u"frmOverzicht", u"frmProgramma",          u"frmRadiotekst"};
-
-} // namespace
-
 void warnSettingsNotSaved(const std::string& reason) {
     shell::WarningWindow::showMessage(
-        platform::fromWindows1252(std::string(kSettingsNotSavedMessage) + reason));
+        platform::fromWindows1252(std::string(platform::kSettingsNotSavedMessage) + reason));
 }
 
 AccountWindows::AccountWindows(shell::MainWindow& window) : window_(window), qtDialogs_(&window) {
@@ -59,9 +48,7 @@ LoginWindow* AccountWindows::loadLogin() {
 }
 
 void AccountWindows::logInAgain() {
-    for (const QStringView name : kWindowsUnloadedByRelogin) {
-        shell::closeChildWindow(window_.workspace(), name.toString());
-    }
+    shell::closeSettingsWindows(window_.workspace());
     window_.fileMenuCommands().clearForRelogin();
     loadLogin()->showModally();
 }

@@ -20,8 +20,6 @@ inline constexpr std::string_view kEmptyFieldsMessage =
 inline constexpr std::string_view kWrongPasswordMessage =
     "Gebruikersnaam en/of wachtwoord is onjuist.";
 // Followed by the store's own reason.
-inline constexpr std::string_view kSettingsNotSavedMessage =
-    "De instellingen konden niet worden opgeslagen: ";
 
 // The menu and toolbar items whose state depends on the kind of account.
 struct AccountItems {

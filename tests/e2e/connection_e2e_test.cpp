@@ -7,6 +7,7 @@
 #include "program.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -39,6 +40,7 @@ private slots:
     void portThatCannotBeOpenedIsReported_data();
     void portThatCannotBeOpenedIsReported();
     void exitClosesThePortWithoutDisconnectRequest();
+    void cancelledExitKeepsThePortClosedAndSaysSo();
 
 private:
     QTemporaryDir config_;
@@ -209,6 +211,35 @@ void ConnectionEndToEndTest::exitClosesThePortWithoutDisconnectRequest() {
     QTRY_VERIFY_WITH_TIMEOUT(sim.log().contains("port closed by the program"), kDeadlineMs);
     QCOMPARE(sim.receivedFrames(), QList<QByteArray>{kGreeting});
     QCOMPARE(watcher.openedCount(), 1);
+}
+
+// The save prompt's "&Annuleren" keeps the program, but the port was let go
+// first; the display must not go on claiming the connection.
+void ConnectionEndToEndTest::cancelledExitKeepsThePortClosedAndSaysSo() {
+    EncoderSimProcess sim(5, kIdentity);
+    QVERIFY(sim.waitUntilReady());
+    Program program(config_.path());
+    QVERIFY(program.usePort(5));
+    ModalWatcher watcher;
+    QVERIFY(program.connect(watcher));
+    program.window().document().setModified(true);
+    watcher.setReaction([](QWidget& window) {
+        if (window.objectName() != u"frmOpslaan") {
+            return true;
+        }
+        window.findChild<QPushButton*>(u"cmdAnnuleren"_s)->click();
+        return false;
+    });
+
+    program.exit();
+
+    QVERIFY(program.window().isVisible());
+    QVERIFY(program.window().document().isModified());
+    QVERIFY(!program.isPortOpen());
+    QCOMPARE(program.statusText(), u"Verbinding met de Encoder is verbroken"_s);
+    QCOMPARE(program.connectionTooltip(), u"Verbind de PC met de Encoder"_s);
+    QVERIFY(program.transferCommandsDisabled());
+    QCOMPARE(sim.receivedFrames(), QList<QByteArray>{kGreeting});
 }
 
 QTEST_MAIN(ConnectionEndToEndTest)
