@@ -46,16 +46,16 @@ MainToolBar::MainToolBar(QWidget* parent) : QToolBar(parent) {
     toggleViewAction()->setVisible(false);
 
     for (std::size_t index = 0; index < kEntries.size(); ++index) {
-        const ToolbarEntry& spec = kEntries[index];
-        if (spec.key.isEmpty()) {
+        const ToolbarEntry& entry = kEntries[index];
+        if (entry.key.isEmpty()) {
             entries_[index] = addSeparator();
             continue;
         }
-        const QString key = spec.key.toString();
-        QAction* action = addAction(toolbarIcon(spec.key), key);
+        const QString key = entry.key.toString();
+        QAction* action = addAction(toolbarIcon(entry.key), key);
         action->setObjectName(key);
-        action->setToolTip(spec.tooltip.toString());
-        action->setEnabled(spec.enabled);
+        action->setToolTip(entry.tooltip.toString());
+        action->setEnabled(entry.enabled);
         connect(action, &QAction::triggered, this, [this, key] { emit entryClicked(key); });
         entries_[index] = action;
     }

@@ -1,3 +1,4 @@
+#include "closing_probe.h"
 #include "fakes/fake_file_dialogs.h"
 #include "fakes/fake_file_store.h"
 #include "fakes/fake_settings_store.h"
@@ -77,20 +78,7 @@ QStringList objectNames(const QList<QAction*>& actions) {
     return names;
 }
 
-// A child window that notes when it is closed.
-class ClosingProbe : public QWidget {
-public:
-    explicit ClosingProbe(QStringList& closed) : closed_(closed) {}
-
-protected:
-    void closeEvent(QCloseEvent* event) override {
-        closed_.append(objectName());
-        QWidget::closeEvent(event);
-    }
-
-private:
-    QStringList& closed_;
-};
+using velmora::testing::ClosingProbe;
 
 } // namespace
 

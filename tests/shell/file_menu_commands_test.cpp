@@ -1,3 +1,4 @@
+#include "closing_probe.h"
 #include "fakes/fake_file_dialogs.h"
 #include "fakes/fake_settings_store.h"
 #include "platform/qt/qt_file_store.h"
@@ -106,20 +107,7 @@ struct Station {
     MainWindow window{settings};
 };
 
-// A child window that notes when it is closed.
-class ClosingProbe : public QWidget {
-public:
-    explicit ClosingProbe(QStringList& closed) : closed_(closed) {}
-
-protected:
-    void closeEvent(QCloseEvent* event) override {
-        closed_.append(objectName());
-        QWidget::closeEvent(event);
-    }
-
-private:
-    QStringList& closed_;
-};
+using velmora::testing::ClosingProbe;
 
 } // namespace
 
