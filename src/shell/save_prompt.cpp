@@ -28,6 +28,7 @@ SavePrompt::SavePrompt(QWidget* parent) : QDialog(parent), text_(new QPlainTextE
     // A full path may be long: the question wraps rather than scrolls away.
     text_->setObjectName(u"txtOpslaan"_s);
     text_->setReadOnly(true);
+    text_->setAccessibleName(u"Wijzigingen opslaan"_s);
     text_->setTabChangesFocus(true);
     text_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
 

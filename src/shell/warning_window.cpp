@@ -16,6 +16,12 @@ using namespace Qt::StringLiterals;
 
 namespace velmora::shell {
 
+namespace {
+
+const QString kProgressCaption = u"Datacommunicatie met de Velmora"_s;
+
+} // namespace
+
 WarningWindow::WarningWindow(QWidget* parent)
     : QDialog(parent), text_(new QLineEdit(this)), bar_(new QProgressBar(this)),
       ok_(new QPushButton(u"&Ok"_s, this)) {
@@ -30,8 +36,11 @@ WarningWindow::WarningWindow(QWidget* parent)
 
     text_->setObjectName(u"txtWaarschuwing"_s);
     text_->setReadOnly(true);
+    // Neither has a label; a screen reader announces them by these names.
+    text_->setAccessibleName(u"Waarschuwing"_s);
 
     bar_->setObjectName(u"pgbWaarschuwing"_s);
+    bar_->setAccessibleName(kProgressCaption);
     bar_->setRange(0, kProgressMaximum);
     bar_->setTextVisible(false);
     bar_->hide();
@@ -88,7 +97,7 @@ void WarningWindow::enterProgressMode(int value) {
     text_->hide();
     bar_->show();
     setProgress(value);
-    setWindowTitle(u"Datacommunicatie met de Velmora"_s);
+    setWindowTitle(kProgressCaption);
 }
 
 bool WarningWindow::isInProgressMode() const {

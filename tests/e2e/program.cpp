@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QProgressBar>
 #include <QTest>
 #include <algorithm>
@@ -65,6 +66,12 @@ bool Program::transferCommandsDisabled() const {
     return enabledTransferCommands() == 0;
 }
 
+bool Program::showsConnected() const {
+    return statusText() == kConnectedText &&
+           connectionTooltip() == u"Verbreek de verbinding met de Encoder" &&
+           transferCommandsEnabled();
+}
+
 bool Program::showsDisconnected() const {
     return statusText() == u"Verbinding met de Encoder is verbroken" &&
            connectionTooltip() == u"Verbind de PC met de Encoder" && transferCommandsDisabled();
@@ -88,6 +95,11 @@ QWidget* progressWindow() {
 int progressValue() {
     const QWidget* window = progressWindow();
     return window != nullptr ? window->findChild<QProgressBar*>(u"pgbWaarschuwing"_s)->value() : -1;
+}
+
+bool isBusy() {
+    return QApplication::overrideCursor() != nullptr &&
+           QApplication::overrideCursor()->shape() == Qt::WaitCursor;
 }
 
 } // namespace velmora::e2e

@@ -37,6 +37,7 @@ public:
     // Both toolbar entries and both menu items agree, or this says false.
     bool transferCommandsEnabled() const;
     bool transferCommandsDisabled() const;
+    bool showsConnected() const;
     bool showsDisconnected() const;
     bool isPortOpen() { return window_.encoderLink().isPortOpen(); }
     std::string setting(std::string_view section, std::string_view key) const;
@@ -54,5 +55,7 @@ inline const QString kConnectedText = QStringLiteral("Verbonden met de Velmora")
 QWidget* progressWindow();
 // The value of its bar; -1 while it is not shown.
 int progressValue();
+// The hourglass of a fill is up.
+bool isBusy();
 
 } // namespace velmora::e2e

@@ -86,11 +86,6 @@ bool writeDecoderKeys(Program& program, const std::array<const char*, 6>& values
     return true;
 }
 
-bool isBusy() {
-    return QApplication::overrideCursor() != nullptr &&
-           QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-}
-
 } // namespace
 
 class TransferEndToEndTest : public QObject {

@@ -1,14 +1,14 @@
+#include "fakes/file_system_faults.h"
 #include "platform/qt/qt_file_store.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
-#include <sys/resource.h>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
+using velmora::fakes::FileSizeLimit;
+using velmora::fakes::OrdinaryFileAccess;
 using velmora::platform::QtFileStore;
 
 namespace {
@@ -23,28 +23,6 @@ void writeRaw(const QString& path, const QByteArray& bytes) {
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
 }
-
-// Files may not grow beyond limit bytes while it lives; this stops a write
-// midway for any user, root included.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t limit) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit lowered{limit, saved_.rlim_max};
-        ::setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 } // namespace
 
@@ -93,29 +71,39 @@ private slots:
 
     void failedSaveLeavesTheOldFileAsItWas_data() {
         QTest::addColumn<QString>("cause");
-        QTest::newRow("read-only folder") << u"read-only folder"_s;
-        QTest::newRow("write stops midway") << u"write stops midway"_s;
+        QTest::addColumn<int>("size");
+        QTest::newRow("read-only folder") << u"read-only folder"_s << 447;
+        QTest::newRow("write of 64 KiB stops midway") << u"write stops midway"_s << 64 * 1024;
+        // Small enough to sit in a write buffer until the commit.
+        QTest::newRow("write of a station file stops midway") << u"write stops midway"_s << 447;
     }
     void failedSaveLeavesTheOldFileAsItWas() {
         QFETCH(QString, cause);
-        const QString folder = dir_.filePath(cause);
+        QFETCH(int, size);
+        const QString folder = dir_.filePath(QString::fromLatin1(QTest::currentDataTag()));
         QVERIFY(QDir().mkpath(folder));
         const QString file = folder + u"/zender.Rds"_s;
         const QByteArray old(447, 'o');
         writeRaw(file, old);
-        const std::string replacement(64 * 1024, 'n');
+        const std::string replacement(static_cast<std::size_t>(size), 'n');
 
         auto saved = velmora::platform::Status::success();
         if (cause == u"read-only folder"_s) {
-            if (::geteuid() == 0) {
-                QSKIP("root writes into read-only folders");
+            const auto openToAll = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                   QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                   QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                   QFileDevice::ExeOther;
+            QVERIFY(QFile::setPermissions(dir_.path(), openToAll));
+            QVERIFY(QFile::setPermissions(folder, openToAll & ~QFileDevice::WriteOwner));
+            const OrdinaryFileAccess access;
+            if (!access.holds()) {
+                QSKIP("file permissions cannot be made to hold for root here");
             }
-            QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
             saved = store_.writeAtomically(file.toStdString(), replacement);
             QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                               QFileDevice::ExeOwner);
         } else {
-            const FileSizeLimit limit(4096);
+            const FileSizeLimit limit(static_cast<rlim_t>(size / 4));
             saved = store_.writeAtomically(file.toStdString(), replacement);
         }
         QVERIFY(!saved);

@@ -1,3 +1,4 @@
+#include "fakes/file_system_faults.h"
 #include "platform/qt/qt_settings_store.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
+using velmora::fakes::FileSizeLimit;
 using velmora::platform::QtSettingsStore;
 
 namespace {
@@ -209,6 +211,40 @@ private slots:
         const auto saved = store.SaveSetting("Opties", "Titelbalk", "x");
         QVERIFY(!saved);
         QVERIFY(!saved.reason().empty());
+    }
+
+    // QSettings alone would put as much of the new file as fits in place of
+    // the old one, and go on answering from memory as if all was well.
+    void fullDiskLeavesTheStoreAsItWas_data() {
+        QTest::addColumn<bool>("oldFileFits");
+        QTest::newRow("full before the save") << false;
+        QTest::newRow("full during the save") << true;
+    }
+    void fullDiskLeavesTheStoreAsItWas() {
+        QFETCH(bool, oldFileFits);
+        const QTemporaryDir folder;
+        const QString ini = folder.filePath(u"velmora.ini"_s);
+        QtSettingsStore store(ini);
+        writeBaseline(store);
+        QFile file(ini);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray old = file.readAll();
+        file.close();
+
+        auto saved = velmora::platform::Status::success();
+        {
+            const FileSizeLimit limit(
+                static_cast<rlim_t>(oldFileFits ? old.size() + 16 : old.size() / 2));
+            saved = store.SaveSetting("Opties", "Titelbalk", std::string(300, 'x'));
+        }
+
+        QVERIFY(!saved);
+        QVERIFY(!saved.reason().empty());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), old);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{u"velmora.ini"_s});
+        verifyBaseline(store);
     }
 
     // QSettings remembers its first error for good; a store must not.

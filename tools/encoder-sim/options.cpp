@@ -79,7 +79,7 @@ struct ValuedOption {
     bool (*set)(Options&, std::string_view);
 };
 
-const std::array<ValuedOption, 7> valuedOptions{{
+const std::array<ValuedOption, 8> valuedOptions{{
     {"--port", "a port number from 1 to 255",
      [](Options& o, std::string_view v) { return assign(o.port, number(v, 1, 255)); }},
     {"--id-version", "a version such as 1.2",
@@ -94,6 +94,8 @@ const std::array<ValuedOption, 7> valuedOptions{{
      }},
     {"--noise", "a number of bytes from 0 to 4096",
      [](Options& o, std::string_view v) { return assign(o.noiseBytes, number(v, 0, 4096)); }},
+    {"--burst", "a number of bytes from 0 to 16777216",
+     [](Options& o, std::string_view v) { return assign(o.burstBytes, number(v, 0, 1L << 24)); }},
     {"--vanish-after", "a number of frames, at least 1",
      [](Options& o, std::string_view v) { return assign(o.vanishAfter, number(v, 1, 1'000'000)); }},
 }};
@@ -159,6 +161,9 @@ Faults:
                        16 messages
   --noise BYTES        send BYTES random bytes before every answer frame (never
                        a caret, so the answers themselves stay intact)
+  --burst BYTES        right after the identification, send BYTES random bytes
+                       in one go, carets and end marks included but never a B,
+                       so that no frame starts in them
   --vanish-after N     close the line and exit once N frames have arrived,
                        without answering the last one, as an unplugged device
 )usage";

@@ -18,6 +18,7 @@ struct Options {
     bool signsOff = true;
     int readOutLimit = Encoder::readOutMessages;
     std::size_t noiseBytes = 0;
+    std::size_t burstBytes = 0;
     int vanishAfter = 0; // 0: never
 };
 

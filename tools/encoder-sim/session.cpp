@@ -48,12 +48,15 @@ bool Session::handle(const Received& unit) {
     for (const std::string& frame : response.frames) {
         send(frame);
     }
+    if (unit.command == 'I' && options_.burstBytes > 0 && !burstSent_) {
+        sendBurst();
+    }
     return true;
 }
 
 void Session::send(const std::string& frame) {
     if (options_.noiseBytes > 0) {
-        const std::string bytes = noise();
+        const std::string bytes = randomBytes(options_.noiseBytes, '^');
         line_.write(bytes);
         log("sent noise " + printable(bytes));
     }
@@ -61,12 +64,20 @@ void Session::send(const std::string& frame) {
     log("sent " + printable(frame));
 }
 
-std::string Session::noise() {
+// Without a "B" no start mark can form, however the carets fall.
+void Session::sendBurst() {
+    burstSent_ = true;
+    line_.write(randomBytes(options_.burstBytes, 'B'));
+    log("sent burst of " + std::to_string(options_.burstBytes) + " random bytes");
+}
+
+std::string Session::randomBytes(std::size_t count, char never) {
     std::uniform_int_distribution<int> byte(0, 255);
     std::string bytes;
-    while (bytes.size() < options_.noiseBytes) {
+    bytes.reserve(count);
+    while (bytes.size() < count) {
         const auto c = static_cast<char>(byte(random_));
-        if (c != '^') {
+        if (c != never) {
             bytes += c;
         }
     }

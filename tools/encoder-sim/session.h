@@ -28,13 +28,16 @@ public:
 private:
     bool handle(const Received& unit);
     void send(const std::string& frame);
-    std::string noise();
+    void sendBurst();
+    // Random bytes, any value but the one given.
+    std::string randomBytes(std::size_t count, char never);
 
     const Options& options_;
     Pty& line_;
     std::ostream& log_;
     Encoder encoder_;
     int framesReceived_ = 0;
+    bool burstSent_ = false;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
     std::mt19937 random_{std::random_device{}()};
 };

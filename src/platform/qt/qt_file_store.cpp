@@ -12,6 +12,19 @@ Status failure(const QFileDevice& file) {
     return Status::failure(toWindows1252(file.errorString()));
 }
 
+// A write may stop short, as on a disk that fills up; writing the rest then
+// fails with the reason.
+bool writeAll(QSaveFile& file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const qint64 written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        if (written <= 0) {
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
 } // namespace
 
 FileContent QtFileStore::readAll(const std::string& path) const {
@@ -28,11 +41,13 @@ FileContent QtFileStore::readAll(const std::string& path) const {
 
 Status QtFileStore::writeAtomically(const std::string& path, std::string_view bytes) {
     QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered: a buffered write that the system cuts short on the way to
+    // the disk is not reported, and the commit would then put a truncated
+    // file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return failure(file);
     }
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size) {
+    if (!writeAll(file, bytes)) {
         const Status failed = failure(file);
         file.cancelWriting();
         return failed;

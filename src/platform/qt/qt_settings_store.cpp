@@ -1,5 +1,6 @@
 #include "platform/qt/qt_settings_store.h"
 
+#include "platform/qt/qt_file_store.h"
 #include "platform/qt/windows1252.h"
 
 #include <QCoreApplication>
@@ -8,6 +9,8 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryFile>
+#include <algorithm>
+#include <filesystem>
 
 using namespace Qt::StringLiterals;
 
@@ -28,6 +31,43 @@ bool isPlainNameByte(unsigned char byte) {
 
 QString settingsKey(std::string_view section, std::string_view key) {
     return escapedSettingsName(section) + u'/' + escapedSettingsName(key);
+}
+
+// Copies the file, byte for byte, to a name of its own beside it, which goes
+// when `copy` goes.
+Status copyBeside(const QString& fileName, QTemporaryFile& copy) {
+    QtFileStore files;
+    const FileContent content = files.readAll(fileName.toStdString());
+    if (!content.status) {
+        return content.status;
+    }
+    if (!copy.open()) {
+        return Status::failure(toWindows1252(copy.errorString()));
+    }
+    copy.close();
+    return files.writeAtomically(copy.fileName().toStdString(), content.bytes);
+}
+
+// Whether the file on disk holds every entry `written` holds, and no other.
+// QSettings answers for a file it wrote from what it keeps in memory, so a
+// copy under another name is read instead.
+bool holdsOnDisk(const QString& fileName, const QSettings& written) {
+    QTemporaryFile copy(fileName + u".XXXXXX"_s);
+    if (!copyBeside(fileName, copy)) {
+        return false;
+    }
+    const QSettings reread(copy.fileName(), QSettings::IniFormat);
+    const QStringList keys = written.allKeys();
+    return reread.allKeys().size() == keys.size() &&
+           std::all_of(keys.begin(), keys.end(), [&](const QString& key) {
+               return reread.contains(key) && reread.value(key) == written.value(key);
+           });
+}
+
+void putBack(const QTemporaryFile& keptAside, const QString& fileName) {
+    std::error_code ignored;
+    std::filesystem::rename(std::filesystem::path(keptAside.fileName().toStdU16String()),
+                            std::filesystem::path(fileName.toStdU16String()), ignored);
 }
 
 } // namespace
@@ -67,6 +107,14 @@ Status QtSettingsStore::SaveSetting(std::string_view section, std::string_view k
     if (Status created = createPrivateFile(); !created) {
         return created;
     }
+    // QSettings writes the new file in one buffered piece and does not notice
+    // when the system cuts that piece short, as on a full disk: the store
+    // would be left truncated. So the old file is kept aside until the new
+    // one has been read back whole.
+    QTemporaryFile keptAside(fileName_ + u".XXXXXX"_s);
+    if (Status kept = copyBeside(fileName_, keptAside); !kept) {
+        return kept;
+    }
     QSettings settings(fileName_, QSettings::IniFormat);
     settings.setValue(settingsKey(section, key), fromWindows1252(value));
     settings.sync();
@@ -79,6 +127,10 @@ Status QtSettingsStore::SaveSetting(std::string_view section, std::string_view k
             return access;
         }
         return Status::failure("het instellingenbestand kon niet worden geschreven");
+    }
+    if (!holdsOnDisk(fileName_, settings)) {
+        putBack(keptAside, fileName_);
+        return Status::failure("het instellingenbestand kon niet volledig worden geschreven");
     }
     // Saving replaces the file; the new one must be private as well.
     QFile::setPermissions(fileName_, kOwnerOnly);

@@ -1,0 +1,393 @@
+// Fault drills: the program meets a noisy line, an encoder that vanishes, a
+// read-out that never ends, a full disk, a read-only folder and a settings
+// store it cannot write. After each one the program still runs, what it
+// shows is true, and nothing the user had is lost.
+//
+// An encoder that stays silent after the greeting or after the disconnect
+// request is drilled in connection_e2e_test.cpp (silentEncoderIsReported).
+
+#include "encoder_sim_process.h"
+#include "fakes/file_system_faults.h"
+#include "modal_watcher.h"
+#include "program.h"
+#include "shell/child_windows.h"
+#include "shell/workspace.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+
+using namespace Qt::StringLiterals;
+using namespace velmora::e2e;
+using velmora::fakes::FileSizeLimit;
+using velmora::fakes::OrdinaryFileAccess;
+using velmora::station::SetKind;
+
+namespace {
+
+constexpr std::array<const char*, 6> kDecoderKeys{"Programma",  "Frequentie", "Progint",
+                                                  "strProgint", "Tekstint",   "strTekstint"};
+const QString kPortLost =
+    u"De poort is niet meer aanwezig; de verbinding met de Encoder is verbroken"_s;
+const QString kSettingsNotSaved = u"De instellingen konden niet worden opgeslagen: "_s;
+
+// Full sets that differ from anything encoder-sim holds.
+std::string userSet(SetKind kind) {
+    const bool names = kind == SetKind::ProgrammeService;
+    std::string set;
+    for (char entry = '0'; entry < (names ? '9' + 1 : '5'); ++entry) {
+        std::string text = (names ? "EIGEN " : "Eigen radiotekst ") + std::string(1, entry);
+        text.resize(names ? 8 : 64, ' ');
+        set += text + "1\r\n";
+    }
+    return set;
+}
+
+// What the user has: the document and the decoder information.
+struct Holdings {
+    std::string programmeService;
+    std::string radiotext;
+    bool modified = false;
+    std::array<std::string, kDecoderKeys.size()> decoder;
+
+    bool operator==(const Holdings&) const = default;
+};
+
+Holdings holdingsOf(Program& program) {
+    const auto& document = program.window().document();
+    Holdings holdings{
+        document.programmeServiceSet(), document.radiotextSet(), document.isModified(), {}};
+    for (std::size_t key = 0; key < kDecoderKeys.size(); ++key) {
+        holdings.decoder[key] = program.setting("Decoder", kDecoderKeys[key]);
+    }
+    return holdings;
+}
+
+// Gives the program the user's sets, unmodified, and decoder information.
+bool giveUserHoldings(Program& program) {
+    auto& document = program.window().document();
+    document.replaceSet(SetKind::ProgrammeService, userSet(SetKind::ProgrammeService));
+    document.replaceSet(SetKind::Radiotext, userSet(SetKind::Radiotext));
+    document.setModified(false);
+    const std::array<const char*, kDecoderKeys.size()> values{"7", "12", "2", "5", "0", "25"};
+    for (std::size_t key = 0; key < kDecoderKeys.size(); ++key) {
+        if (!program.settings().SaveSetting("Decoder", kDecoderKeys[key], values[key])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The set a read-out of the first `received` entries builds from what the
+// simulator holds, in a run that received nothing before.
+std::string setFromEncoder(const QMap<QByteArray, QByteArray>& stored, const QByteArray& kind,
+                           int entries, int received) {
+    std::string set;
+    for (int entry = 0; entry < entries; ++entry) {
+        if (entry < received) {
+            set += stored.value(kind + ' ' + QByteArray::number(entry)).toStdString();
+        }
+        set += "\r\n";
+    }
+    return set;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+constexpr QFileDevice::Permissions kOpenToAll =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+    QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+
+QWidget* decoderWindow(Program& program) {
+    return velmora::shell::findChildWindow(program.window().workspace(),
+                                           u"frmDecoder_informatie"_s);
+}
+
+} // namespace
+
+class FaultDrillsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void megabyteOfNoiseChangesNothing();
+    void encoderVanishingMidTransferIsReported_data();
+    void encoderVanishingMidTransferIsReported();
+    void readOutThatNeverCompletesIsDismissedByTheUser();
+    void failedSaveKeepsTheOldFileAndTheChanges_data();
+    void failedSaveKeepsTheOldFileAndTheChanges();
+    void unwritableSettingsStoreIsReported_data();
+    void unwritableSettingsStoreIsReported();
+
+private:
+    QTemporaryDir config_;
+};
+
+void FaultDrillsTest::initTestCase() {
+    QVERIFY(config_.isValid());
+    qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+// Right after the identification the encoder sends a megabyte of random
+// bytes, carets and end marks among them, though no start mark.
+void FaultDrillsTest::megabyteOfNoiseChangesNothing() {
+    EncoderSimProcess sim(21, {u"--demo"_s, u"--burst"_s, QString::number(1 << 20)});
+    QVERIFY(sim.waitUntilReady());
+    const auto stored = sim.storedState();
+    Program program(config_.path());
+    QVERIFY(program.usePort(21));
+    QVERIFY(giveUserHoldings(program));
+    const Holdings before = holdingsOf(program);
+    ModalWatcher watcher;
+
+    QVERIFY(program.connect(watcher));
+    QTRY_VERIFY_WITH_TIMEOUT(sim.log().contains(" ms sent burst of "), kDeadlineMs);
+
+    QVERIFY(program.showsConnected());
+    QVERIFY(holdingsOf(program) == before);
+    // The answers of a read-out come behind the noise and must arrive intact.
+    program.click(u"Inladen");
+    QTRY_VERIFY_WITH_TIMEOUT(progressWindow() == nullptr, kDeadlineMs);
+    const auto& document = program.window().document();
+    QCOMPARE(document.programmeServiceSet(), setFromEncoder(stored, "ps", 10, 10));
+    QCOMPARE(document.radiotextSet(), setFromEncoder(stored, "rt", 5, 5));
+    QCOMPARE(program.setting("Decoder", "strTekstint"), std::string("30"));
+    QVERIFY(program.showsConnected());
+    QCOMPARE(watcher.openedCount(), 1); // the hardware window of the connect
+}
+
+void FaultDrillsTest::encoderVanishingMidTransferIsReported_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("framesBeforeVanishing");
+    // The greeting, then ten PS frames and two of the RT frames.
+    QTest::newRow("during a fill") << u"Versturen"_s << 13;
+    // The greeting, then the read request, which goes unanswered.
+    QTest::newRow("during a read-out") << u"Inladen"_s << 2;
+}
+
+void FaultDrillsTest::encoderVanishingMidTransferIsReported() {
+    QFETCH(QString, command);
+    QFETCH(int, framesBeforeVanishing);
+    EncoderSimProcess sim(
+        22, {u"--demo"_s, u"--vanish-after"_s, QString::number(framesBeforeVanishing)});
+    QVERIFY(sim.waitUntilReady());
+    Program program(config_.path());
+    QVERIFY(program.usePort(22));
+    QVERIFY(giveUserHoldings(program));
+    const Holdings before = holdingsOf(program);
+    ModalWatcher watcher;
+    QVERIFY(program.connect(watcher));
+
+    program.click(command);
+
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.closed().size(), 2, kDeadlineMs);
+    QCOMPARE(watcher.closed().constLast().name, u"frmWaarschuwing"_s);
+    QCOMPARE(watcher.closed().constLast().message, kPortLost);
+    QVERIFY(watcher.closed().constLast().messageFits);
+    QVERIFY(program.window().isVisible());
+    QVERIFY(program.showsDisconnected());
+    QVERIFY(!program.isPortOpen());
+    QCOMPARE(progressWindow(), nullptr);
+    QVERIFY(!isBusy());
+    QVERIFY(holdingsOf(program) == before);
+    QVERIFY(sim.waitUntilGone());
+    QCOMPARE(sim.receivedFrames().size(), framesBeforeVanishing);
+}
+
+// The encoder answers twelve of the sixteen messages of a read-out, and the
+// user closes the progress window with its close box.
+void FaultDrillsTest::readOutThatNeverCompletesIsDismissedByTheUser() {
+    EncoderSimProcess sim(23, {u"--demo"_s, u"--partial-readout"_s, u"12"_s});
+    QVERIFY(sim.waitUntilReady());
+    const auto stored = sim.storedState();
+    Program program(config_.path());
+    QVERIFY(program.usePort(23));
+    QVERIFY(giveUserHoldings(program));
+    const Holdings before = holdingsOf(program);
+    ModalWatcher watcher;
+    QVERIFY(program.connect(watcher));
+    program.click(u"Inladen");
+    QTRY_COMPARE_WITH_TIMEOUT(progressValue(), 12, kDeadlineMs);
+
+    QVERIFY(progressWindow()->close());
+
+    QCOMPARE(progressWindow(), nullptr);
+    QVERIFY(program.window().isVisible());
+    QVERIFY(program.showsConnected());
+    QVERIFY(!isBusy());
+    // What arrived is taken, the rest stays as it was.
+    const Holdings after = holdingsOf(program);
+    QCOMPARE(after.programmeService, setFromEncoder(stored, "ps", 10, 10));
+    QCOMPARE(after.radiotext, setFromEncoder(stored, "rt", 5, 2));
+    QVERIFY(after.modified);
+    QVERIFY(after.decoder == before.decoder);
+    // The connection is still in working order: the encoder signs off.
+    program.click(u"Verbinding");
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.closed().size(), 2, kDeadlineMs);
+    QCOMPARE(watcher.closed().constLast().frameCaption, u"De volgende hardware meld zich af"_s);
+    QVERIFY(program.showsDisconnected());
+    QCOMPARE(watcher.openedCount(), 2);
+}
+
+void FaultDrillsTest::failedSaveKeepsTheOldFileAndTheChanges_data() {
+    QTest::addColumn<bool>("diskFull");
+    QTest::addColumn<bool>("onExit");
+    QTest::newRow("disk full, Opslaan") << true << false;
+    QTest::newRow("disk full, save prompt on exit") << true << true;
+    QTest::newRow("read-only folder, Opslaan") << false << false;
+    QTest::newRow("read-only folder, save prompt on exit") << false << true;
+}
+
+void FaultDrillsTest::failedSaveKeepsTheOldFileAndTheChanges() {
+    QFETCH(bool, diskFull);
+    QFETCH(bool, onExit);
+    QTemporaryDir stations;
+    QVERIFY(QFile::setPermissions(stations.path(), kOpenToAll));
+    const QString folder = stations.filePath(u"zenders"_s);
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + u"/zender.Rds"_s;
+    const QByteArray old(447, 'o');
+    QVERIFY(writeFile(path, old));
+    Program program(config_.path());
+    auto& document = program.window().document();
+    document.setFileName(path.toStdString());
+    QVERIFY(giveUserHoldings(program));
+    document.setModified(true);
+    const Holdings before = holdingsOf(program);
+    ModalWatcher watcher;
+    watcher.setReaction([](QWidget& window) {
+        if (window.objectName() != u"frmOpslaan") {
+            return true;
+        }
+        window.findChild<QPushButton*>(u"cmdJa"_s)->click();
+        return false;
+    });
+
+    if (diskFull) {
+        const FileSizeLimit limit(128);
+        onExit ? program.exit() : program.click(u"Opslaan");
+    } else {
+        QVERIFY(QFile::setPermissions(folder, kOpenToAll & ~QFileDevice::WriteOwner));
+        const OrdinaryFileAccess access;
+        if (!access.holds()) {
+            QSKIP("file permissions cannot be made to hold for root here");
+        }
+        onExit ? program.exit() : program.click(u"Opslaan");
+    }
+    QVERIFY(QFile::setPermissions(folder, kOpenToAll));
+
+    QCOMPARE(watcher.closed().size(), 1);
+    const QString message = watcher.closed().constFirst().message;
+    const QString prefix = u"Het bestand "_s + path + u" kon niet worden opgeslagen: "_s;
+    QVERIFY2(message.startsWith(prefix) && message.size() > prefix.size(), qPrintable(message));
+    QVERIFY(watcher.closed().constFirst().messageFits);
+    QCOMPARE(fileBytes(path), old);
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{u"zender.Rds"_s});
+    QVERIFY(program.window().isVisible());
+    QVERIFY(holdingsOf(program) == before);
+    QCOMPARE(document.fileName(), path.toStdString());
+    QVERIFY(!document.exitsAfterSave());
+    // Once the fault is mended, the changes can still be saved.
+    program.click(u"Opslaan");
+    QCOMPARE(watcher.closed().size(), 1);
+    QCOMPARE(fileBytes(path).toStdString(), before.programmeService + "\r\n" + before.radiotext);
+    QVERIFY(program.window().isVisible());
+}
+
+void FaultDrillsTest::unwritableSettingsStoreIsReported_data() {
+    QTest::addColumn<bool>("diskFull");
+    QTest::addColumn<bool>("byReadOut");
+    QTest::newRow("folder turned into a file, read-out") << false << true;
+    QTest::newRow("folder turned into a file, decoder editor") << false << false;
+    QTest::newRow("disk full, read-out") << true << true;
+    QTest::newRow("disk full, decoder editor") << true << false;
+}
+
+// The decoder information is written by a read-out and by its editor; the
+// store fails while the program runs.
+void FaultDrillsTest::unwritableSettingsStoreIsReported() {
+    QFETCH(bool, diskFull);
+    QFETCH(bool, byReadOut);
+    const QString store = config_.filePath(u"instellingen"_s);
+    const QString storeAside = store + u".weg"_s;
+    std::unique_ptr<EncoderSimProcess> sim;
+    Program program(store);
+    QVERIFY(giveUserHoldings(program));
+    const Holdings before = holdingsOf(program);
+    ModalWatcher watcher;
+    if (byReadOut) {
+        sim = std::make_unique<EncoderSimProcess>(24, QStringList{u"--demo"_s});
+        QVERIFY(sim->waitUntilReady());
+        QVERIFY(program.usePort(24));
+        QVERIFY(program.connect(watcher));
+    } else {
+        emit program.window().menuItem(u"mnuInstellingen_decoderinformatie"_s)->triggered();
+        QVERIFY(decoderWindow(program) != nullptr);
+        decoderWindow(program)->findChild<QComboBox*>(u"cmbProgramma"_s)->setCurrentIndex(9);
+    }
+    const qsizetype closedBefore = watcher.closed().size();
+    if (!diskFull) {
+        QVERIFY(QDir().rename(store, storeAside));
+        QVERIFY(writeFile(store, "geen map"));
+    }
+
+    {
+        std::optional<FileSizeLimit> limit;
+        if (diskFull) {
+            limit.emplace(64);
+        }
+        if (byReadOut) {
+            program.click(u"Inladen");
+        } else {
+            decoderWindow(program)->findChild<QPushButton*>(u"cmdOk"_s)->click();
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(watcher.closed().size(), closedBefore + 1, kDeadlineMs);
+    }
+
+    const QString message = watcher.closed().constLast().message;
+    QVERIFY2(message.startsWith(kSettingsNotSaved) && message.size() > kSettingsNotSaved.size(),
+             qPrintable(message));
+    QVERIFY(watcher.closed().constLast().messageFits);
+    QVERIFY(program.window().isVisible());
+    QCOMPARE(progressWindow(), nullptr);
+    if (byReadOut) {
+        QVERIFY(program.showsConnected());
+    } else {
+        // The editor stays open with the user's choice in it.
+        QVERIFY(decoderWindow(program) != nullptr);
+        QCOMPARE(decoderWindow(program)->findChild<QComboBox*>(u"cmbProgramma"_s)->currentIndex(),
+                 9);
+    }
+    if (!diskFull) {
+        QVERIFY(QFile::remove(store));
+        QVERIFY(QDir().rename(storeAside, store));
+    }
+    QVERIFY(holdingsOf(program).decoder == before.decoder);
+    if (!byReadOut) {
+        decoderWindow(program)->findChild<QPushButton*>(u"cmdOk"_s)->click();
+        QCOMPARE(program.setting("Decoder", "Programma"), std::string("9"));
+        QCOMPARE(decoderWindow(program), nullptr);
+    }
+}
+
+QTEST_MAIN(FaultDrillsTest)
+#include "fault_drills_e2e_test.moc"
