@@ -6,7 +6,7 @@ BUILD_PACKAGES := cmake ninja-build g++ pkg-config \
 	qt6-base-dev qt6-serialport-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev libx11-dev
 FUZZ_PACKAGES := $(BUILD_PACKAGES) clang libclang-rt-14-dev
 TEST_PACKAGES := $(FUZZ_PACKAGES) libgtest-dev libgmock-dev xvfb xauth
-BENCH_PACKAGES := $(TEST_PACKAGES) libbenchmark-dev time
+BENCH_PACKAGES := $(TEST_PACKAGES) libbenchmark-dev time xdotool x11-utils
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS := $(shell nproc)

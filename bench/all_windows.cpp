@@ -1,0 +1,206 @@
+// Peak memory of the program with every window open. It goes the user's way:
+// the real start-up (splash, then the login window), a login as the
+// administrator, every window of the workspace, and then the modal windows,
+// each opened on top of the last so that at the end all are open at once.
+// Meant for a real display (Xvfb with the xcb platform), so that the windows
+// are drawn as the program draws them. Prints "name value" lines.
+
+#include "platform/qt/windows1252.h"
+#include "shell/hardware_window.h"
+#include "shell/info_window.h"
+#include "shell/main_window.h"
+#include "shell/save_prompt.h"
+#include "shell/startup.h"
+#include "shell/transfer_progress.h"
+#include "shell/warning_window.h"
+#include "shell/workspace.h"
+#include "users/accounts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEventLoop>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTranslator>
+#include <chrono>
+#include <cstdio>
+#include <deque>
+#include <fstream>
+#include <functional>
+#include <string>
+
+using namespace Qt::StringLiterals;
+using velmora::shell::MainWindow;
+
+namespace {
+
+// Runs the event loop until the condition holds or the time is up.
+bool runUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
+    QEventLoop loop;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, &loop, [&] {
+        if (condition()) {
+            loop.quit();
+        }
+    });
+    look.start(10);
+    QTimer::singleShot(limit, &loop, &QEventLoop::quit);
+    loop.exec();
+    return condition();
+}
+
+QWidget* visibleWindow(const QString& objectName) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == objectName && window->isVisible()) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+// The peak resident set of this process so far, in kB.
+long peakResidentKilobytes() {
+    std::ifstream status("/proc/self/status");
+    for (std::string word; status >> word;) {
+        if (word == "VmHWM:") {
+            long kilobytes = 0;
+            status >> kilobytes;
+            return kilobytes;
+        }
+    }
+    return -1;
+}
+
+bool logInAsAdministrator() {
+    if (!runUntil([] { return visibleWindow(u"frmAanmelden"_s) != nullptr; },
+                  std::chrono::seconds(10))) {
+        return false;
+    }
+    QWidget* login = visibleWindow(u"frmAanmelden"_s);
+    login->findChild<QLineEdit*>(u"txtGebruikersnaam"_s)
+        ->setText(velmora::platform::fromWindows1252(velmora::users::kAdministratorName));
+    login->findChild<QLineEdit*>(u"txtWachtwoord"_s)
+        ->setText(velmora::platform::fromWindows1252(velmora::users::kAdministratorPassword));
+    login->findChild<QPushButton*>(u"cmdAanmelden"_s)->click();
+    return runUntil([] { return visibleWindow(u"frmBasis"_s) != nullptr; },
+                    std::chrono::seconds(5));
+}
+
+// The menu items that open a window in the workspace.
+const QStringList kWorkspaceWindowItems{
+    u"mnuInstellingen_programmaservice"_s,
+    u"mnuInstellingen_radiotekst"_s,
+    u"mnuInstellingen_decoderinformatie"_s,
+    u"mnuInstellingenProgrammaIdentificatie"_s,
+    u"mnuVenster_overzicht"_s,
+    u"mnuInstellingen_compoort"_s,
+    u"mnuInstellingen_gebruikers_gebruikertoevoegen"_s,
+};
+
+// Opens the modal windows one by one: each next one is opened from within the
+// event loop of the one before, so that all of them stay open together.
+class ModalStack {
+public:
+    using Opener = std::function<void()>;
+
+    ModalStack(std::deque<Opener> openers, std::function<void()> whenAllOpen)
+        : openers_(std::move(openers)), whenAllOpen_(std::move(whenAllOpen)) {}
+
+    void openNext() {
+        if (openers_.empty()) {
+            QTimer::singleShot(500, qApp, whenAllOpen_);
+            return;
+        }
+        const Opener open = openers_.front();
+        openers_.pop_front();
+        QTimer::singleShot(200, qApp, [this] { openNext(); });
+        open();
+    }
+
+private:
+    std::deque<Opener> openers_;
+    std::function<void()> whenAllOpen_;
+};
+
+int countVisibleWindows(const MainWindow& window) {
+    int count = 0;
+    for (const QWidget* topLevel : QApplication::topLevelWidgets()) {
+        count += topLevel->isVisible() ? 1 : 0;
+    }
+    for (const QMdiSubWindow* child : window.workspace().subWindowList()) {
+        count += child->isVisible() ? 1 : 0;
+    }
+    return count;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QApplication application(argc, argv);
+    // Named, and speaking Dutch, as the program itself.
+    QCoreApplication::setOrganizationName(u"velmora"_s);
+    QCoreApplication::setApplicationName(u"velmora"_s);
+    QTranslator qtTranslation;
+    if (qtTranslation.load(u"qtbase_nl"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qtTranslation);
+    }
+
+    velmora::shell::Startup startup;
+    startup.start();
+    if (!logInAsAdministrator()) {
+        std::fprintf(stderr, "all_windows: the login did not lead to the main window\n");
+        return 1;
+    }
+    MainWindow& window = *startup.mainWindow();
+    for (const QString& item : kWorkspaceWindowItems) {
+        window.menuItem(item)->trigger();
+    }
+    velmora::shell::TransferProgress progress;
+    progress.open(7);
+
+    int openWindows = 0;
+    long peakKilobytes = 0;
+    const auto closeAll = [&] {
+        openWindows = countVisibleWindows(window);
+        peakKilobytes = peakResidentKilobytes();
+        // The modal windows close from the top down, each ending the event
+        // loop of its opener; then the program's exit, without saving.
+        auto* closer = new QTimer(&application);
+        QObject::connect(closer, &QTimer::timeout, &application, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                modal->close();
+                return;
+            }
+            progress.close();
+            window.document().setModified(false);
+            window.close();
+            QCoreApplication::quit();
+        });
+        closer->start(50);
+    };
+    ModalStack modals(
+        {
+            [] {
+                velmora::shell::HardwareWindow::present(
+                    {u"Hardware"_s, u"RDS-SIM1"_s, u"1.2"_s, u"12-03-02"_s});
+            },
+            [&window] { window.menuItem(u"mnuInstellingen_opties"_s)->trigger(); },
+            [&window] { window.menuItem(u"mnuBestand_open"_s)->trigger(); },
+            [] { velmora::shell::InfoWindow::showModal(); },
+            [] { velmora::shell::SavePrompt::ask(u"Wijzigingen opslaan?"_s); },
+            [] { velmora::shell::WarningWindow::showMessage(u"Encoder antwoord niet."_s); },
+        },
+        closeAll);
+    QTimer::singleShot(300, &application, [&modals] { modals.openNext(); });
+    QApplication::exec();
+
+    std::printf("all_windows_open %d\n", openWindows);
+    std::printf("peak_rss_mb %.1f\n", static_cast<double>(peakKilobytes) * 1024 / 1e6);
+    return peakKilobytes > 0 ? 0 : 1;
+}
