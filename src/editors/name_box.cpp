@@ -10,9 +10,9 @@ namespace velmora::editors {
 
 namespace {
 
-// QLineEdit keeps two pixels free on each side of the text, and the cursor
-// needs one more.
-constexpr int kTextSideRoom = 2 * 2 + 1;
+// QLineEdit keeps two pixels free on each side of the text; the cursor after
+// a full name needs a little more, or the last letter touches the border.
+constexpr int kTextSideRoom = 2 * 2 + 4;
 
 } // namespace
 
