@@ -6,6 +6,7 @@
 // are drawn as the program draws them. Prints "name value" lines.
 
 #include "platform/qt/windows1252.h"
+#include "run_until.h"
 #include "shell/hardware_window.h"
 #include "shell/info_window.h"
 #include "shell/main_window.h"
@@ -38,19 +39,8 @@ using velmora::shell::MainWindow;
 
 namespace {
 
-// Runs the event loop until the condition holds or the time is up.
 bool runUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
-    QEventLoop loop;
-    QTimer look;
-    QObject::connect(&look, &QTimer::timeout, &loop, [&] {
-        if (condition()) {
-            loop.quit();
-        }
-    });
-    look.start(10);
-    QTimer::singleShot(limit, &loop, &QEventLoop::quit);
-    loop.exec();
-    return condition();
+    return velmora::bench::runUntil(condition, limit, std::chrono::milliseconds(10));
 }
 
 QWidget* visibleWindow(const QString& objectName) {

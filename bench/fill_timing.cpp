@@ -4,6 +4,7 @@
 
 #include "link/encoder_link.h"
 #include "platform/qt/qt_settings_store.h"
+#include "run_until.h"
 #include "sample_sets.h"
 #include "shell/main_toolbar.h"
 #include "shell/main_window.h"
@@ -30,19 +31,8 @@ constexpr int kFills = 5;
 constexpr int kFramesPerFill = 16;
 constexpr int kPort = 1;
 
-// Runs the event loop until the condition holds or the time is up.
 bool runUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
-    QEventLoop loop;
-    QTimer look;
-    QObject::connect(&look, &QTimer::timeout, &loop, [&] {
-        if (condition()) {
-            loop.quit();
-        }
-    });
-    look.start(1);
-    QTimer::singleShot(limit, &loop, &QEventLoop::quit);
-    loop.exec();
-    return condition();
+    return velmora::bench::runUntil(condition, limit, std::chrono::milliseconds(1));
 }
 
 void idle(std::chrono::milliseconds time) {
