@@ -1,3 +1,4 @@
+#include "fakes/param_names.h"
 #include "link/supervision.h"
 #include "link_fixture.h"
 
@@ -7,6 +8,7 @@
 namespace velmora::link {
 namespace {
 
+using fakes::PrintTo;
 using OpenResult = platform::SerialLine::OpenResult;
 using State = ConnectionState;
 
@@ -158,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
          {},
          true},
     }),
-    [](const auto& testCase) { return std::string(testCase.param.name); });
+    fakes::ByCaseName());
 
 TEST(ConnectionDisplay, TransferCommandsFollowTheConfirmedConnection) {
     EXPECT_FALSE(displayOf(State::Connecting).transferCommandsEnabled);

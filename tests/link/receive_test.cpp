@@ -1,3 +1,4 @@
+#include "fakes/param_names.h"
 #include "link/receive.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 namespace velmora::link {
 namespace {
 
+using fakes::PrintTo;
 using Messages = std::vector<std::string>;
 
 struct Recorder {
@@ -52,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
          std::string("^B^P0\x00\xFF\x5D\x7F^E", 11),
          {std::string("P0\x00\xFF\x5D\x7F", 6)}},
     }),
-    [](const auto& testCase) { return std::string(testCase.param.name); });
+    fakes::ByCaseName());
 
 TEST(ReceiveMachine, CollectsNoMoreThanTheReceiveBuffer) {
     Recorder recorder;

@@ -1,3 +1,4 @@
+#include "fakes/param_names.h"
 #include "link/connection.h"
 #include "link/wire_protocol.h"
 
@@ -9,6 +10,7 @@
 namespace velmora::link {
 namespace {
 
+using fakes::PrintTo;
 using station::compose;
 using station::EntryInput;
 
@@ -57,9 +59,10 @@ INSTANTIATE_TEST_SUITE_P(
         {"Pi0SentAs1", piFrame(0), std::string("^B^A\x01\x00^E", 8)},
         {"Pi65535", piFrame(65535), "^B^A\xFF\xFF^E"},
     }),
-    [](const auto& testCase) { return std::string(testCase.param.name); });
+    fakes::ByCaseName());
 
 struct PiTextCase {
+    const char* name;
     std::string text;
     std::uint16_t code;
 };
@@ -73,24 +76,26 @@ TEST_P(PiTextTest, KeepsTheLow16BitsAndNeverZero) {
 INSTANTIATE_TEST_SUITE_P(
     PiTexts, PiTextTest,
     testing::ValuesIn(std::vector<PiTextCase>{
-        {"4660", 4660},
-        {"", 1},
-        {"000", 1},
-        {"65535", 65535},
-        {"65536", 1},
-        {"65537", 1},
-        {"70000", 4464},
-        {"12.5", 13},
-        {"12.4", 12},
-        {"-5", 65531},
-        {"abc", 1},
+        {"PlainNumber", "4660", 4660},
+        {"EmptyTextSentAs1", "", 1},
+        {"ZeroSentAs1", "000", 1},
+        {"Highest", "65535", 65535},
+        {"LowBitsZeroSentAs1", "65536", 1},
+        {"WrapsToOne", "65537", 1},
+        {"KeepsTheLowBits", "70000", 4464},
+        {"HalfRoundsUp", "12.5", 13},
+        {"BelowHalfRoundsDown", "12.4", 12},
+        {"NegativeWrapsAround", "-5", 65531},
+        {"LettersSentAs1", "abc", 1},
         // 10^500 - 1: every multiple of 2^16 drops out, so the low bits are all ones.
-        {std::string(500, '9'), 65535},
-        {"1" + std::string(499, '0'), 1},
-        {"123456789012345678901234567890", 0x0AD2},
-    }));
+        {"FiveHundredNines", std::string(500, '9'), 65535},
+        {"PowerOfTenWithZeroLowBits", "1" + std::string(499, '0'), 1},
+        {"ThirtyDigits", "123456789012345678901234567890", 0x0AD2},
+    }),
+    fakes::ByCaseName());
 
 struct PortCase {
+    const char* name;
     const char* setting;
     int inForce;
     int port;
@@ -105,12 +110,13 @@ TEST_P(PortNumberTest, FollowsTheSetting) {
 
 INSTANTIATE_TEST_SUITE_P(PortSettings, PortNumberTest,
                          testing::ValuesIn(std::vector<PortCase>{
-                             {"", 7, 1},
-                             {"3.6", 1, 4},
-                             {"3.4", 1, 3},
-                             {"-3", 5, 5},
-                             {"99999999999999999999", 1, INT_MAX},
-                         }));
+                             {"EmptyMeansPort1", "", 7, 1},
+                             {"AboveHalfRoundsUp", "3.6", 1, 4},
+                             {"BelowHalfRoundsDown", "3.4", 1, 3},
+                             {"NoLeadingDigitKeepsThePortInForce", "-3", 5, 5},
+                             {"TooLargeStopsAtTheHighestInt", "99999999999999999999", 1, INT_MAX},
+                         }),
+                         fakes::ByCaseName());
 
 TEST(MessageLayout, IdentificationPartsByPosition) {
     const HardwareIdentity full = identityFrom("I12120302RX-UNIT1");

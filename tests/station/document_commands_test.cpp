@@ -1,6 +1,7 @@
 #include "fakes/fake_file_dialogs.h"
 #include "fakes/fake_file_store.h"
 #include "fakes/fake_settings_store.h"
+#include "fakes/param_names.h"
 #include "station/document_commands.h"
 
 #include <functional>
@@ -12,6 +13,7 @@ namespace {
 
 using fakes::FakeFileDialogs;
 using fakes::FakeFileStore;
+using fakes::PrintTo;
 
 // Answers the save prompt as told and notes the document as the prompt saw it.
 class PromptingView : public DocumentView, public StationFileView, public SavePromptView {
@@ -78,10 +80,6 @@ struct ExitRow {
     const char* written; // the file that now holds the document; nullptr for none
 };
 
-void PrintTo(const ExitRow& row, std::ostream* out) {
-    *out << row.name;
-}
-
 class ExitSequenceTest : public DocumentCommandsTest,
                          public testing::WithParamInterface<ExitRow> {};
 
@@ -140,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
                 std::nullopt, false, kQuestionA, false, false, "/zenders/a.Rds", true, nullptr},
         ExitRow{"AnnulerenDropsThePlaceholder", "", true, SavePromptAnswer::Annuleren, std::nullopt,
                 false, kQuestionNew, false, false, "", true, nullptr}),
-    [](const auto& param) { return std::string(param.param.name); });
+    fakes::ByCaseName());
 
 TEST_F(DocumentCommandsTest, PromptSeesTheDocumentAsTheQuestionNamesIt) {
     fill();
@@ -179,10 +177,6 @@ struct EmptyingRow {
     const char* fileNameAfter;
 };
 
-void PrintTo(const EmptyingRow& row, std::ostream* out) {
-    *out << row.name;
-}
-
 class EmptyingTest : public DocumentCommandsTest,
                      public testing::WithParamInterface<EmptyingRow> {};
 
@@ -213,7 +207,7 @@ INSTANTIATE_TEST_SUITE_P(
                     EmptyingRow{"NewWhenEmpty", false, false, false, ""},
                     EmptyingRow{"ReloginWithContent", true, true, false, "/zenders/a.Rds"},
                     EmptyingRow{"ReloginWhenEmpty", false, true, false, "/zenders/a.Rds"}),
-    [](const auto& param) { return std::string(param.param.name); });
+    fakes::ByCaseName());
 
 } // namespace
 } // namespace velmora::station

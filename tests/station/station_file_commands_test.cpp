@@ -1,6 +1,7 @@
 #include "fakes/fake_file_dialogs.h"
 #include "fakes/fake_file_store.h"
 #include "fakes/fake_settings_store.h"
+#include "fakes/param_names.h"
 #include "station/station_file_commands.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@ namespace {
 
 using fakes::FakeFileDialogs;
 using fakes::FakeFileStore;
+using fakes::PrintTo;
 
 class RecordingView : public DocumentView, public StationFileView {
 public:
@@ -175,10 +177,6 @@ struct ExitCase {
     bool closes;
 };
 
-void PrintTo(const ExitCase& exitCase, std::ostream* out) {
-    *out << exitCase.name;
-}
-
 class SaveOnExitTest : public StationFileCommandsTest,
                        public testing::WithParamInterface<ExitCase> {};
 
@@ -202,7 +200,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ExitCase{"SaveAsCancelled", Command::SaveAs, std::nullopt, false, false},
                     ExitCase{"SaveFails", Command::Save, std::nullopt, true, false},
                     ExitCase{"SaveAsFails", Command::SaveAs, "/zenders/b.Rds", true, false}),
-    [](const auto& param) { return std::string(param.param.name); });
+    fakes::ByCaseName());
 
 // A failed save says so, and the document keeps its file, sets and flags.
 TEST_F(StationFileCommandsTest, FailedSavesAreReportedAndChangeNothing) {

@@ -1,3 +1,4 @@
+#include "fakes/param_names.h"
 #include "station/path_text.h"
 #include "station/station_file.h"
 #include "station/station_settings.h"
@@ -6,6 +7,8 @@
 
 namespace velmora::station {
 namespace {
+
+using fakes::PrintTo;
 
 // A complete document whose names and texts use every byte from 0x20 to 0xFF
 // and end in spaces.
@@ -65,10 +68,6 @@ struct Layout {
     std::size_t rtLength;
 };
 
-void PrintTo(const Layout& layout, std::ostream* out) {
-    *out << layout.name;
-}
-
 class StationFileLayoutTest : public testing::TestWithParam<Layout> {};
 
 TEST_P(StationFileLayoutTest, ReadsByCharacterPosition) {
@@ -94,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Layout{"Chars112", Document447().file.substr(0, 112), 110, 0},
                     Layout{"Chars113", Document447().file.substr(0, 113), 110, 1},
                     Layout{"Chars300", Document447().file.substr(0, 300), 110, 188}),
-    [](const auto& param) { return std::string(param.param.name); });
+    fakes::ByCaseName());
 
 TEST(PathTextTest, SettingsTextAndUtf8PathsConvertBothWays) {
     EXPECT_EQ(utf8PathFromText("C:\\Zenders\\Caf\xE9 \x80.Rds"),

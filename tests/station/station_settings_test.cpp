@@ -1,9 +1,12 @@
+#include "fakes/param_names.h"
 #include "station/station_settings.h"
 
 #include <gtest/gtest.h>
 
 namespace velmora::station {
 namespace {
+
+using fakes::PrintTo;
 
 std::string psEntry(std::string_view name, char flag) {
     return padName(name, kProgrammeServiceLayout) + flag + "\r\n";
@@ -97,6 +100,7 @@ TEST(SetExistence, AllBlankInactiveSetStillExists) {
 }
 
 struct NumberCase {
+    const char* name;
     std::string text;
     std::int64_t value;
 };
@@ -109,10 +113,14 @@ TEST_P(NumberFromText, ReadsTheLeadingNumber) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, NumberFromText,
-    testing::Values(NumberCase{"", 0}, NumberCase{"abc", 0}, NumberCase{"12", 12},
-                    NumberCase{"12abc", 12}, NumberCase{"007", 7}, NumberCase{"-4", -4},
-                    NumberCase{"3.7", 3}, NumberCase{" 5", 0},
-                    NumberCase{"99999999999999999999999", INT64_MAX}));
+    testing::Values(NumberCase{"EmptyText", "", 0}, NumberCase{"LettersOnly", "abc", 0},
+                    NumberCase{"DigitsOnly", "12", 12},
+                    NumberCase{"LeadingDigitsThenLetters", "12abc", 12},
+                    NumberCase{"LeadingZeros", "007", 7}, NumberCase{"Negative", "-4", -4},
+                    NumberCase{"FractionIsCutOff", "3.7", 3},
+                    NumberCase{"LeadingSpaceReadsAsZero", " 5", 0},
+                    NumberCase{"TooLargeStopsAtTheHighest", "99999999999999999999999", INT64_MAX}),
+    fakes::ByCaseName());
 
 TEST(ProgrammeTypes, KeepTheirCodeOrderAndExactTexts) {
     const auto& names = programmeTypes();

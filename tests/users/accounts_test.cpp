@@ -1,10 +1,13 @@
 #include "fakes/fake_settings_store.h"
+#include "fakes/param_names.h"
 #include "users/accounts.h"
 
 #include <gtest/gtest.h>
 
 namespace velmora::users {
 namespace {
+
+using fakes::PrintTo;
 
 class RecordingDocumentView : public station::DocumentView {
 public:
@@ -105,6 +108,7 @@ TEST_F(LoginTest, EmptyFieldsAreRefusedBeforeTheUserIsRemembered) {
 
 struct RefusedCase {
     const char* name;
+    const char* user;
     const char* password;
 };
 
@@ -112,9 +116,9 @@ class RefusedLogin : public LoginTest, public testing::WithParamInterface<Refuse
 
 TEST_P(RefusedLogin, KeepsTheTypedNameAndTheDocument) {
     addAccount("jan", "Geheim");
-    EXPECT_EQ(login.logIn(GetParam().name, GetParam().password), LoginResult::Refused);
+    EXPECT_EQ(login.logIn(GetParam().user, GetParam().password), LoginResult::Refused);
     EXPECT_EQ(view.warnings, std::vector<std::string>{std::string(kWrongPasswordMessage)});
-    EXPECT_EQ(session.currentUser, GetParam().name);
+    EXPECT_EQ(session.currentUser, GetParam().user);
     EXPECT_TRUE(document.fileName().empty());
     EXPECT_EQ(document.radiotextSet(), "RT");
     EXPECT_EQ(view.leaves, 0);
@@ -122,10 +126,13 @@ TEST_P(RefusedLogin, KeepsTheTypedNameAndTheDocument) {
     expectFlagsCleared();
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, RefusedLogin,
-                         testing::Values(RefusedCase{"jan", "geheim"}, RefusedCase{"piet", "x"},
-                                         RefusedCase{"*^Qentar^*", "kez"},
-                                         RefusedCase{"*^qentar^*", "Kez"}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RefusedLogin,
+    testing::Values(RefusedCase{"PasswordInAnotherCase", "jan", "geheim"},
+                    RefusedCase{"UnknownAccount", "piet", "x"},
+                    RefusedCase{"AdministratorPasswordInAnotherCase", "*^Qentar^*", "kez"},
+                    RefusedCase{"AdministratorNameInAnotherCase", "*^qentar^*", "Kez"}),
+    fakes::ByCaseName());
 
 TEST_F(LoginTest, AdministratorNameInAnotherCaseIsAnOrdinaryAccount) {
     addAccount("*^QENTAR^*", "Kez");

@@ -1,3 +1,4 @@
+#include "fakes/param_names.h"
 #include "users/window_title.h"
 
 #include <gtest/gtest.h>
@@ -5,7 +6,10 @@
 namespace velmora::users {
 namespace {
 
+using fakes::PrintTo;
+
 struct OptionsCase {
+    const char* name;
     std::string titleBarText;
     std::string user;
     std::optional<std::string> confirmed;
@@ -22,11 +26,13 @@ TEST_P(OptionsCaption, FollowsTheFourPatterns) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, OptionsCaption,
-    testing::Values(OptionsCase{"Radio", "jan", "Velmora  Radio    (jan)", "Velmora  Radio"},
-                    OptionsCase{"", "jan", "Velmora    (jan)", "Velmora"},
-                    OptionsCase{"Radio", "", "Velmora  Radio", "Velmora  Radio"},
-                    OptionsCase{"", "", std::nullopt, "Velmora"},
-                    OptionsCase{" a ", "", "Velmora   a ", "Velmora   a "}));
+    testing::Values(
+        OptionsCase{"TextAndUser", "Radio", "jan", "Velmora  Radio    (jan)", "Velmora  Radio"},
+        OptionsCase{"UserOnly", "", "jan", "Velmora    (jan)", "Velmora"},
+        OptionsCase{"TextOnly", "Radio", "", "Velmora  Radio", "Velmora  Radio"},
+        OptionsCase{"NeitherLeavesTheCaption", "", "", std::nullopt, "Velmora"},
+        OptionsCase{"SpacesAroundTheTextAreKept", " a ", "", "Velmora   a ", "Velmora   a "}),
+    fakes::ByCaseName());
 
 TEST(Title, NewDocumentIgnoresTheTitleBarText) {
     EXPECT_EQ(titleOfNewDocument(), "Velmora    (Nieuw)");
