@@ -55,6 +55,6 @@ include(CPack)
 option(VELMORA_PACKAGE_TEST "Register the test of the built Debian package" OFF)
 if(VELMORA_PACKAGE_TEST)
     enable_testing()
-    add_test(NAME package_contents
-        COMMAND ${VELMORA_PACKAGING_DIR}/check-package.sh ${CMAKE_BINARY_DIR})
+    velmora_required_file(check_package ${VELMORA_PACKAGING_DIR}/check-package.sh)
+    add_test(NAME package_contents COMMAND ${check_package} ${CMAKE_BINARY_DIR})
 endif()

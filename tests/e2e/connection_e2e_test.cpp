@@ -1,20 +1,22 @@
 // Connecting, identification, sign-off and every way a connection fails,
 // with the real serial line and timers against encoder-sim.
 
-#include "encoder_sim_process.h"
-#include "modal_watcher.h"
 #include "platform/qt/qt_serial_line.h"
-#include "program.h"
+#include "support/config_folder.h"
+#include "support/encoder_sim_process.h"
+#include "support/modal_watcher.h"
+#include "support/program.h"
+#include "support/test_main.h"
+#include "support/wait.h"
 
 #include <QApplication>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <memory>
 
 using namespace Qt::StringLiterals;
-using namespace velmora::e2e;
+using namespace velmora::testing;
 
 namespace {
 
@@ -43,13 +45,10 @@ private slots:
     void cancelledExitKeepsThePortClosedAndSaysSo();
 
 private:
-    QTemporaryDir config_;
+    ConfigFolder config_;
 };
 
 void ConnectionEndToEndTest::initTestCase() {
-    QVERIFY(config_.isValid());
-    // Read by the serial line at every open and inherited by every encoder-sim.
-    qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
@@ -86,7 +85,7 @@ void ConnectionEndToEndTest::signOffClosesTheConnection() {
     program.click(u"Verbinding");
     QCOMPARE(program.statusText(), u"Bezig verbinding te verbreken"_s);
 
-    QTRY_VERIFY_WITH_TIMEOUT(watcher.closed().size() == 2, kDeadlineMs);
+    VELMORA_TRY_VERIFY(watcher.closed().size() == 2, kDeadlineMs);
     const SeenWindow& signOff = watcher.closed().constLast();
     QCOMPARE(signOff.name, u"frmHardware_info"_s);
     QCOMPARE(signOff.frameCaption, kSignOff);
@@ -115,7 +114,7 @@ void ConnectionEndToEndTest::signOffBehindTheHardwareWindowUpdatesThatWindow() {
 
     program.click(u"Verbinding");
 
-    QTRY_VERIFY_WITH_TIMEOUT(!watcher.closed().isEmpty(), kDeadlineMs);
+    VELMORA_TRY_VERIFY(!watcher.closed().isEmpty(), kDeadlineMs);
     QCOMPARE(watcher.openedCount(), 1);
     QCOMPARE(watcher.closed().constFirst().hardware, u"RX-UNIT7"_s);
     QVERIFY(program.showsDisconnected());
@@ -149,7 +148,7 @@ void ConnectionEndToEndTest::silentEncoderIsReported() {
 
     program.click(u"Verbinding");
 
-    QTRY_VERIFY_WITH_TIMEOUT(watcher.closed().size() > closedBefore, kDeadlineMs);
+    VELMORA_TRY_VERIFY(watcher.closed().size() > closedBefore, kDeadlineMs);
     QCOMPARE(watcher.closed().constLast().name, u"frmWaarschuwing"_s);
     QCOMPARE(watcher.closed().constLast().message, message);
     QVERIFY(watcher.closed().constLast().messageFits);
@@ -185,7 +184,7 @@ void ConnectionEndToEndTest::portThatCannotBeOpenedIsReported() {
 
     program.click(u"Verbinding");
 
-    QTRY_VERIFY_WITH_TIMEOUT(!watcher.closed().isEmpty(), kDeadlineMs);
+    VELMORA_TRY_VERIFY(!watcher.closed().isEmpty(), kDeadlineMs);
     QCOMPARE(watcher.closed().constFirst().message, message);
     QVERIFY(watcher.closed().constFirst().messageFits);
     QVERIFY(program.showsDisconnected());
@@ -208,7 +207,7 @@ void ConnectionEndToEndTest::exitClosesThePortWithoutDisconnectRequest() {
 
     QVERIFY(!program.window().isVisible());
     QVERIFY(!program.isPortOpen());
-    QTRY_VERIFY_WITH_TIMEOUT(sim.log().contains("port closed by the program"), kDeadlineMs);
+    VELMORA_TRY_VERIFY(sim.log().contains("port closed by the program"), kDeadlineMs);
     QCOMPARE(sim.receivedFrames(), QList<QByteArray>{kGreeting});
     QCOMPARE(watcher.openedCount(), 1);
 }
@@ -242,5 +241,5 @@ void ConnectionEndToEndTest::cancelledExitKeepsThePortClosedAndSaysSo() {
     QCOMPARE(sim.receivedFrames(), QList<QByteArray>{kGreeting});
 }
 
-QTEST_MAIN(ConnectionEndToEndTest)
+VELMORA_TEST_MAIN(ConnectionEndToEndTest)
 #include "connection_e2e_test.moc"

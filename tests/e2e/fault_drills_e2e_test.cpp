@@ -6,12 +6,15 @@
 // An encoder that stays silent after the greeting or after the disconnect
 // request is drilled in connection_e2e_test.cpp (silentEncoderIsReported).
 
-#include "encoder_sim_process.h"
 #include "fakes/file_system_faults.h"
-#include "modal_watcher.h"
-#include "program.h"
 #include "shell/child_windows.h"
 #include "shell/workspace.h"
+#include "support/config_folder.h"
+#include "support/encoder_sim_process.h"
+#include "support/modal_watcher.h"
+#include "support/program.h"
+#include "support/test_main.h"
+#include "support/wait.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,7 +31,7 @@
 #include <string>
 
 using namespace Qt::StringLiterals;
-using namespace velmora::e2e;
+using namespace velmora::testing;
 using velmora::fakes::FileSizeLimit;
 using velmora::fakes::OrdinaryFileAccess;
 using velmora::station::SetKind;
@@ -138,12 +141,10 @@ private slots:
     void unwritableSettingsStoreIsReported();
 
 private:
-    QTemporaryDir config_;
+    ConfigFolder config_;
 };
 
 void FaultDrillsTest::initTestCase() {
-    QVERIFY(config_.isValid());
-    qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
@@ -160,13 +161,13 @@ void FaultDrillsTest::megabyteOfNoiseChangesNothing() {
     ModalWatcher watcher;
 
     QVERIFY(program.connect(watcher));
-    QTRY_VERIFY_WITH_TIMEOUT(sim.log().contains(" ms sent burst of "), kDeadlineMs);
+    VELMORA_TRY_VERIFY(sim.log().contains(" ms sent burst of "), kDeadlineMs);
 
     QVERIFY(program.showsConnected());
     QVERIFY(holdingsOf(program) == before);
     // The answers of a read-out come behind the noise and must arrive intact.
     program.click(u"Inladen");
-    QTRY_VERIFY_WITH_TIMEOUT(progressWindow() == nullptr, kDeadlineMs);
+    VELMORA_TRY_VERIFY(progressWindow() == nullptr, kDeadlineMs);
     const auto& document = program.window().document();
     QCOMPARE(document.programmeServiceSet(), setFromEncoder(stored, "ps", 10, 10));
     QCOMPARE(document.radiotextSet(), setFromEncoder(stored, "rt", 5, 5));
@@ -199,7 +200,7 @@ void FaultDrillsTest::encoderVanishingMidTransferIsReported() {
 
     program.click(command);
 
-    QTRY_COMPARE_WITH_TIMEOUT(watcher.closed().size(), 2, kDeadlineMs);
+    VELMORA_TRY_COMPARE(watcher.closed().size(), 2, kDeadlineMs);
     QCOMPARE(watcher.closed().constLast().name, u"frmWaarschuwing"_s);
     QCOMPARE(watcher.closed().constLast().message, kPortLost);
     QVERIFY(watcher.closed().constLast().messageFits);
@@ -226,7 +227,7 @@ void FaultDrillsTest::readOutThatNeverCompletesIsDismissedByTheUser() {
     ModalWatcher watcher;
     QVERIFY(program.connect(watcher));
     program.click(u"Inladen");
-    QTRY_COMPARE_WITH_TIMEOUT(progressValue(), 12, kDeadlineMs);
+    VELMORA_TRY_COMPARE(progressValue(), 12, kDeadlineMs);
 
     QVERIFY(progressWindow()->close());
 
@@ -242,7 +243,7 @@ void FaultDrillsTest::readOutThatNeverCompletesIsDismissedByTheUser() {
     QVERIFY(after.decoder == before.decoder);
     // The connection is still in working order: the encoder signs off.
     program.click(u"Verbinding");
-    QTRY_COMPARE_WITH_TIMEOUT(watcher.closed().size(), 2, kDeadlineMs);
+    VELMORA_TRY_COMPARE(watcher.closed().size(), 2, kDeadlineMs);
     QCOMPARE(watcher.closed().constLast().frameCaption, u"De volgende hardware meld zich af"_s);
     QVERIFY(program.showsDisconnected());
     QCOMPARE(watcher.openedCount(), 2);
@@ -327,7 +328,7 @@ void FaultDrillsTest::unwritableSettingsStoreIsReported_data() {
 void FaultDrillsTest::unwritableSettingsStoreIsReported() {
     QFETCH(bool, diskFull);
     QFETCH(bool, byReadOut);
-    const QString store = config_.filePath(u"instellingen"_s);
+    const QString store = config_.path() + u"/instellingen"_s;
     const QString storeAside = store + u".weg"_s;
     std::unique_ptr<EncoderSimProcess> sim;
     Program program(store);
@@ -360,7 +361,7 @@ void FaultDrillsTest::unwritableSettingsStoreIsReported() {
         } else {
             decoderWindow(program)->findChild<QPushButton*>(u"cmdOk"_s)->click();
         }
-        QTRY_COMPARE_WITH_TIMEOUT(watcher.closed().size(), closedBefore + 1, kDeadlineMs);
+        VELMORA_TRY_COMPARE(watcher.closed().size(), closedBefore + 1, kDeadlineMs);
     }
 
     const QString message = watcher.closed().constLast().message;
@@ -389,5 +390,5 @@ void FaultDrillsTest::unwritableSettingsStoreIsReported() {
     }
 }
 
-QTEST_MAIN(FaultDrillsTest)
+VELMORA_TEST_MAIN(FaultDrillsTest)
 #include "fault_drills_e2e_test.moc"

@@ -1,18 +1,20 @@
 // Fill and read-out through the toolbar, with the real serial line and
 // timers against encoder-sim, and a port that vanishes during a fill.
 
-#include "encoder_sim_process.h"
-#include "modal_watcher.h"
-#include "program.h"
+#include "support/config_folder.h"
+#include "support/encoder_sim_process.h"
+#include "support/modal_watcher.h"
+#include "support/program.h"
+#include "support/test_main.h"
+#include "support/wait.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QTest>
 #include <array>
 #include <string>
 
 using namespace Qt::StringLiterals;
-using namespace velmora::e2e;
+using namespace velmora::testing;
 using velmora::station::SetKind;
 
 namespace {
@@ -99,12 +101,10 @@ private slots:
     void portVanishingDuringFillEndsTheConnection();
 
 private:
-    QTemporaryDir config_;
+    ConfigFolder config_;
 };
 
 void TransferEndToEndTest::initTestCase() {
-    QVERIFY(config_.isValid());
-    qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
@@ -123,7 +123,7 @@ void TransferEndToEndTest::fillSendsSixteenFramesInOrder() {
 
     QVERIFY(progressWindow() != nullptr);
     QVERIFY(isBusy());
-    QTRY_VERIFY_WITH_TIMEOUT(progressWindow() == nullptr, kDeadlineMs);
+    VELMORA_TRY_VERIFY(progressWindow() == nullptr, kDeadlineMs);
     QVERIFY(sim.waitForFrames(17));
     QCOMPARE(sim.receivedFrames().mid(1), expectedFill());
     const auto stored = sim.storedState();
@@ -154,7 +154,7 @@ void TransferEndToEndTest::readOutReplacesBothSetsAndTheDecoderKeys() {
 
     QVERIFY(progressWindow() != nullptr);
     QVERIFY(!isBusy());
-    QTRY_VERIFY_WITH_TIMEOUT(progressWindow() == nullptr, kDeadlineMs);
+    VELMORA_TRY_VERIFY(progressWindow() == nullptr, kDeadlineMs);
     QByteArray programmeService;
     for (int entry = 0; entry < 10; ++entry) {
         programmeService += stored.value("ps " + QByteArray::number(entry)) + "\r\n";
@@ -189,14 +189,14 @@ void TransferEndToEndTest::unfinishedReadOutCanBeDismissedAndStartedAgain() {
     ModalWatcher watcher;
     QVERIFY(program.connect(watcher));
     program.click(u"Inladen");
-    QTRY_COMPARE_WITH_TIMEOUT(progressValue(), 3, kDeadlineMs);
+    VELMORA_TRY_COMPARE(progressValue(), 3, kDeadlineMs);
 
     progressWindow()->close();
     QCOMPARE(progressWindow(), nullptr);
     program.click(u"Inladen");
 
     QCOMPARE(progressValue(), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(progressValue(), 3, kDeadlineMs);
+    VELMORA_TRY_COMPARE(progressValue(), 3, kDeadlineMs);
     QCOMPARE(sim.receivedFrames(), (QList<QByteArray>{"^B^I^E", "^B^G^E", "^B^G^E"}));
 }
 
@@ -212,7 +212,7 @@ void TransferEndToEndTest::portVanishingDuringFillEndsTheConnection() {
 
     program.click(u"Versturen");
 
-    QTRY_VERIFY_WITH_TIMEOUT(watcher.closed().size() == 2, kDeadlineMs);
+    VELMORA_TRY_VERIFY(watcher.closed().size() == 2, kDeadlineMs);
     QCOMPARE(watcher.closed().constLast().name, u"frmWaarschuwing"_s);
     QCOMPARE(watcher.closed().constLast().message,
              u"De poort is niet meer aanwezig; de verbinding met de Encoder is verbroken"_s);
@@ -230,5 +230,5 @@ void TransferEndToEndTest::portVanishingDuringFillEndsTheConnection() {
     QVERIFY(program.transferCommandsEnabled());
 }
 
-QTEST_MAIN(TransferEndToEndTest)
+VELMORA_TEST_MAIN(TransferEndToEndTest)
 #include "transfer_e2e_test.moc"

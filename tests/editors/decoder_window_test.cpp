@@ -1,6 +1,7 @@
 #include "editors/decoder_window.h"
 #include "fakes/fake_settings_store.h"
 #include "shell/twips.h"
+#include "support/test_main.h"
 #include "tab_order.h"
 
 #include <QApplication>
@@ -253,5 +254,5 @@ void DecoderWindowTest::aRefusedSaveIsReportedAndKeepsTheWindowOpen() {
     QVERIFY(window.isVisible());
 }
 
-QTEST_MAIN(DecoderWindowTest)
+VELMORA_TEST_MAIN(DecoderWindowTest)
 #include "decoder_window_test.moc"

@@ -2,6 +2,8 @@
 #include "shell/main_window.h"
 #include "shell/twips.h"
 #include "shell/workspace.h"
+#include "support/test_main.h"
+#include "support/wait.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -137,12 +139,12 @@ void EditorCommandsTest::theFirstNameBoxTakesTheFocusInTheWorkspace() {
     }
     main.document().replaceSet(velmora::station::SetKind::ProgrammeService, set);
     main.show();
-    QApplication::setActiveWindow(&main);
+    main.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main));
 
     choose(main, u"mnuInstellingen_programmaservice"_s);
     auto* first = control<QLineEdit>(main, u"frmProgramma"_s, u"txtProgramma_0"_s);
-    QTRY_COMPARE(QApplication::focusWidget(), first);
+    VELMORA_TRY_COMPARE(QApplication::focusWidget(), first, velmora::testing::kDeadlineMs);
     QCOMPARE(first->text(), QString());
     QCOMPARE(control<QLineEdit>(main, u"frmProgramma"_s, u"txtProgramma_1"_s)->text(),
              u"        "_s);
@@ -183,5 +185,5 @@ void EditorCommandsTest::decoderEditorLeavesTheModifiedFlag() {
     QVERIFY(!main.document().isModified());
 }
 
-QTEST_MAIN(EditorCommandsTest)
+VELMORA_TEST_MAIN(EditorCommandsTest)
 #include "editor_commands_test.moc"

@@ -1,6 +1,7 @@
 #include "editors/overview_window.h"
 #include "fakes/fake_settings_store.h"
 #include "shell/twips.h"
+#include "support/test_main.h"
 
 #include <QFontMetricsF>
 #include <QGroupBox>
@@ -222,5 +223,5 @@ void OverviewWindowTest::laterChangesDoNotShow() {
     QCOMPARE(labelText(window, u"lblProgrammatype_overzicht"_s), u"Geen"_s);
 }
 
-QTEST_MAIN(OverviewWindowTest)
+VELMORA_TEST_MAIN(OverviewWindowTest)
 #include "overview_window_test.moc"

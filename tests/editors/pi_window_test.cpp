@@ -3,6 +3,7 @@
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_timer.h"
 #include "shell/twips.h"
+#include "support/test_main.h"
 #include "tab_order.h"
 
 #include <QApplication>
@@ -258,5 +259,5 @@ void PiWindowTest::clickAfterThePortClosedWritesNothing() {
     QVERIFY(editing.line.writes().empty());
 }
 
-QTEST_MAIN(PiWindowTest)
+VELMORA_TEST_MAIN(PiWindowTest)
 #include "pi_window_test.moc"

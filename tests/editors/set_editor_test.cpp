@@ -1,6 +1,7 @@
 #include "editors/set_editor.h"
 #include "platform/qt/windows1252.h"
 #include "shell/twips.h"
+#include "support/test_main.h"
 #include "tab_order.h"
 
 #include <QApplication>
@@ -78,7 +79,7 @@ struct Editing {
     }
     void showActive() const {
         editor->show();
-        QApplication::setActiveWindow(editor.get());
+        editor->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(editor.get()));
     }
 
@@ -375,5 +376,5 @@ void SetEditorTest::pastedTextIsHeldToTheCodePage() {
     QCOMPARE(box->text(), u"Caf\u00e9 du "_s);
 }
 
-QTEST_MAIN(SetEditorTest)
+VELMORA_TEST_MAIN(SetEditorTest)
 #include "set_editor_test.moc"

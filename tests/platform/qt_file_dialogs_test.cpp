@@ -1,4 +1,5 @@
 #include "platform/qt/qt_file_dialogs.h"
+#include "support/test_main.h"
 
 #include <QApplication>
 #include <QDir>
@@ -105,5 +106,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(QtFileDialogsTest)
+VELMORA_TEST_MAIN(QtFileDialogsTest)
 #include "qt_file_dialogs_test.moc"

@@ -1,5 +1,6 @@
 #include "fakes/file_system_faults.h"
 #include "platform/qt/qt_file_store.h"
+#include "support/test_main.h"
 
 #include <QDir>
 #include <QFile>
@@ -119,5 +120,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(QtFileStoreTest)
+VELMORA_TEST_MAIN(QtFileStoreTest)
 #include "qt_file_store_test.moc"

@@ -1,6 +1,9 @@
 // The Qt serial line against encoder-sim on a pseudo-terminal.
 
 #include "platform/qt/qt_serial_line.h"
+#include "support/config_folder.h"
+#include "support/encoder_sim_process.h"
+#include "support/test_main.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,45 +19,13 @@
 using namespace Qt::StringLiterals;
 using velmora::platform::QtSerialLine;
 using OpenResult = velmora::platform::SerialLine::OpenResult;
+using velmora::testing::EncoderSimProcess;
+using velmora::testing::kDeadlineMs;
 
 namespace {
 
-constexpr int deadlineMs = 5000;
 const QByteArray greeting = "^B^I^E";
 const QByteArray identification = "^B^I12120302RDS-SIM1^E";
-
-// encoder-sim publishing itself as port n in the test's configuration folder.
-class Simulator {
-public:
-    explicit Simulator(int port, const QStringList& options = {}) {
-        QObject::connect(&process_, &QProcess::readyReadStandardOutput, &process_,
-                         [this] { output_ += process_.readAllStandardOutput(); });
-        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process_.start(QStringLiteral(VELMORA_ENCODER_SIM),
-                       QStringList{u"--port"_s, QString::number(port)} + options);
-    }
-    ~Simulator() {
-        process_.terminate();
-        if (!process_.waitForFinished(deadlineMs)) {
-            process_.kill();
-            process_.waitForFinished(deadlineMs);
-        }
-    }
-    Simulator(const Simulator&) = delete;
-    Simulator& operator=(const Simulator&) = delete;
-
-    bool waitUntilReady() {
-        return QTest::qWaitFor([this] { return output_.contains("ready:"); }, deadlineMs);
-    }
-    bool waitUntilGone() {
-        return QTest::qWaitFor([this] { return process_.state() == QProcess::NotRunning; },
-                               deadlineMs);
-    }
-
-private:
-    QProcess process_;
-    QByteArray output_;
-};
 
 // Everything the line hands to its receive handler, in order.
 class Collector {
@@ -65,7 +36,7 @@ public:
         });
     }
     bool waitFor(qsizetype count) const {
-        return QTest::qWaitFor([this, count] { return bytes_.size() >= count; }, deadlineMs);
+        return QTest::qWaitFor([this, count] { return bytes_.size() >= count; }, kDeadlineMs);
     }
     const QByteArray& bytes() const { return bytes_; }
 
@@ -123,7 +94,6 @@ class QtSerialLineTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void portLocation_data();
     void portLocation();
     void configFolderFallsBackToHome_data();
@@ -139,20 +109,14 @@ private slots:
     void bytesArrivingWhileHandlerWaitsAreDelivered();
 
 private:
-    QString portsFolder() const { return config_.path() + u"/velmora/ports"_s; }
     void linkPort(int port, const QString& target) const {
-        QVERIFY(QFile::link(target, portsFolder() + u"/COM"_s + QString::number(port)));
+        QVERIFY(QFile::remove(config_.portLink(port)));
+        QVERIFY(QFile::link(target, config_.portLink(port)));
     }
 
-    QTemporaryDir config_;
-};
-
-void QtSerialLineTest::initTestCase() {
-    QVERIFY(config_.isValid());
-    QVERIFY(QDir().mkpath(portsFolder()));
     // Read by the line here and inherited by every encoder-sim started.
-    qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
-}
+    velmora::testing::ConfigFolder config_;
+};
 
 void QtSerialLineTest::portLocation_data() {
     QTest::addColumn<int>("port");
@@ -166,6 +130,9 @@ void QtSerialLineTest::portLocation_data() {
     linkPort(5, device);
     linkPort(6, byId);
     linkPort(7, u"/nonexistent/ttyUSB9"_s);
+    for (const int port : {1, 12}) {
+        QVERIFY(QFile::remove(config_.portLink(port)));
+    }
 
     const QString canonicalDevice = QFileInfo(device).canonicalFilePath();
     QTest::newRow("link to a device") << 5 << canonicalDevice;
@@ -237,7 +204,7 @@ void QtSerialLineTest::simulatorAnswers() {
     QFETCH(QStringList, options);
     QFETCH(QByteArray, sent);
     QFETCH(QByteArray, answer);
-    Simulator simulator(21, options);
+    EncoderSimProcess simulator(21, options);
     QVERIFY(simulator.waitUntilReady());
     QtSerialLine line;
     const Collector received(line);
@@ -252,8 +219,8 @@ void QtSerialLineTest::simulatorAnswers() {
 void QtSerialLineTest::missingPortGivesNoSuchPort_data() {
     QTest::addColumn<int>("port");
     linkPort(8, u"/nonexistent/ttyUSB0"_s);
-    QTest::newRow("no link, no device") << 250;
     QTest::newRow("link pointing nowhere") << 8;
+    QTest::newRow("link of the test folder, which points nowhere") << 250;
     QTest::newRow("port 0") << 0;
 }
 
@@ -272,13 +239,13 @@ void QtSerialLineTest::portOpenElsewhereGivesPortInUse_data() {
 
 void QtSerialLineTest::portOpenElsewhereGivesPortInUse() {
     QFETCH(bool, inAnotherProgram);
-    Simulator simulator(22);
+    EncoderSimProcess simulator(22);
     QVERIFY(simulator.waitUntilReady());
     QtSerialLine holder;
     QProcess holderProgram;
     if (inAnotherProgram) {
         holderProgram.start(QCoreApplication::applicationFilePath(), {u"--hold-port"_s, u"22"_s});
-        QVERIFY(QTest::qWaitFor([&] { return holderProgram.canReadLine(); }, deadlineMs));
+        QVERIFY(QTest::qWaitFor([&] { return holderProgram.canReadLine(); }, kDeadlineMs));
         QCOMPARE(holderProgram.readLine(), QByteArray("held\n"));
     } else {
         QCOMPARE(holder.open(22), OpenResult::Opened);
@@ -291,7 +258,7 @@ void QtSerialLineTest::portOpenElsewhereGivesPortInUse() {
     // Once the holder lets go, the port opens: its lock went with it.
     if (inAnotherProgram) {
         holderProgram.closeWriteChannel();
-        QVERIFY(holderProgram.waitForFinished(deadlineMs));
+        QVERIFY(holderProgram.waitForFinished(kDeadlineMs));
     } else {
         holder.close();
     }
@@ -299,7 +266,7 @@ void QtSerialLineTest::portOpenElsewhereGivesPortInUse() {
 }
 
 void QtSerialLineTest::openingAnOpenLineAgainGivesPortInUse() {
-    Simulator simulator(23);
+    EncoderSimProcess simulator(23);
     QVERIFY(simulator.waitUntilReady());
     QtSerialLine line;
     const Collector received(line);
@@ -314,7 +281,7 @@ void QtSerialLineTest::openingAnOpenLineAgainGivesPortInUse() {
 }
 
 void QtSerialLineTest::vanishingDeviceClosesLineAndCallsLostHandler() {
-    Simulator simulator(24, {u"--vanish-after"_s, u"1"_s});
+    EncoderSimProcess simulator(24, {u"--vanish-after"_s, u"1"_s});
     QVERIFY(simulator.waitUntilReady());
     QtSerialLine line;
     const Collector received(line);
@@ -324,7 +291,7 @@ void QtSerialLineTest::vanishingDeviceClosesLineAndCallsLostHandler() {
 
     write(line, greeting);
 
-    QVERIFY(QTest::qWaitFor([&] { return lostCount > 0; }, deadlineMs));
+    QVERIFY(QTest::qWaitFor([&] { return lostCount > 0; }, kDeadlineMs));
     QVERIFY(!line.isOpen());
     write(line, greeting); // on a closed line: nothing happens
     QVERIFY(simulator.waitUntilGone());
@@ -335,7 +302,7 @@ void QtSerialLineTest::vanishingDeviceClosesLineAndCallsLostHandler() {
 // A handler that shows a modal window waits in a nested event loop; bytes
 // that arrive meanwhile must still reach it.
 void QtSerialLineTest::bytesArrivingWhileHandlerWaitsAreDelivered() {
-    Simulator simulator(25);
+    EncoderSimProcess simulator(25);
     QVERIFY(simulator.waitUntilReady());
     QtSerialLine line;
     QByteArray received;
@@ -347,23 +314,26 @@ void QtSerialLineTest::bytesArrivingWhileHandlerWaitsAreDelivered() {
             waited = true;
             write(line, greeting);
             secondArrivedWhileWaiting = QTest::qWaitFor(
-                [&] { return received.size() >= 2 * identification.size(); }, deadlineMs);
+                [&] { return received.size() >= 2 * identification.size(); }, kDeadlineMs);
         }
     });
     QCOMPARE(line.open(25), OpenResult::Opened);
 
     write(line, greeting);
 
-    QVERIFY(QTest::qWaitFor([&] { return waited; }, deadlineMs));
+    QVERIFY(QTest::qWaitFor([&] { return waited; }, kDeadlineMs));
     QVERIFY(secondArrivedWhileWaiting);
     QCOMPARE(received, identification + identification);
 }
 
 int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
+    // The holder runs in the configuration folder of the test that started it.
     if (argc == 3 && std::string_view(argv[1]) == "--hold-port") {
+        const QCoreApplication application(argc, argv);
         return holdPort(QByteArray(argv[2]).toInt());
     }
+    const velmora::testing::TestProcess process;
+    const QCoreApplication application(argc, argv);
     QtSerialLineTest test;
     return QTest::qExec(&test, argc, argv);
 }

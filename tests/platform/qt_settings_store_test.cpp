@@ -1,5 +1,6 @@
 #include "fakes/file_system_faults.h"
 #include "platform/qt/qt_settings_store.h"
+#include "support/test_main.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -262,5 +263,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(QtSettingsStoreTest)
+VELMORA_TEST_MAIN(QtSettingsStoreTest)
 #include "qt_settings_store_test.moc"

@@ -1,4 +1,6 @@
 #include "platform/qt/qt_timer.h"
+#include "support/test_main.h"
+#include "support/wait.h"
 
 #include <QTest>
 
@@ -15,7 +17,7 @@ private slots:
         timer.setTimeoutHandler([&] { ++ticks; });
         timer.start(5ms);
         QVERIFY(timer.isRunning());
-        QTRY_VERIFY(ticks >= 3);
+        VELMORA_TRY_VERIFY(ticks >= 3, velmora::testing::kDeadlineMs);
         timer.stop();
         QVERIFY(!timer.isRunning());
         const int stoppedAt = ticks;
@@ -32,10 +34,10 @@ private slots:
             replacements += static_cast<int>(captured.size() / 64);
         });
         timer.start(1ms);
-        QTRY_VERIFY(!timer.isRunning());
+        VELMORA_TRY_VERIFY(!timer.isRunning(), velmora::testing::kDeadlineMs);
         QCOMPARE(replacements, 1);
     }
 };
 
-QTEST_GUILESS_MAIN(QtTimerTest)
+VELMORA_TEST_MAIN(QtTimerTest)
 #include "qt_timer_test.moc"

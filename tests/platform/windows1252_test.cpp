@@ -1,4 +1,5 @@
 #include "platform/qt/windows1252.h"
+#include "support/test_main.h"
 
 #include <QTest>
 
@@ -56,5 +57,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(Windows1252Test)
+VELMORA_TEST_MAIN(Windows1252Test)
 #include "windows1252_test.moc"

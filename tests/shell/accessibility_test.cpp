@@ -12,6 +12,7 @@
 #include "shell/splash_window.h"
 #include "shell/warning_window.h"
 #include "shell/workspace.h"
+#include "support/test_main.h"
 #include "users/login_window.h"
 
 #include <QAbstractButton>
@@ -214,5 +215,5 @@ void AccessibilityTest::everyControlHasAName() {
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u"; "_s)));
 }
 
-QTEST_MAIN(AccessibilityTest)
+VELMORA_TEST_MAIN(AccessibilityTest)
 #include "accessibility_test.moc"

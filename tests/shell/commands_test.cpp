@@ -1,4 +1,3 @@
-#include "closing_probe.h"
 #include "fakes/fake_file_dialogs.h"
 #include "fakes/fake_file_store.h"
 #include "fakes/fake_settings_store.h"
@@ -6,6 +5,8 @@
 #include "shell/main_toolbar.h"
 #include "shell/main_window.h"
 #include "shell/workspace.h"
+#include "support/closing_probe.h"
+#include "support/test_main.h"
 
 #include <QAction>
 #include <QApplication>
@@ -337,5 +338,5 @@ void CommandsTest::exitClosesTheMainWindow() {
     QVERIFY(!window.isVisible());
 }
 
-QTEST_MAIN(CommandsTest)
+VELMORA_TEST_MAIN(CommandsTest)
 #include "commands_test.moc"

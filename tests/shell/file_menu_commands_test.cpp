@@ -1,4 +1,3 @@
-#include "closing_probe.h"
 #include "fakes/fake_file_dialogs.h"
 #include "fakes/fake_settings_store.h"
 #include "platform/qt/qt_file_store.h"
@@ -8,6 +7,8 @@
 #include "shell/save_prompt.h"
 #include "shell/workspace.h"
 #include "station/station_settings.h"
+#include "support/closing_probe.h"
+#include "support/test_main.h"
 
 #include <QAction>
 #include <QApplication>
@@ -411,5 +412,5 @@ void FileMenuCommandsTest::reloginLeavesAnUnmodifiedDocument() {
     QCOMPARE(fileBytes(file), kStationFile);
 }
 
-QTEST_MAIN(FileMenuCommandsTest)
+VELMORA_TEST_MAIN(FileMenuCommandsTest)
 #include "file_menu_commands_test.moc"

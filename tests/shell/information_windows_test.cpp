@@ -3,6 +3,7 @@
 #include "shell/logo.h"
 #include "shell/transfer_progress.h"
 #include "shell/warning_window.h"
+#include "support/test_main.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -241,5 +242,5 @@ void InformationWindowsTest::infoWindowShowsTheLogo() {
     QCOMPARE(logoSize, velmora::shell::kLogoSize);
 }
 
-QTEST_MAIN(InformationWindowsTest)
+VELMORA_TEST_MAIN(InformationWindowsTest)
 #include "information_windows_test.moc"

@@ -5,6 +5,8 @@
 #include "shell/status_panels.h"
 #include "shell/twips.h"
 #include "shell/workspace.h"
+#include "support/test_main.h"
+#include "support/wait.h"
 
 #include <QAction>
 #include <QApplication>
@@ -276,7 +278,7 @@ void MainWindowTest::startupShowsTheMainWindowAfterTheSplash() {
     QCOMPARE(startup.mainWindow(), nullptr);
 
     // The login window comes over the hidden main window; leaving it shows the main window.
-    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeModalWidget() != nullptr, 3000);
+    VELMORA_TRY_VERIFY(QApplication::activeModalWidget() != nullptr, 3000);
     QVERIFY(hiddenWhenLoaded);
     QVERIFY(!startup.mainWindow()->isVisible());
     QApplication::activeModalWidget()->findChild<QPushButton*>(u"cmdAnnuleren"_s)->click();
@@ -286,5 +288,5 @@ void MainWindowTest::startupShowsTheMainWindowAfterTheSplash() {
     QCOMPARE(splashWindow(), nullptr);
 }
 
-QTEST_MAIN(MainWindowTest)
+VELMORA_TEST_MAIN(MainWindowTest)
 #include "main_window_test.moc"

@@ -2,6 +2,8 @@
 #include "shell/startup.h"
 #include "shell/workspace.h"
 #include "station/station_settings.h"
+#include "support/test_main.h"
+#include "support/wait.h"
 #include "users/account_windows.h"
 #include "users/login_window.h"
 #include "window_test_support.h"
@@ -320,7 +322,7 @@ void LoginWindowTest::seedingThatFailsIsReportedAndTheLoginGoesOn() {
 void LoginWindowTest::startupShowsTheLoginOverTheHiddenMainWindow() {
     velmora::shell::Startup startup;
     startup.start();
-    QTRY_VERIFY_WITH_TIMEOUT(openWindow(u"frmAanmelden"_s) != nullptr, 3000);
+    VELMORA_TRY_VERIFY(openWindow(u"frmAanmelden"_s) != nullptr, 3000);
     QVERIFY(!startup.mainWindow()->isVisible());
     QVERIFY(openWindow(u"frmAanmelden"_s)->isModal());
     QCOMPARE(tabOrder(u"frmAanmelden"_s, u"txtGebruikersnaam"_s),
@@ -336,5 +338,5 @@ void LoginWindowTest::startupShowsTheLoginOverTheHiddenMainWindow() {
     QCOMPARE(accountItems(*startup.mainWindow()), kAdministratorItems);
 }
 
-QTEST_MAIN(LoginWindowTest)
+VELMORA_TEST_MAIN(LoginWindowTest)
 #include "login_window_test.moc"

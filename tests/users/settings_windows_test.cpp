@@ -1,6 +1,7 @@
 #include "platform/qt/windows1252.h"
 #include "shell/options_window.h"
 #include "shell/workspace.h"
+#include "support/test_main.h"
 #include "window_test_support.h"
 
 #include <QApplication>
@@ -362,5 +363,5 @@ void SettingsWindowsTest::toolbarOptionsOpensTheOptionsWindow() {
     QCOMPARE(station.window.windowTitle(), u"Velmora    (*^Qentar^*)"_s);
 }
 
-QTEST_MAIN(SettingsWindowsTest)
+VELMORA_TEST_MAIN(SettingsWindowsTest)
 #include "settings_windows_test.moc"

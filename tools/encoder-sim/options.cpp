@@ -140,9 +140,9 @@ receives or sends is printed with the milliseconds since start.
 
 Options:
   --port N             publish as port N (default 1)
-  --replace            take over the link even if it points at an existing device,
-                       and put it back on exit (a link that points nowhere is
-                       always replaced)
+  --replace            take over the link even if it points at an existing device
+                       (a link that points nowhere is always taken over); the
+                       earlier link is put back on exit
   --id-version X.Y     version in the identification (default 1.2)
   --id-date DD-DD-DD   update date in the identification (default 12-03-02)
   --id-name NAME       hardware name, up to 8 characters (default RDS-SIM1);

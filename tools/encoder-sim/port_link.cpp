@@ -51,16 +51,14 @@ std::string PortLink::publish(int port, const fs::path& device, bool replaceLive
     const fs::path path = portLinkPath(port);
     std::error_code error;
     const fs::file_status existing = fs::symlink_status(path, error);
-    fs::path liveTarget;
+    fs::path previousTarget;
     if (fs::exists(existing)) {
         if (!fs::is_symlink(existing)) {
             return path.string() + " exists and is not a link; remove it first";
         }
-        if (fs::exists(path, error)) {
-            liveTarget = fs::read_symlink(path, error);
-        }
-        if (!liveTarget.empty() && !replaceLive) {
-            return path.string() + " already points at " + liveTarget.string() +
+        previousTarget = fs::read_symlink(path, error);
+        if (fs::exists(path, error) && !replaceLive) {
+            return path.string() + " already points at " + previousTarget.string() +
                    "; choose another --port or pass --replace";
         }
     }
@@ -73,7 +71,7 @@ std::string PortLink::publish(int port, const fs::path& device, bool replaceLive
     }
     path_ = path;
     device_ = device;
-    replaced_ = liveTarget;
+    replaced_ = previousTarget;
     return {};
 }
 

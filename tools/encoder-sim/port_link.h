@@ -18,7 +18,8 @@ public:
     PortLink& operator=(const PortLink&) = delete;
 
     // A link that points nowhere is replaced; one that points at an existing
-    // device only when replaceLive is set, and it is put back by remove().
+    // device only when replaceLive is set. Either is put back by remove(), so
+    // a link to an unplugged adapter survives a session with the simulator.
     // Returns an error text, empty on success.
     std::string publish(int port, const std::filesystem::path& device, bool replaceLive);
     // Removes the link, unless someone else has pointed it elsewhere meanwhile.
@@ -29,7 +30,7 @@ public:
 private:
     std::filesystem::path path_;
     std::filesystem::path device_;
-    std::filesystem::path replaced_; // the live link's target, to put back
+    std::filesystem::path replaced_; // the earlier link's target, to put back
 };
 
 } // namespace velmora::encodersim

@@ -1,11 +1,11 @@
-#include "encoder_sim_process.h"
+#include "support/encoder_sim_process.h"
 
 #include <QTest>
 #include <csignal>
 
 using namespace Qt::StringLiterals;
 
-namespace velmora::e2e {
+namespace velmora::testing {
 
 namespace {
 
@@ -106,4 +106,4 @@ QMap<QByteArray, QByteArray> EncoderSimProcess::storedState() {
     return state;
 }
 
-} // namespace velmora::e2e
+} // namespace velmora::testing

@@ -9,7 +9,7 @@
 
 class QWidget;
 
-namespace velmora::e2e {
+namespace velmora::testing {
 
 // A modal window as it looked when the watcher closed it.
 struct SeenWindow {
@@ -51,4 +51,4 @@ private:
     QList<SeenWindow> closed_;
 };
 
-} // namespace velmora::e2e
+} // namespace velmora::testing

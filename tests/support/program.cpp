@@ -1,7 +1,7 @@
-#include "program.h"
+#include "support/program.h"
 
-#include "encoder_sim_process.h"
 #include "shell/main_toolbar.h"
+#include "support/encoder_sim_process.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,7 +13,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace velmora::e2e {
+namespace velmora::testing {
 
 Program::Program(const QString& configFolder)
     : settings_(configFolder + u"/velmora.ini"_s), window_(settings_) {
@@ -102,4 +102,4 @@ bool isBusy() {
            QApplication::overrideCursor()->shape() == Qt::WaitCursor;
 }
 
-} // namespace velmora::e2e
+} // namespace velmora::testing

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "link/encoder_link.h"
-#include "modal_watcher.h"
 #include "platform/qt/qt_settings_store.h"
 #include "shell/main_window.h"
+#include "support/modal_watcher.h"
 
 #include <QString>
 #include <string>
@@ -11,7 +11,7 @@
 
 class QWidget;
 
-namespace velmora::e2e {
+namespace velmora::testing {
 
 // The program as a user meets it: the main window with its settings file in
 // the given folder, worked through its toolbar.
@@ -58,4 +58,4 @@ int progressValue();
 // The hourglass of a fill is up.
 bool isBusy();
 
-} // namespace velmora::e2e
+} // namespace velmora::testing

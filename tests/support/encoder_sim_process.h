@@ -1,16 +1,14 @@
 #pragma once
 
+#include "support/wait.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QMap>
 #include <QProcess>
 #include <QStringList>
 
-namespace velmora::e2e {
-
-// How long a test waits for something the program or the simulator should
-// do; the encoder's own time limit is 2000 ms.
-inline constexpr int kDeadlineMs = 5000;
+namespace velmora::testing {
 
 // encoder-sim as a child process, published as port n in the configuration
 // folder this test process uses (XDG_CONFIG_HOME is inherited). It is
@@ -44,4 +42,4 @@ private:
     QByteArray output_;
 };
 
-} // namespace velmora::e2e
+} // namespace velmora::testing

@@ -1,4 +1,4 @@
-#include "modal_watcher.h"
+#include "support/modal_watcher.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -9,7 +9,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace velmora::e2e {
+namespace velmora::testing {
 
 namespace {
 
@@ -59,4 +59,4 @@ void ModalWatcher::lookAtModalWindow() {
     window->findChild<QPushButton*>(u"cmdOk"_s)->click();
 }
 
-} // namespace velmora::e2e
+} // namespace velmora::testing
