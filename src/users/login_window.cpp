@@ -153,9 +153,19 @@ bool LoginWindow::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+// A successful attempt closes this window and may then show a message, whose
+// event loop can carry out the deletion that closing asked for, while the
+// login rules held here are still at work. So the window goes only once the
+// attempt is over.
 void LoginWindow::logIn() {
+    setAttribute(Qt::WA_DeleteOnClose, false);
     login_.logIn(platform::toWindows1252(userName_->text()),
                  platform::toWindows1252(password_->text()));
+    if (isVisible()) {
+        setAttribute(Qt::WA_DeleteOnClose);
+    } else {
+        deleteLater();
+    }
 }
 
 void LoginWindow::showWarning(std::string_view message) {

@@ -81,11 +81,17 @@ SerialLine::OpenResult QtSerialLine::open(int portNumber) {
     if (!port_.open(QIODevice::ReadWrite)) {
         return openFailure(port_.error());
     }
+#ifndef Q_OS_WIN
+    hangUpWatch_.start(static_cast<int>(port_.handle()));
+#endif
     return OpenResult::Opened;
 }
 
 void QtSerialLine::close() {
     received_.clear();
+#ifndef Q_OS_WIN
+    hangUpWatch_.stop();
+#endif
     if (port_.isOpen()) {
         port_.close();
     }
@@ -131,11 +137,17 @@ void QtSerialLine::deliverReceived() {
 
 // A device that is unplugged gives ResourceError. One that hangs up, as a
 // pseudo-terminal whose other end closes, reads as end-of-file, which Qt
-// reports as ReadError, again at every turn of the event loop: the line is
-// gone just the same.
+// before 6.8 reports as ReadError, again at every turn of the event loop: the
+// line is gone just the same. Later versions stay silent; the hang-up watch
+// notices for them.
 void QtSerialLine::handleError(QSerialPort::SerialPortError error) {
-    const bool lineGone = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
-    if (!lineGone || !port_.isOpen()) {
+    if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError) {
+        lineGone();
+    }
+}
+
+void QtSerialLine::lineGone() {
+    if (!port_.isOpen()) {
         return;
     }
     close();

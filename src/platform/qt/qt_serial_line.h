@@ -6,6 +6,10 @@
 #include <QString>
 #include <string>
 
+#ifndef Q_OS_WIN
+#include "platform/qt/hang_up_watch.h"
+#endif
+
 namespace velmora::platform {
 
 // The line to the encoder on a QSerialPort: 9600 8N1, no flow control.
@@ -37,8 +41,12 @@ private:
     void takeArrivedBytes();
     void deliverReceived();
     void handleError(QSerialPort::SerialPortError error);
+    void lineGone();
 
     QSerialPort port_;
+#ifndef Q_OS_WIN
+    HangUpWatch hangUpWatch_{[this] { lineGone(); }};
+#endif
     std::string received_; // read from the port, not yet handed to the receive handler
     bool deliveryQueued_ = false;
     std::function<void(std::string_view)> receiveHandler_;

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryFile>
+#include <QVariant>
 #include <algorithm>
 #include <filesystem>
 
@@ -70,6 +71,26 @@ void putBack(const QTemporaryFile& keptAside, const QString& fileName) {
                             std::filesystem::path(fileName.toStdU16String()), ignored);
 }
 
+// A key's value as the file held it before a save: absent, or this value.
+struct EarlierValue {
+    bool present;
+    QVariant value;
+};
+
+// Qt 6.8 keeps a change that it could not write in the cache that every
+// QSettings on the file shares: later reads would show it, and the next save
+// that succeeds would write it after all. Setting the key back to its earlier
+// value leaves nothing unsaved behind.
+void withdrawChange(const QString& fileName, const QString& key, const EarlierValue& earlier) {
+    QSettings settings(fileName, QSettings::IniFormat);
+    if (earlier.present) {
+        settings.setValue(key, earlier.value);
+    } else {
+        settings.remove(key);
+    }
+    settings.sync();
+}
+
 } // namespace
 
 QString escapedSettingsName(std::string_view name) {
@@ -115,20 +136,27 @@ Status QtSettingsStore::SaveSetting(std::string_view section, std::string_view k
     if (Status kept = copyBeside(fileName_, keptAside); !kept) {
         return kept;
     }
+    const QString name = settingsKey(section, key);
     QSettings settings(fileName_, QSettings::IniFormat);
-    settings.setValue(settingsKey(section, key), fromWindows1252(value));
+    const EarlierValue earlier{settings.contains(name), settings.value(name)};
+    settings.setValue(name, fromWindows1252(value));
     settings.sync();
     const QSettings::Status written = settings.status();
     if (written != QSettings::NoError) {
         // A format error comes from reading a damaged file and would hide a
         // later write error, so ask the system whether writing is possible.
         Status access = probeWriteAccess();
-        if (written == QSettings::FormatError || !access) {
+        if (written == QSettings::FormatError && access) {
             return access;
         }
-        return Status::failure("het instellingenbestand kon niet worden geschreven");
+        withdrawChange(fileName_, name, earlier);
+        return access ? Status::failure("het instellingenbestand kon niet worden geschreven")
+                      : access;
     }
     if (!holdsOnDisk(fileName_, settings)) {
+        // Withdrawn first: the withdrawal writes the file again, and may be
+        // cut short just the same.
+        withdrawChange(fileName_, name, earlier);
         putBack(keptAside, fileName_);
         return Status::failure("het instellingenbestand kon niet volledig worden geschreven");
     }
