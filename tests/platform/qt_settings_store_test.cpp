@@ -246,6 +246,13 @@ private slots:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{u"velmora.ini"_s});
         verifyBaseline(store);
+
+        // The next save that succeeds writes its own change, not the lost one.
+        file.close();
+        QVERIFY(store.SaveSetting("Opties", "Bestanden", "/srv/andere"));
+        QCOMPARE(store.GetSetting("Opties", "Titelbalk"), "Radio Velmora");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(!file.readAll().contains("xxx"));
     }
 
     // QSettings remembers its first error for good; a store must not.
