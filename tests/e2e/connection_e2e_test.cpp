@@ -3,17 +3,13 @@
 
 #include "platform/qt/qt_serial_line.h"
 #include "support/config_folder.h"
-#include "support/encoder_sim_process.h"
-#include "support/modal_watcher.h"
-#include "support/program.h"
+#include "support/encoder_session.h"
 #include "support/test_main.h"
 #include "support/wait.h"
 
 #include <QApplication>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 using namespace velmora::testing;
@@ -53,73 +49,64 @@ void ConnectionEndToEndTest::initTestCase() {
 }
 
 void ConnectionEndToEndTest::connectShowsTheEncodersIdentity() {
-    EncoderSimProcess sim(1, kIdentity);
-    QVERIFY(sim.waitUntilReady());
-    Program program(config_.path());
-    QVERIFY(program.usePort(1));
-    ModalWatcher watcher;
+    EncoderSession session(config_.path());
+    QVERIFY(session.start(1, kIdentity));
 
-    QVERIFY(program.connect(watcher));
+    QVERIFY(session.connect());
 
-    QCOMPARE(watcher.openedCount(), 1);
-    const SeenWindow& hardware = watcher.closed().constFirst();
+    QCOMPARE(session.watcher.openedCount(), 1);
+    const SeenWindow& hardware = session.watcher.closed().constFirst();
     QCOMPARE(hardware.name, u"frmHardware_info"_s);
     QCOMPARE(hardware.frameCaption, kSignOn);
     QCOMPARE(hardware.hardware, u"RX-UNIT7"_s);
     QCOMPARE(hardware.version, u"2.7"_s);
     QCOMPARE(hardware.update, u"24-11-05"_s);
-    QCOMPARE(program.connectionTooltip(), u"Verbreek de verbinding met de Encoder"_s);
-    QVERIFY(program.transferCommandsEnabled());
-    QVERIFY(program.isPortOpen());
-    QCOMPARE(sim.receivedFrames(), QList<QByteArray>{kGreeting});
+    QCOMPARE(session.program.connectionTooltip(), u"Verbreek de verbinding met de Encoder"_s);
+    QVERIFY(session.program.transferCommandsEnabled());
+    QVERIFY(session.program.isPortOpen());
+    QCOMPARE(session.sim().receivedFrames(), QList<QByteArray>{kGreeting});
 }
 
 void ConnectionEndToEndTest::signOffClosesTheConnection() {
-    EncoderSimProcess sim(2, kIdentity);
-    QVERIFY(sim.waitUntilReady());
-    Program program(config_.path());
-    QVERIFY(program.usePort(2));
-    ModalWatcher watcher;
-    QVERIFY(program.connect(watcher));
+    EncoderSession session(config_.path());
+    QVERIFY(session.start(2, kIdentity));
+    QVERIFY(session.connect());
 
-    program.click(u"Verbinding");
-    QCOMPARE(program.statusText(), u"Bezig verbinding te verbreken"_s);
+    session.program.click(u"Verbinding");
+    QCOMPARE(session.program.statusText(), u"Bezig verbinding te verbreken"_s);
 
-    VELMORA_TRY_VERIFY(watcher.closed().size() == 2, kDeadlineMs);
-    const SeenWindow& signOff = watcher.closed().constLast();
+    VELMORA_TRY_VERIFY(session.watcher.closed().size() == 2, kDeadlineMs);
+    const SeenWindow& signOff = session.watcher.closed().constLast();
     QCOMPARE(signOff.name, u"frmHardware_info"_s);
     QCOMPARE(signOff.frameCaption, kSignOff);
     QCOMPARE(signOff.hardware, u"RX-UNIT7"_s);
-    QVERIFY(program.showsDisconnected());
-    QVERIFY(!program.isPortOpen());
-    QCOMPARE(sim.receivedFrames(), (QList<QByteArray>{kGreeting, kDisconnectRequest}));
+    QVERIFY(session.program.showsDisconnected());
+    QVERIFY(!session.program.isPortOpen());
+    QCOMPARE(session.sim().receivedFrames(), (QList<QByteArray>{kGreeting, kDisconnectRequest}));
 }
 
 // The sign-off arrives while the user still looks at the hardware window of
 // the sign-on: the receive handler runs inside that window's event loop.
 void ConnectionEndToEndTest::signOffBehindTheHardwareWindowUpdatesThatWindow() {
-    EncoderSimProcess sim(3, kIdentity);
-    QVERIFY(sim.waitUntilReady());
-    Program program(config_.path());
-    QVERIFY(program.usePort(3));
-    ModalWatcher watcher;
+    EncoderSession session(config_.path());
+    QVERIFY(session.start(3, kIdentity));
     bool disconnectRequested = false;
-    watcher.setReaction([&](QWidget& window) {
+    session.watcher.setReaction([&](QWidget& window) {
         if (!disconnectRequested) {
             disconnectRequested = true;
-            QTimer::singleShot(0, &window, [&] { program.click(u"Verbinding"); });
+            QTimer::singleShot(0, &window, [&] { session.program.click(u"Verbinding"); });
         }
-        return look(window).frameCaption == kSignOff;
+        return look(window).frameCaption == kSignOff ? Answer::pressOk() : Answer::leaveOpen();
     });
 
-    program.click(u"Verbinding");
+    session.program.click(u"Verbinding");
 
-    VELMORA_TRY_VERIFY(!watcher.closed().isEmpty(), kDeadlineMs);
-    QCOMPARE(watcher.openedCount(), 1);
-    QCOMPARE(watcher.closed().constFirst().hardware, u"RX-UNIT7"_s);
-    QVERIFY(program.showsDisconnected());
-    QVERIFY(!program.isPortOpen());
-    QCOMPARE(sim.receivedFrames(), (QList<QByteArray>{kGreeting, kDisconnectRequest}));
+    VELMORA_TRY_VERIFY(!session.watcher.closed().isEmpty(), kDeadlineMs);
+    QCOMPARE(session.watcher.openedCount(), 1);
+    QCOMPARE(session.watcher.closed().constFirst().hardware, u"RX-UNIT7"_s);
+    QVERIFY(session.program.showsDisconnected());
+    QVERIFY(!session.program.isPortOpen());
+    QCOMPARE(session.sim().receivedFrames(), (QList<QByteArray>{kGreeting, kDisconnectRequest}));
 }
 
 void ConnectionEndToEndTest::silentEncoderIsReported_data() {
@@ -136,27 +123,24 @@ void ConnectionEndToEndTest::silentEncoderIsReported() {
     QFETCH(QString, fault);
     QFETCH(bool, connectsFirst);
     QFETCH(QString, message);
-    EncoderSimProcess sim(4, {fault});
-    QVERIFY(sim.waitUntilReady());
-    Program program(config_.path());
-    QVERIFY(program.usePort(4));
-    ModalWatcher watcher;
+    EncoderSession session(config_.path());
+    QVERIFY(session.start(4, {fault}));
     if (connectsFirst) {
-        QVERIFY(program.connect(watcher));
+        QVERIFY(session.connect());
     }
-    const qsizetype closedBefore = watcher.closed().size();
+    const qsizetype closedBefore = session.watcher.closed().size();
 
-    program.click(u"Verbinding");
+    session.program.click(u"Verbinding");
 
-    VELMORA_TRY_VERIFY(watcher.closed().size() > closedBefore, kDeadlineMs);
-    QCOMPARE(watcher.closed().constLast().name, u"frmWaarschuwing"_s);
-    QCOMPARE(watcher.closed().constLast().message, message);
-    QVERIFY(watcher.closed().constLast().messageFits);
-    QVERIFY(program.showsDisconnected());
-    QVERIFY(!program.isPortOpen());
+    VELMORA_TRY_VERIFY(session.watcher.closed().size() > closedBefore, kDeadlineMs);
+    QCOMPARE(session.watcher.closed().constLast().name, u"frmWaarschuwing"_s);
+    QCOMPARE(session.watcher.closed().constLast().message, message);
+    QVERIFY(session.watcher.closed().constLast().messageFits);
+    QVERIFY(session.program.showsDisconnected());
+    QVERIFY(!session.program.isPortOpen());
     // The next attempt finds the port free again.
-    program.click(u"Verbinding");
-    QVERIFY(program.isPortOpen());
+    session.program.click(u"Verbinding");
+    QVERIFY(session.program.isPortOpen());
 }
 
 void ConnectionEndToEndTest::portThatCannotBeOpenedIsReported_data() {
@@ -171,74 +155,60 @@ void ConnectionEndToEndTest::portThatCannotBeOpenedIsReported() {
     QFETCH(bool, heldElsewhere);
     QFETCH(QString, message);
     // Port 250 has neither a link nor a /dev/ttyS249 device unless a simulator publishes it.
-    std::unique_ptr<EncoderSimProcess> sim;
     velmora::platform::QtSerialLine holder;
+    EncoderSession session(config_.path());
     if (heldElsewhere) {
-        sim = std::make_unique<EncoderSimProcess>(250);
-        QVERIFY(sim->waitUntilReady());
+        QVERIFY(session.start(250));
         QCOMPARE(holder.open(250), velmora::platform::SerialLine::OpenResult::Opened);
+    } else {
+        QVERIFY(session.program.usePort(250));
     }
-    Program program(config_.path());
-    QVERIFY(program.usePort(250));
-    ModalWatcher watcher;
 
-    program.click(u"Verbinding");
+    session.program.click(u"Verbinding");
 
-    VELMORA_TRY_VERIFY(!watcher.closed().isEmpty(), kDeadlineMs);
-    QCOMPARE(watcher.closed().constFirst().message, message);
-    QVERIFY(watcher.closed().constFirst().messageFits);
-    QVERIFY(program.showsDisconnected());
-    QVERIFY(!program.isPortOpen());
+    VELMORA_TRY_VERIFY(!session.watcher.closed().isEmpty(), kDeadlineMs);
+    QCOMPARE(session.watcher.closed().constFirst().message, message);
+    QVERIFY(session.watcher.closed().constFirst().messageFits);
+    QVERIFY(session.program.showsDisconnected());
+    QVERIFY(!session.program.isPortOpen());
     if (heldElsewhere) {
-        QCOMPARE(sim->receivedFrames(), QList<QByteArray>{});
+        QCOMPARE(session.sim().receivedFrames(), QList<QByteArray>{});
     }
 }
 
 // "Afsluiten" closes an open port as it is; the encoder is not asked to sign off.
 void ConnectionEndToEndTest::exitClosesThePortWithoutDisconnectRequest() {
-    EncoderSimProcess sim(5, kIdentity);
-    QVERIFY(sim.waitUntilReady());
-    Program program(config_.path());
-    QVERIFY(program.usePort(5));
-    ModalWatcher watcher;
-    QVERIFY(program.connect(watcher));
+    EncoderSession session(config_.path());
+    QVERIFY(session.start(5, kIdentity));
+    QVERIFY(session.connect());
 
-    program.exit();
+    session.program.exit();
 
-    QVERIFY(!program.window().isVisible());
-    QVERIFY(!program.isPortOpen());
-    VELMORA_TRY_VERIFY(sim.log().contains("port closed by the program"), kDeadlineMs);
-    QCOMPARE(sim.receivedFrames(), QList<QByteArray>{kGreeting});
-    QCOMPARE(watcher.openedCount(), 1);
+    QVERIFY(!session.program.window().isVisible());
+    QVERIFY(!session.program.isPortOpen());
+    VELMORA_TRY_VERIFY(session.sim().log().contains("port closed by the program"), kDeadlineMs);
+    QCOMPARE(session.sim().receivedFrames(), QList<QByteArray>{kGreeting});
+    QCOMPARE(session.watcher.openedCount(), 1);
 }
 
 // The save prompt's "&Annuleren" keeps the program, but the port was let go
 // first; the display must not go on claiming the connection.
 void ConnectionEndToEndTest::cancelledExitKeepsThePortClosedAndSaysSo() {
-    EncoderSimProcess sim(5, kIdentity);
-    QVERIFY(sim.waitUntilReady());
-    Program program(config_.path());
-    QVERIFY(program.usePort(5));
-    ModalWatcher watcher;
-    QVERIFY(program.connect(watcher));
-    program.window().document().setModified(true);
-    watcher.setReaction([](QWidget& window) {
-        if (window.objectName() != u"frmOpslaan") {
-            return true;
-        }
-        window.findChild<QPushButton*>(u"cmdAnnuleren"_s)->click();
-        return false;
-    });
+    EncoderSession session(config_.path());
+    QVERIFY(session.start(5, kIdentity));
+    QVERIFY(session.connect());
+    session.program.window().document().setModified(true);
+    session.watcher.setReaction(pressIn(u"frmOpslaan"_s, u"cmdAnnuleren"_s));
 
-    program.exit();
+    session.program.exit();
 
-    QVERIFY(program.window().isVisible());
-    QVERIFY(program.window().document().isModified());
-    QVERIFY(!program.isPortOpen());
-    QCOMPARE(program.statusText(), u"Verbinding met de Encoder is verbroken"_s);
-    QCOMPARE(program.connectionTooltip(), u"Verbind de PC met de Encoder"_s);
-    QVERIFY(program.transferCommandsDisabled());
-    QCOMPARE(sim.receivedFrames(), QList<QByteArray>{kGreeting});
+    QVERIFY(session.program.window().isVisible());
+    QVERIFY(session.program.window().document().isModified());
+    QVERIFY(!session.program.isPortOpen());
+    QCOMPARE(session.program.statusText(), u"Verbinding met de Encoder is verbroken"_s);
+    QCOMPARE(session.program.connectionTooltip(), u"Verbind de PC met de Encoder"_s);
+    QVERIFY(session.program.transferCommandsDisabled());
+    QCOMPARE(session.sim().receivedFrames(), QList<QByteArray>{kGreeting});
 }
 
 VELMORA_TEST_MAIN(ConnectionEndToEndTest)

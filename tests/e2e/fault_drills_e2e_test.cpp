@@ -10,9 +10,8 @@
 #include "shell/child_windows.h"
 #include "shell/workspace.h"
 #include "support/config_folder.h"
-#include "support/encoder_sim_process.h"
-#include "support/modal_watcher.h"
-#include "support/program.h"
+#include "support/disk_files.h"
+#include "support/encoder_session.h"
 #include "support/test_main.h"
 #include "support/wait.h"
 
@@ -26,7 +25,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <array>
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -105,16 +103,6 @@ std::string setFromEncoder(const QMap<QByteArray, QByteArray>& stored, const QBy
     return set;
 }
 
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 constexpr QFileDevice::Permissions kOpenToAll =
     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
     QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
@@ -151,29 +139,26 @@ void FaultDrillsTest::initTestCase() {
 // Right after the identification the encoder sends a megabyte of random
 // bytes, carets and end marks among them, though no start mark.
 void FaultDrillsTest::megabyteOfNoiseChangesNothing() {
-    EncoderSimProcess sim(21, {u"--demo"_s, u"--burst"_s, QString::number(1 << 20)});
-    QVERIFY(sim.waitUntilReady());
-    const auto stored = sim.storedState();
-    Program program(config_.path());
-    QVERIFY(program.usePort(21));
-    QVERIFY(giveUserHoldings(program));
-    const Holdings before = holdingsOf(program);
-    ModalWatcher watcher;
+    EncoderSession session(config_.path());
+    QVERIFY(session.start(21, {u"--demo"_s, u"--burst"_s, QString::number(1 << 20)}));
+    const auto stored = session.sim().storedState();
+    QVERIFY(giveUserHoldings(session.program));
+    const Holdings before = holdingsOf(session.program);
 
-    QVERIFY(program.connect(watcher));
-    VELMORA_TRY_VERIFY(sim.log().contains(" ms sent burst of "), kDeadlineMs);
+    QVERIFY(session.connect());
+    VELMORA_TRY_VERIFY(session.sim().log().contains(" ms sent burst of "), kDeadlineMs);
 
-    QVERIFY(program.showsConnected());
-    QVERIFY(holdingsOf(program) == before);
+    QVERIFY(session.program.showsConnected());
+    QVERIFY(holdingsOf(session.program) == before);
     // The answers of a read-out come behind the noise and must arrive intact.
-    program.click(u"Inladen");
+    session.program.click(u"Inladen");
     VELMORA_TRY_VERIFY(progressWindow() == nullptr, kDeadlineMs);
-    const auto& document = program.window().document();
+    const auto& document = session.program.window().document();
     QCOMPARE(document.programmeServiceSet(), setFromEncoder(stored, "ps", 10, 10));
     QCOMPARE(document.radiotextSet(), setFromEncoder(stored, "rt", 5, 5));
-    QCOMPARE(program.setting("Decoder", "strTekstint"), std::string("30"));
-    QVERIFY(program.showsConnected());
-    QCOMPARE(watcher.openedCount(), 1); // the hardware window of the connect
+    QCOMPARE(session.program.setting("Decoder", "strTekstint"), std::string("30"));
+    QVERIFY(session.program.showsConnected());
+    QCOMPARE(session.watcher.openedCount(), 1); // the hardware window of the connect
 }
 
 void FaultDrillsTest::encoderVanishingMidTransferIsReported_data() {
@@ -188,65 +173,60 @@ void FaultDrillsTest::encoderVanishingMidTransferIsReported_data() {
 void FaultDrillsTest::encoderVanishingMidTransferIsReported() {
     QFETCH(QString, command);
     QFETCH(int, framesBeforeVanishing);
-    EncoderSimProcess sim(
-        22, {u"--demo"_s, u"--vanish-after"_s, QString::number(framesBeforeVanishing)});
-    QVERIFY(sim.waitUntilReady());
-    Program program(config_.path());
-    QVERIFY(program.usePort(22));
-    QVERIFY(giveUserHoldings(program));
-    const Holdings before = holdingsOf(program);
-    ModalWatcher watcher;
-    QVERIFY(program.connect(watcher));
+    EncoderSession session(config_.path());
+    QVERIFY(session.start(
+        22, {u"--demo"_s, u"--vanish-after"_s, QString::number(framesBeforeVanishing)}));
+    QVERIFY(giveUserHoldings(session.program));
+    const Holdings before = holdingsOf(session.program);
+    QVERIFY(session.connect());
 
-    program.click(command);
+    session.program.click(command);
 
-    VELMORA_TRY_COMPARE(watcher.closed().size(), 2, kDeadlineMs);
-    QCOMPARE(watcher.closed().constLast().name, u"frmWaarschuwing"_s);
-    QCOMPARE(watcher.closed().constLast().message, kPortLost);
-    QVERIFY(watcher.closed().constLast().messageFits);
-    QVERIFY(program.window().isVisible());
-    QVERIFY(program.showsDisconnected());
-    QVERIFY(!program.isPortOpen());
+    VELMORA_TRY_COMPARE(session.watcher.closed().size(), 2, kDeadlineMs);
+    QCOMPARE(session.watcher.closed().constLast().name, u"frmWaarschuwing"_s);
+    QCOMPARE(session.watcher.closed().constLast().message, kPortLost);
+    QVERIFY(session.watcher.closed().constLast().messageFits);
+    QVERIFY(session.program.window().isVisible());
+    QVERIFY(session.program.showsDisconnected());
+    QVERIFY(!session.program.isPortOpen());
     QCOMPARE(progressWindow(), nullptr);
     QVERIFY(!isBusy());
-    QVERIFY(holdingsOf(program) == before);
-    QVERIFY(sim.waitUntilGone());
-    QCOMPARE(sim.receivedFrames().size(), framesBeforeVanishing);
+    QVERIFY(holdingsOf(session.program) == before);
+    QVERIFY(session.sim().waitUntilGone());
+    QCOMPARE(session.sim().receivedFrames().size(), framesBeforeVanishing);
 }
 
 // The encoder answers twelve of the sixteen messages of a read-out, and the
 // user closes the progress window with its close box.
 void FaultDrillsTest::readOutThatNeverCompletesIsDismissedByTheUser() {
-    EncoderSimProcess sim(23, {u"--demo"_s, u"--partial-readout"_s, u"12"_s});
-    QVERIFY(sim.waitUntilReady());
-    const auto stored = sim.storedState();
-    Program program(config_.path());
-    QVERIFY(program.usePort(23));
-    QVERIFY(giveUserHoldings(program));
-    const Holdings before = holdingsOf(program);
-    ModalWatcher watcher;
-    QVERIFY(program.connect(watcher));
-    program.click(u"Inladen");
+    EncoderSession session(config_.path());
+    QVERIFY(session.start(23, {u"--demo"_s, u"--partial-readout"_s, u"12"_s}));
+    const auto stored = session.sim().storedState();
+    QVERIFY(giveUserHoldings(session.program));
+    const Holdings before = holdingsOf(session.program);
+    QVERIFY(session.connect());
+    session.program.click(u"Inladen");
     VELMORA_TRY_COMPARE(progressValue(), 12, kDeadlineMs);
 
     QVERIFY(progressWindow()->close());
 
     QCOMPARE(progressWindow(), nullptr);
-    QVERIFY(program.window().isVisible());
-    QVERIFY(program.showsConnected());
+    QVERIFY(session.program.window().isVisible());
+    QVERIFY(session.program.showsConnected());
     QVERIFY(!isBusy());
     // What arrived is taken, the rest stays as it was.
-    const Holdings after = holdingsOf(program);
+    const Holdings after = holdingsOf(session.program);
     QCOMPARE(after.programmeService, setFromEncoder(stored, "ps", 10, 10));
     QCOMPARE(after.radiotext, setFromEncoder(stored, "rt", 5, 2));
     QVERIFY(after.modified);
     QVERIFY(after.decoder == before.decoder);
     // The connection is still in working order: the encoder signs off.
-    program.click(u"Verbinding");
-    VELMORA_TRY_COMPARE(watcher.closed().size(), 2, kDeadlineMs);
-    QCOMPARE(watcher.closed().constLast().frameCaption, u"De volgende hardware meld zich af"_s);
-    QVERIFY(program.showsDisconnected());
-    QCOMPARE(watcher.openedCount(), 2);
+    session.program.click(u"Verbinding");
+    VELMORA_TRY_COMPARE(session.watcher.closed().size(), 2, kDeadlineMs);
+    QCOMPARE(session.watcher.closed().constLast().frameCaption,
+             u"De volgende hardware meld zich af"_s);
+    QVERIFY(session.program.showsDisconnected());
+    QCOMPARE(session.watcher.openedCount(), 2);
 }
 
 void FaultDrillsTest::failedSaveKeepsTheOldFileAndTheChanges_data() {
@@ -274,14 +254,7 @@ void FaultDrillsTest::failedSaveKeepsTheOldFileAndTheChanges() {
     QVERIFY(giveUserHoldings(program));
     document.setModified(true);
     const Holdings before = holdingsOf(program);
-    ModalWatcher watcher;
-    watcher.setReaction([](QWidget& window) {
-        if (window.objectName() != u"frmOpslaan") {
-            return true;
-        }
-        window.findChild<QPushButton*>(u"cmdJa"_s)->click();
-        return false;
-    });
+    ModalWatcher watcher(pressIn(u"frmOpslaan"_s, u"cmdJa"_s));
 
     if (diskFull) {
         const FileSizeLimit limit(128);
@@ -296,11 +269,16 @@ void FaultDrillsTest::failedSaveKeepsTheOldFileAndTheChanges() {
     }
     QVERIFY(QFile::setPermissions(folder, kOpenToAll));
 
-    QCOMPARE(watcher.closed().size(), 1);
-    const QString message = watcher.closed().constFirst().message;
+    // The exit asks first, and its "&Ja" saves.
+    const qsizetype answered = onExit ? 2 : 1;
+    QCOMPARE(watcher.closed().size(), answered);
+    if (onExit) {
+        QCOMPARE(watcher.closed().constFirst().name, u"frmOpslaan"_s);
+    }
+    const QString message = watcher.closed().constLast().message;
     const QString prefix = u"Het bestand "_s + path + u" kon niet worden opgeslagen: "_s;
     QVERIFY2(message.startsWith(prefix) && message.size() > prefix.size(), qPrintable(message));
-    QVERIFY(watcher.closed().constFirst().messageFits);
+    QVERIFY(watcher.closed().constLast().messageFits);
     QCOMPARE(fileBytes(path), old);
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{u"zender.Rds"_s});
     QVERIFY(program.window().isVisible());
@@ -309,7 +287,7 @@ void FaultDrillsTest::failedSaveKeepsTheOldFileAndTheChanges() {
     QVERIFY(!document.exitsAfterSave());
     // Once the fault is mended, the changes can still be saved.
     program.click(u"Opslaan");
-    QCOMPARE(watcher.closed().size(), 1);
+    QCOMPARE(watcher.closed().size(), answered);
     QCOMPARE(fileBytes(path).toStdString(), before.programmeService + "\r\n" + before.radiotext);
     QVERIFY(program.window().isVisible());
 }
@@ -330,22 +308,20 @@ void FaultDrillsTest::unwritableSettingsStoreIsReported() {
     QFETCH(bool, byReadOut);
     const QString store = config_.path() + u"/instellingen"_s;
     const QString storeAside = store + u".weg"_s;
-    std::unique_ptr<EncoderSimProcess> sim;
-    Program program(store);
-    QVERIFY(giveUserHoldings(program));
-    const Holdings before = holdingsOf(program);
-    ModalWatcher watcher;
+    EncoderSession session(store);
+    QVERIFY(giveUserHoldings(session.program));
+    const Holdings before = holdingsOf(session.program);
     if (byReadOut) {
-        sim = std::make_unique<EncoderSimProcess>(24, QStringList{u"--demo"_s});
-        QVERIFY(sim->waitUntilReady());
-        QVERIFY(program.usePort(24));
-        QVERIFY(program.connect(watcher));
+        QVERIFY(session.start(24, {u"--demo"_s}));
+        QVERIFY(session.connect());
     } else {
-        emit program.window().menuItem(u"mnuInstellingen_decoderinformatie"_s)->triggered();
-        QVERIFY(decoderWindow(program) != nullptr);
-        decoderWindow(program)->findChild<QComboBox*>(u"cmbProgramma"_s)->setCurrentIndex(9);
+        emit session.program.window().menuItem(u"mnuInstellingen_decoderinformatie"_s)->triggered();
+        QVERIFY(decoderWindow(session.program) != nullptr);
+        decoderWindow(session.program)
+            ->findChild<QComboBox*>(u"cmbProgramma"_s)
+            ->setCurrentIndex(9);
     }
-    const qsizetype closedBefore = watcher.closed().size();
+    const qsizetype closedBefore = session.watcher.closed().size();
     if (!diskFull) {
         QVERIFY(QDir().rename(store, storeAside));
         QVERIFY(writeFile(store, "geen map"));
@@ -357,36 +333,38 @@ void FaultDrillsTest::unwritableSettingsStoreIsReported() {
             limit.emplace(64);
         }
         if (byReadOut) {
-            program.click(u"Inladen");
+            session.program.click(u"Inladen");
         } else {
-            decoderWindow(program)->findChild<QPushButton*>(u"cmdOk"_s)->click();
+            decoderWindow(session.program)->findChild<QPushButton*>(u"cmdOk"_s)->click();
         }
-        VELMORA_TRY_COMPARE(watcher.closed().size(), closedBefore + 1, kDeadlineMs);
+        VELMORA_TRY_COMPARE(session.watcher.closed().size(), closedBefore + 1, kDeadlineMs);
     }
 
-    const QString message = watcher.closed().constLast().message;
+    const QString message = session.watcher.closed().constLast().message;
     QVERIFY2(message.startsWith(kSettingsNotSaved) && message.size() > kSettingsNotSaved.size(),
              qPrintable(message));
-    QVERIFY(watcher.closed().constLast().messageFits);
-    QVERIFY(program.window().isVisible());
+    QVERIFY(session.watcher.closed().constLast().messageFits);
+    QVERIFY(session.program.window().isVisible());
     QCOMPARE(progressWindow(), nullptr);
     if (byReadOut) {
-        QVERIFY(program.showsConnected());
+        QVERIFY(session.program.showsConnected());
     } else {
         // The editor stays open with the user's choice in it.
-        QVERIFY(decoderWindow(program) != nullptr);
-        QCOMPARE(decoderWindow(program)->findChild<QComboBox*>(u"cmbProgramma"_s)->currentIndex(),
+        QVERIFY(decoderWindow(session.program) != nullptr);
+        QCOMPARE(decoderWindow(session.program)
+                     ->findChild<QComboBox*>(u"cmbProgramma"_s)
+                     ->currentIndex(),
                  9);
     }
     if (!diskFull) {
         QVERIFY(QFile::remove(store));
         QVERIFY(QDir().rename(storeAside, store));
     }
-    QVERIFY(holdingsOf(program).decoder == before.decoder);
+    QVERIFY(holdingsOf(session.program).decoder == before.decoder);
     if (!byReadOut) {
-        decoderWindow(program)->findChild<QPushButton*>(u"cmdOk"_s)->click();
-        QCOMPARE(program.setting("Decoder", "Programma"), std::string("9"));
-        QCOMPARE(decoderWindow(program), nullptr);
+        decoderWindow(session.program)->findChild<QPushButton*>(u"cmdOk"_s)->click();
+        QCOMPARE(session.program.setting("Decoder", "Programma"), std::string("9"));
+        QCOMPARE(decoderWindow(session.program), nullptr);
     }
 }
 

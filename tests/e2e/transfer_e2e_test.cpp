@@ -2,9 +2,7 @@
 // timers against encoder-sim, and a port that vanishes during a fill.
 
 #include "support/config_folder.h"
-#include "support/encoder_sim_process.h"
-#include "support/modal_watcher.h"
-#include "support/program.h"
+#include "support/encoder_session.h"
 #include "support/test_main.h"
 #include "support/wait.h"
 
@@ -109,48 +107,42 @@ void TransferEndToEndTest::initTestCase() {
 }
 
 void TransferEndToEndTest::fillSendsSixteenFramesInOrder() {
-    EncoderSimProcess sim(11);
-    QVERIFY(sim.waitUntilReady());
-    Program program(config_.path());
-    QVERIFY(program.usePort(11));
-    program.window().document().replaceSet(SetKind::ProgrammeService, setOf(kNames));
-    program.window().document().replaceSet(SetKind::Radiotext, setOf(kTexts));
-    QVERIFY(writeDecoderKeys(program, {"10", "5", "1", "4", "5", "30"}));
-    ModalWatcher watcher;
-    QVERIFY(program.connect(watcher));
+    EncoderSession session(config_.path());
+    QVERIFY(session.start(11));
+    session.program.window().document().replaceSet(SetKind::ProgrammeService, setOf(kNames));
+    session.program.window().document().replaceSet(SetKind::Radiotext, setOf(kTexts));
+    QVERIFY(writeDecoderKeys(session.program, {"10", "5", "1", "4", "5", "30"}));
+    QVERIFY(session.connect());
 
-    program.click(u"Versturen");
+    session.program.click(u"Versturen");
 
     QVERIFY(progressWindow() != nullptr);
     QVERIFY(isBusy());
     VELMORA_TRY_VERIFY(progressWindow() == nullptr, kDeadlineMs);
-    QVERIFY(sim.waitForFrames(17));
-    QCOMPARE(sim.receivedFrames().mid(1), expectedFill());
-    const auto stored = sim.storedState();
+    QVERIFY(session.sim().waitForFrames(17));
+    QCOMPARE(session.sim().receivedFrames().mid(1), expectedFill());
+    const auto stored = session.sim().storedState();
     QCOMPARE(stored.value("ps 2"), QByteArray("A^B^E   0"));
     QCOMPARE(stored.value("rt 1"), bytes(kTexts[1].text + '1'));
     QCOMPARE(stored.value("decoder"), QByteArray("10005004030"));
     QVERIFY(!isBusy());
-    QCOMPARE(program.statusText(), kConnectedText);
-    QVERIFY(program.transferCommandsEnabled());
-    QCOMPARE(watcher.openedCount(), 1); // the hardware window of the connect
+    QCOMPARE(session.program.statusText(), kConnectedText);
+    QVERIFY(session.program.transferCommandsEnabled());
+    QCOMPARE(session.watcher.openedCount(), 1); // the hardware window of the connect
 }
 
 void TransferEndToEndTest::readOutReplacesBothSetsAndTheDecoderKeys() {
-    EncoderSimProcess sim(12, {u"--demo"_s});
-    QVERIFY(sim.waitUntilReady());
-    const auto stored = sim.storedState();
+    EncoderSession session(config_.path());
+    QVERIFY(session.start(12, {u"--demo"_s}));
+    const auto stored = session.sim().storedState();
     QCOMPARE(stored.value("decoder"), QByteArray("10005004030"));
-    Program program(config_.path());
-    QVERIFY(program.usePort(12));
-    program.window().document().replaceSet(SetKind::ProgrammeService, setOf(kNames));
-    program.window().document().replaceSet(SetKind::Radiotext, setOf(kTexts));
-    program.window().document().setModified(false);
-    QVERIFY(writeDecoderKeys(program, {"1", "2", "3", "6", "7", "32"}));
-    ModalWatcher watcher;
-    QVERIFY(program.connect(watcher));
+    session.program.window().document().replaceSet(SetKind::ProgrammeService, setOf(kNames));
+    session.program.window().document().replaceSet(SetKind::Radiotext, setOf(kTexts));
+    session.program.window().document().setModified(false);
+    QVERIFY(writeDecoderKeys(session.program, {"1", "2", "3", "6", "7", "32"}));
+    QVERIFY(session.connect());
 
-    program.click(u"Inladen");
+    session.program.click(u"Inladen");
 
     QVERIFY(progressWindow() != nullptr);
     QVERIFY(!isBusy());
@@ -163,9 +155,9 @@ void TransferEndToEndTest::readOutReplacesBothSetsAndTheDecoderKeys() {
     for (int entry = 0; entry < 5; ++entry) {
         radiotext += stored.value("rt " + QByteArray::number(entry)) + "\r\n";
     }
-    QCOMPARE(bytes(program.window().document().programmeServiceSet()), programmeService);
-    QCOMPARE(bytes(program.window().document().radiotextSet()), radiotext);
-    QVERIFY(program.window().document().isModified());
+    QCOMPARE(bytes(session.program.window().document().programmeServiceSet()), programmeService);
+    QCOMPARE(bytes(session.program.window().document().radiotextSet()), radiotext);
+    QVERIFY(session.program.window().document().isModified());
     const std::array<std::pair<const char*, const char*>, 6> decoder{{{"Programma", "10"},
                                                                       {"Frequentie", "5"},
                                                                       {"Progint", "1"},
@@ -173,61 +165,54 @@ void TransferEndToEndTest::readOutReplacesBothSetsAndTheDecoderKeys() {
                                                                       {"Tekstint", "5"},
                                                                       {"strTekstint", "30"}}};
     for (const auto& [key, value] : decoder) {
-        QCOMPARE(program.setting("Decoder", key), std::string(value));
+        QCOMPARE(session.program.setting("Decoder", key), std::string(value));
     }
-    QCOMPARE(sim.receivedFrames(), (QList<QByteArray>{"^B^I^E", "^B^G^E"}));
-    QCOMPARE(program.statusText(), kConnectedText);
+    QCOMPARE(session.sim().receivedFrames(), (QList<QByteArray>{"^B^I^E", "^B^G^E"}));
+    QCOMPARE(session.program.statusText(), kConnectedText);
 }
 
 // The encoder sends three of its sixteen answers: the progress window waits,
 // the user closes it, and the next read-out shows a window of its own again.
 void TransferEndToEndTest::unfinishedReadOutCanBeDismissedAndStartedAgain() {
-    EncoderSimProcess sim(14, {u"--demo"_s, u"--partial-readout"_s, u"3"_s});
-    QVERIFY(sim.waitUntilReady());
-    Program program(config_.path());
-    QVERIFY(program.usePort(14));
-    ModalWatcher watcher;
-    QVERIFY(program.connect(watcher));
-    program.click(u"Inladen");
+    EncoderSession session(config_.path());
+    QVERIFY(session.start(14, {u"--demo"_s, u"--partial-readout"_s, u"3"_s}));
+    QVERIFY(session.connect());
+    session.program.click(u"Inladen");
     VELMORA_TRY_COMPARE(progressValue(), 3, kDeadlineMs);
 
     progressWindow()->close();
     QCOMPARE(progressWindow(), nullptr);
-    program.click(u"Inladen");
+    session.program.click(u"Inladen");
 
     QCOMPARE(progressValue(), 0);
     VELMORA_TRY_COMPARE(progressValue(), 3, kDeadlineMs);
-    QCOMPARE(sim.receivedFrames(), (QList<QByteArray>{"^B^I^E", "^B^G^E", "^B^G^E"}));
+    QCOMPARE(session.sim().receivedFrames(), (QList<QByteArray>{"^B^I^E", "^B^G^E", "^B^G^E"}));
 }
 
 // The device disappears after the fifth PS frame: the program reports it,
 // shows Disconnected, and connects again once the device is back.
 void TransferEndToEndTest::portVanishingDuringFillEndsTheConnection() {
-    auto sim = std::make_unique<EncoderSimProcess>(13, QStringList{u"--vanish-after"_s, u"6"_s});
-    QVERIFY(sim->waitUntilReady());
-    Program program(config_.path());
-    QVERIFY(program.usePort(13));
-    ModalWatcher watcher;
-    QVERIFY(program.connect(watcher));
+    EncoderSession session(config_.path());
+    QVERIFY(session.start(13, {u"--vanish-after"_s, u"6"_s}));
+    QVERIFY(session.connect());
 
-    program.click(u"Versturen");
+    session.program.click(u"Versturen");
 
-    VELMORA_TRY_VERIFY(watcher.closed().size() == 2, kDeadlineMs);
-    QCOMPARE(watcher.closed().constLast().name, u"frmWaarschuwing"_s);
-    QCOMPARE(watcher.closed().constLast().message,
+    VELMORA_TRY_VERIFY(session.watcher.closed().size() == 2, kDeadlineMs);
+    QCOMPARE(session.watcher.closed().constLast().name, u"frmWaarschuwing"_s);
+    QCOMPARE(session.watcher.closed().constLast().message,
              u"De poort is niet meer aanwezig; de verbinding met de Encoder is verbroken"_s);
-    QVERIFY(watcher.closed().constLast().messageFits);
-    QVERIFY(program.showsDisconnected());
-    QVERIFY(!program.isPortOpen());
+    QVERIFY(session.watcher.closed().constLast().messageFits);
+    QVERIFY(session.program.showsDisconnected());
+    QVERIFY(!session.program.isPortOpen());
     QCOMPARE(progressWindow(), nullptr);
     QVERIFY(!isBusy());
-    QVERIFY(sim->waitUntilGone());
-    QCOMPARE(sim->receivedFrames().size(), 6);
+    QVERIFY(session.sim().waitUntilGone());
+    QCOMPARE(session.sim().receivedFrames().size(), 6);
 
-    sim = std::make_unique<EncoderSimProcess>(13);
-    QVERIFY(sim->waitUntilReady());
-    QVERIFY(program.connect(watcher));
-    QVERIFY(program.transferCommandsEnabled());
+    QVERIFY(session.start(13));
+    QVERIFY(session.connect());
+    QVERIFY(session.program.transferCommandsEnabled());
 }
 
 VELMORA_TEST_MAIN(TransferEndToEndTest)

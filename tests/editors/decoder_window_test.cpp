@@ -1,15 +1,13 @@
 #include "editors/decoder_window.h"
 #include "fakes/fake_settings_store.h"
 #include "shell/twips.h"
+#include "support/modal_watcher.h"
+#include "support/tab_order.h"
 #include "support/test_main.h"
-#include "tab_order.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,16 +37,6 @@ QComboBox* list(const QWidget& window, const QString& name) {
 
 void click(const QWidget& window, const QString& button) {
     QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
-}
-
-// Closes the next modal window once it is up and hands back its message.
-void closeNextMessage(QString& message) {
-    QTimer::singleShot(0, [&message] {
-        QWidget* modal = QApplication::activeModalWidget();
-        QVERIFY(modal != nullptr);
-        message = modal->findChild<QLineEdit*>(u"txtWaarschuwing"_s)->text();
-        modal->close();
-    });
 }
 
 const std::vector<std::string> kWrittenOnFreshStore{
@@ -91,7 +79,7 @@ void DecoderWindowTest::controlsCarryTheirNamesAndOrder() {
     const QStringList expected{u"cmbProgramma"_s,  u"cmbAlternatief"_s, u"cmbProgrammaservice"_s,
                                u"cmbRadiotekst"_s, u"cmdOk"_s,          u"cmdToepassen"_s,
                                u"cmdAnnuleren"_s};
-    QCOMPARE(velmora::editors::tabOrder(list(window, u"cmbProgramma"_s)), expected);
+    QCOMPARE(velmora::testing::tabOrder(window, *list(window, u"cmbProgramma"_s)), expected);
 }
 
 void DecoderWindowTest::listsHoldTheirEntries() {
@@ -247,10 +235,10 @@ void DecoderWindowTest::aRefusedSaveIsReportedAndKeepsTheWindowOpen() {
     DecoderWindow window(store);
     window.show();
 
-    QString message;
-    closeNextMessage(message);
+    velmora::testing::ModalWatcher user;
     click(window, u"cmdOk"_s);
-    QCOMPARE(message, u"De instellingen konden niet worden opgeslagen: Schijf vol"_s);
+    QCOMPARE(user.messages(),
+             QStringList{u"De instellingen konden niet worden opgeslagen: Schijf vol"_s});
     QVERIFY(window.isVisible());
 }
 

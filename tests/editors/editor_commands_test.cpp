@@ -2,6 +2,7 @@
 #include "shell/main_window.h"
 #include "shell/twips.h"
 #include "shell/workspace.h"
+#include "support/open_window.h"
 #include "support/test_main.h"
 #include "support/wait.h"
 
@@ -17,6 +18,8 @@
 
 using namespace Qt::StringLiterals;
 using velmora::shell::MainWindow;
+using velmora::testing::control;
+using velmora::testing::deletePendingWindows;
 
 namespace {
 
@@ -28,12 +31,6 @@ QMdiSubWindow* childWindow(const MainWindow& window, const QString& name) {
         }
     }
     return nullptr;
-}
-
-template <typename Control>
-Control* control(const MainWindow& window, const QString& childName, const QString& name) {
-    QMdiSubWindow* child = childWindow(window, childName);
-    return child != nullptr ? child->widget()->findChild<Control*>(name) : nullptr;
 }
 
 void choose(MainWindow& window, const QString& item) {
@@ -110,23 +107,22 @@ void EditorCommandsTest::anOpenWindowComesToTheFrontAsItIs() {
     MainWindow main(store);
     main.show();
     choose(main, u"mnuInstellingen_programmaservice"_s);
-    auto* name = control<QLineEdit>(main, u"frmProgramma"_s, u"txtProgramma_3"_s);
+    auto* name = control<QLineEdit>(u"frmProgramma"_s, u"txtProgramma_3"_s);
     name->setText(u"TYPED"_s);
     choose(main, u"mnuInstellingenProgrammaIdentificatie"_s);
-    control<QLineEdit>(main, u"frmPi"_s, u"txtPi"_s)->setText(u"4660"_s);
+    control<QLineEdit>(u"frmPi"_s, u"txtPi"_s)->setText(u"4660"_s);
     choose(main, u"mnuInstellingen_decoderinformatie"_s);
-    control<QComboBox>(main, u"frmDecoder_informatie"_s, u"cmbProgramma"_s)->setCurrentIndex(7);
+    control<QComboBox>(u"frmDecoder_informatie"_s, u"cmbProgramma"_s)->setCurrentIndex(7);
 
     choose(main, u"mnuInstellingen_programmaservice"_s);
     QCOMPARE(main.workspace().subWindowList().size(), 3);
     QCOMPARE(main.workspace().activeSubWindow(), childWindow(main, u"frmProgramma"_s));
-    QCOMPARE(control<QLineEdit>(main, u"frmProgramma"_s, u"txtProgramma_3"_s), name);
+    QCOMPARE(control<QLineEdit>(u"frmProgramma"_s, u"txtProgramma_3"_s), name);
     QCOMPARE(name->text(), u"TYPED"_s);
     choose(main, u"mnuInstellingenProgrammaIdentificatie"_s);
-    QCOMPARE(control<QLineEdit>(main, u"frmPi"_s, u"txtPi"_s)->text(), u"4660"_s);
+    QCOMPARE(control<QLineEdit>(u"frmPi"_s, u"txtPi"_s)->text(), u"4660"_s);
     choose(main, u"mnuInstellingen_decoderinformatie"_s);
-    QCOMPARE(
-        control<QComboBox>(main, u"frmDecoder_informatie"_s, u"cmbProgramma"_s)->currentIndex(), 7);
+    QCOMPARE(control<QComboBox>(u"frmDecoder_informatie"_s, u"cmbProgramma"_s)->currentIndex(), 7);
     QCOMPARE(main.workspace().subWindowList().size(), 3);
 }
 
@@ -143,11 +139,10 @@ void EditorCommandsTest::theFirstNameBoxTakesTheFocusInTheWorkspace() {
     QVERIFY(QTest::qWaitForWindowActive(&main));
 
     choose(main, u"mnuInstellingen_programmaservice"_s);
-    auto* first = control<QLineEdit>(main, u"frmProgramma"_s, u"txtProgramma_0"_s);
+    auto* first = control<QLineEdit>(u"frmProgramma"_s, u"txtProgramma_0"_s);
     VELMORA_TRY_COMPARE(QApplication::focusWidget(), first, velmora::testing::kDeadlineMs);
     QCOMPARE(first->text(), QString());
-    QCOMPARE(control<QLineEdit>(main, u"frmProgramma"_s, u"txtProgramma_1"_s)->text(),
-             u"        "_s);
+    QCOMPARE(control<QLineEdit>(u"frmProgramma"_s, u"txtProgramma_1"_s)->text(), u"        "_s);
 }
 
 void EditorCommandsTest::anAppliedNameShowsInAFreshOverview() {
@@ -156,22 +151,22 @@ void EditorCommandsTest::anAppliedNameShowsInAFreshOverview() {
     main.show();
     choose(main, u"mnuVenster_overzicht"_s);
     const QString label = u"lblProgramma_overzicht_2"_s;
-    QCOMPARE(control<QLabel>(main, u"frmOverzicht"_s, label)->text(), u"Leeg"_s);
+    QCOMPARE(control<QLabel>(u"frmOverzicht"_s, label)->text(), u"Leeg"_s);
 
     choose(main, u"mnuInstellingen_programmaservice"_s);
-    control<QLineEdit>(main, u"frmProgramma"_s, u"txtProgramma_2"_s)->setText(u"RADIO"_s);
-    control<QAbstractButton>(main, u"frmProgramma"_s, u"chkProgramma_2"_s)->click();
-    control<QPushButton>(main, u"frmProgramma"_s, u"cmdOk"_s)->click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    control<QLineEdit>(u"frmProgramma"_s, u"txtProgramma_2"_s)->setText(u"RADIO"_s);
+    control<QAbstractButton>(u"frmProgramma"_s, u"chkProgramma_2"_s)->click();
+    control<QPushButton>(u"frmProgramma"_s, u"cmdOk"_s)->click();
+    deletePendingWindows();
     QVERIFY(childWindow(main, u"frmProgramma"_s) == nullptr);
     QVERIFY(main.document().isModified());
 
     choose(main, u"mnuVenster_overzicht"_s);
-    QCOMPARE(control<QLabel>(main, u"frmOverzicht"_s, label)->text(), u"Leeg"_s);
-    control<QPushButton>(main, u"frmOverzicht"_s, u"cmdOk"_s)->click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(control<QLabel>(u"frmOverzicht"_s, label)->text(), u"Leeg"_s);
+    control<QPushButton>(u"frmOverzicht"_s, u"cmdOk"_s)->click();
+    deletePendingWindows();
     choose(main, u"mnuVenster_overzicht"_s);
-    QCOMPARE(control<QLabel>(main, u"frmOverzicht"_s, label)->text(), u"RADIO   "_s);
+    QCOMPARE(control<QLabel>(u"frmOverzicht"_s, label)->text(), u"RADIO   "_s);
 }
 
 void EditorCommandsTest::decoderEditorLeavesTheModifiedFlag() {
@@ -179,8 +174,8 @@ void EditorCommandsTest::decoderEditorLeavesTheModifiedFlag() {
     MainWindow main(store);
     main.show();
     choose(main, u"mnuInstellingen_decoderinformatie"_s);
-    control<QComboBox>(main, u"frmDecoder_informatie"_s, u"cmbAlternatief"_s)->setCurrentIndex(3);
-    control<QPushButton>(main, u"frmDecoder_informatie"_s, u"cmdToepassen"_s)->click();
+    control<QComboBox>(u"frmDecoder_informatie"_s, u"cmbAlternatief"_s)->setCurrentIndex(3);
+    control<QPushButton>(u"frmDecoder_informatie"_s, u"cmdToepassen"_s)->click();
     QCOMPARE(store.GetSetting("Decoder", "Frequentie"), std::string("3"));
     QVERIFY(!main.document().isModified());
 }

@@ -3,8 +3,8 @@
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_timer.h"
 #include "shell/twips.h"
+#include "support/tab_order.h"
 #include "support/test_main.h"
-#include "tab_order.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -100,7 +100,7 @@ void PiWindowTest::controlsCarryTheirNamesAndOrder() {
     QCOMPARE(window.size(), velmora::shell::twipsToSize(2820, 1410, &window));
     QCOMPARE(editing.send()->text(), u"Verzend"_s);
     QVERIFY(window.findChild<QLabel*>()->text() == u"Tussen 1 en 65535"_s);
-    QCOMPARE(velmora::editors::tabOrder(editing.send()),
+    QCOMPARE(velmora::testing::tabOrder(window, *editing.send()),
              (QStringList{u"cmdVerzend"_s, u"txtPi"_s}));
     QCOMPARE(editing.code()->maxLength(), 32767);
     QCOMPARE(editing.tick->interval(), 1000ms);

@@ -1,8 +1,8 @@
 #include "editors/set_editor.h"
 #include "platform/qt/windows1252.h"
 #include "shell/twips.h"
+#include "support/tab_order.h"
 #include "support/test_main.h"
-#include "tab_order.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -150,7 +150,7 @@ void SetEditorTest::controlsCarryTheirNamesAndOrder() {
     QCOMPARE(editing.button(u"cmdToepassen"_s)->text(), u"&Toepassen"_s);
     QCOMPARE(editing.button(u"cmdAnnuleren"_s)->text(), u"&Annuleren"_s);
 
-    QCOMPARE(velmora::editors::tabOrder(editing.name(0)), expectedOrder);
+    QCOMPARE(velmora::testing::tabOrder(editor, *editing.name(0)), expectedOrder);
 }
 
 void SetEditorTest::openingTakesTheSetApart_data() {

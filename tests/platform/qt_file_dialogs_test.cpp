@@ -1,29 +1,16 @@
 #include "platform/qt/qt_file_dialogs.h"
+#include "support/modal_watcher.h"
 #include "support/test_main.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 
 using namespace Qt::StringLiterals;
 using namespace velmora::platform;
-
-namespace {
-
-// Runs the action on the file dialog once it shows, as a user would act.
-void whenDialogShows(std::function<void(QFileDialog*)> action) {
-    QTimer::singleShot(0, qApp, [action = std::move(action)] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        action(dialog);
-    });
-}
-
-} // namespace
+using velmora::testing::Answer;
+using velmora::testing::ModalWatcher;
 
 class QtFileDialogsTest : public QObject {
     Q_OBJECT
@@ -78,30 +65,36 @@ private slots:
         QDir(home_.path()).mkdir(u"zenders"_s);
         const QString folder = home_.filePath(u"zenders"_s);
         QtFileDialogs dialogs(nullptr);
-        QString title;
         QStringList filters;
         QString shownFolder;
-        whenDialogShows([&](QFileDialog* dialog) {
-            title = dialog->windowTitle();
+        ModalWatcher user([&](QWidget& window) {
+            auto* dialog = qobject_cast<QFileDialog*>(&window);
+            if (dialog == nullptr) {
+                return Answer::close();
+            }
             filters = dialog->nameFilters();
             shownFolder = dialog->directory().absolutePath();
             dialog->selectFile(u"nieuwe zender"_s);
-            static_cast<QDialog*>(dialog)->accept(); // as the Save button does
+            return Answer::accept();
         });
         const auto chosen = dialogs.askFileToSave(
             {"Velmora", "Rds bestand (*.Rds)|*.Rds", folder.toStdString(), {}});
         QCOMPARE(chosen, std::optional(folder.toStdString() + "/nieuwe zender"));
-        QCOMPARE(title, u"Velmora"_s);
+        QCOMPARE(user.closed().size(), 1);
+        QCOMPARE(user.closed().constFirst().caption, u"Velmora"_s);
         QCOMPARE(filters, QStringList{u"Rds bestand (*.Rds)"_s});
         QCOMPARE(shownFolder, folder);
 
-        // The dialog remembers the last name; cancelling returns nothing.
+        // The dialog remembers the last name; closing it returns nothing.
         QString offeredName;
-        whenDialogShows([&](QFileDialog* dialog) {
-            offeredName = QFileInfo(dialog->selectedFiles().value(0)).fileName();
-            dialog->reject();
+        user.setReaction([&](QWidget& window) {
+            if (auto* dialog = qobject_cast<QFileDialog*>(&window)) {
+                offeredName = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+            }
+            return Answer::close();
         });
         QCOMPARE(dialogs.askFileToOpen({"Velmora", "", folder.toStdString(), {}}), std::nullopt);
+        QCOMPARE(user.closed().size(), 2);
         QCOMPARE(offeredName, u"nieuwe zender"_s);
     }
 };

@@ -1,5 +1,6 @@
 #include "fakes/file_system_faults.h"
 #include "platform/qt/qt_file_store.h"
+#include "support/disk_files.h"
 #include "support/test_main.h"
 
 #include <QDir>
@@ -11,21 +12,8 @@ using namespace Qt::StringLiterals;
 using velmora::fakes::FileSizeLimit;
 using velmora::fakes::OrdinaryFileAccess;
 using velmora::platform::QtFileStore;
-
-namespace {
-
-QByteArray rawBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeRaw(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-} // namespace
+using velmora::testing::fileBytes;
+using velmora::testing::writeFile;
 
 class QtFileStoreTest : public QObject {
     Q_OBJECT
@@ -44,16 +32,16 @@ private slots:
         }
         bytes += "\r\n\n\r\x1A";
         QVERIFY(store_.writeAtomically(path(u"alle.Rds"_s), bytes));
-        QCOMPARE(rawBytes(dir_.filePath(u"alle.Rds"_s)).toStdString(), bytes);
+        QCOMPARE(fileBytes(dir_.filePath(u"alle.Rds"_s)).toStdString(), bytes);
         const auto read = store_.readAll(path(u"alle.Rds"_s));
         QVERIFY(read.status);
         QCOMPARE(read.bytes, bytes);
     }
 
     void shorterContentReplacesTheWholeFile() {
-        writeRaw(dir_.filePath(u"kort.Rds"_s), QByteArray(447, 'x'));
+        QVERIFY(writeFile(dir_.filePath(u"kort.Rds"_s), QByteArray(447, 'x')));
         QVERIFY(store_.writeAtomically(path(u"kort.Rds"_s), "PS"));
-        QCOMPARE(rawBytes(dir_.filePath(u"kort.Rds"_s)), QByteArray("PS"));
+        QCOMPARE(fileBytes(dir_.filePath(u"kort.Rds"_s)), QByteArray("PS"));
     }
 
     void unreadableFilesReportWhy_data() {
@@ -85,7 +73,7 @@ private slots:
         QVERIFY(QDir().mkpath(folder));
         const QString file = folder + u"/zender.Rds"_s;
         const QByteArray old(447, 'o');
-        writeRaw(file, old);
+        QVERIFY(writeFile(file, old));
         const std::string replacement(static_cast<std::size_t>(size), 'n');
 
         auto saved = velmora::platform::Status::success();
@@ -109,7 +97,7 @@ private slots:
         }
         QVERIFY(!saved);
         QVERIFY(!saved.reason().empty());
-        QCOMPARE(rawBytes(file), old);
+        QCOMPARE(fileBytes(file), old);
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{u"zender.Rds"_s});
     }
 

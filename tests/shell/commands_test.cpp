@@ -1,21 +1,18 @@
-#include "fakes/fake_file_dialogs.h"
-#include "fakes/fake_file_store.h"
 #include "fakes/fake_settings_store.h"
-#include "shell/file_menu_commands.h"
 #include "shell/main_toolbar.h"
 #include "shell/main_window.h"
 #include "shell/workspace.h"
 #include "support/closing_probe.h"
+#include "support/modal_watcher.h"
+#include "support/station.h"
 #include "support/test_main.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -228,12 +225,9 @@ void CommandsTest::toolbarClickRunsItsCommand() {
     QFETCH(int, toggles);
     QFETCH(int, readOuts);
     QFETCH(int, fills);
-    velmora::fakes::FakeSettingsStore store;
-    MainWindow window{store};
     // "Open" and "Opslaan" ask for a file: the fake dialog answers at once.
-    velmora::fakes::FakeFileDialogs dialogs;
-    velmora::fakes::FakeFileStore files;
-    window.fileMenuCommands().useFileAccess(dialogs, files);
+    velmora::testing::Station station;
+    MainWindow& window = station.window;
     QList<std::pair<QString, std::shared_ptr<QSignalSpy>>> menuSpies;
     for (const MenuRow& row : kMenuRows) {
         const QString name = QString::fromUtf8(row.name);
@@ -248,13 +242,8 @@ void CommandsTest::toolbarClickRunsItsCommand() {
     entry->setEnabled(true);
     // "Verbinding" really opens port 1; where this computer has none, the
     // message window that says so is closed as a user would.
-    QTimer closer;
-    connect(&closer, &QTimer::timeout, &closer, [] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            modal->close();
-        }
-    });
-    closer.start(10);
+    const velmora::testing::ModalWatcher user(
+        velmora::testing::always(velmora::testing::Answer::close()));
     entry->trigger();
 
     for (const auto& [name, spy] : menuSpies) {

@@ -1,6 +1,3 @@
-#include "fakes/fake_file_dialogs.h"
-#include "fakes/fake_settings_store.h"
-#include "platform/qt/qt_file_store.h"
 #include "shell/file_menu_commands.h"
 #include "shell/main_toolbar.h"
 #include "shell/main_window.h"
@@ -8,24 +5,31 @@
 #include "shell/workspace.h"
 #include "station/station_settings.h"
 #include "support/closing_probe.h"
+#include "support/disk_files.h"
+#include "support/modal_watcher.h"
+#include "support/station.h"
 #include "support/test_main.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
-#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 using velmora::shell::MainWindow;
 using velmora::shell::SavePrompt;
 using velmora::station::SetKind;
+using velmora::testing::ClosingProbe;
+using velmora::testing::fileBytes;
+using velmora::testing::ModalWatcher;
+using velmora::testing::pressInTurn;
+using velmora::testing::SeenWindow;
+using velmora::testing::StationInFolder;
+using velmora::testing::writeFile;
 
 namespace {
 
@@ -35,80 +39,24 @@ const std::string kRtSet =
     velmora::station::compose({{"Nieuws op het uur", true}}, velmora::station::kRadiotextLayout);
 const QByteArray kStationFile = QByteArray::fromStdString(kPsSet + "\r\n" + kRtSet);
 
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+// What each window the user answered showed, as "objectName: text".
+QStringList shown(const ModalWatcher& user) {
+    QStringList texts;
+    for (const SeenWindow& window : user.closed()) {
+        texts.append(window.name + u": "_s + window.question + window.message);
+    }
+    return texts;
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+// The main window shown, on station files in a temporary folder.
+struct ShownStation : StationInFolder {
+    ShownStation() { window.show(); }
 
-QString shownText(const QWidget& window) {
-    if (const auto* question = window.findChild<QPlainTextEdit*>(u"txtOpslaan"_s)) {
-        return question->toPlainText();
-    }
-    if (const auto* message = window.findChild<QLineEdit*>(u"txtWaarschuwing"_s)) {
-        return message->text();
-    }
-    return {};
-}
-
-// Presses a button in each modal window that opens, in order, and notes what
-// each showed as "objectName: text". A window nobody expected is closed.
-class ModalAnswers : public QObject {
-public:
-    explicit ModalAnswers(QStringList buttons) : buttons_(std::move(buttons)) {
-        connect(&timer_, &QTimer::timeout, this, &ModalAnswers::answer);
-        timer_.start(5);
-    }
-
-    QStringList seen;
-
-private:
-    void answer() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || !modal->isVisible()) {
-            return;
-        }
-        seen.append(modal->objectName() + u": "_s + shownText(*modal));
-        auto* button =
-            buttons_.isEmpty() ? nullptr : modal->findChild<QPushButton*>(buttons_.takeFirst());
-        if (button != nullptr) {
-            button->click();
-        } else {
-            modal->close();
-        }
-    }
-
-    QStringList buttons_;
-    QTimer timer_;
-};
-
-// A main window on fake dialogs and a temporary station folder.
-struct Station {
-    Station() {
-        window.fileMenuCommands().useFileAccess(dialogs, files);
-        window.show();
-    }
-
-    QString path(const QString& name) const { return folder.filePath(name); }
     void fill() {
         window.document().replaceSet(SetKind::ProgrammeService, kPsSet);
         window.document().replaceSet(SetKind::Radiotext, kRtSet);
     }
-    void run(const QString& item) { window.menuItem(item)->trigger(); }
-
-    QTemporaryDir folder;
-    velmora::fakes::FakeSettingsStore settings;
-    velmora::fakes::FakeFileDialogs dialogs;
-    velmora::platform::QtFileStore files;
-    MainWindow window{settings};
 };
-
-using velmora::testing::ClosingProbe;
 
 } // namespace
 
@@ -191,7 +139,7 @@ void FileMenuCommandsTest::exitSequence() {
     QFETCH(bool, ends);
     QFETCH(QString, written);
     QFETCH(bool, warns);
-    Station station;
+    ShownStation station;
     const QString path = fileName.isEmpty() ? QString() : station.path(fileName);
     station.fill();
     station.window.document().setFileName(path.toStdString());
@@ -200,7 +148,7 @@ void FileMenuCommandsTest::exitSequence() {
         station.dialogs.answer = station.path(saveAsName).toStdString();
     }
 
-    ModalAnswers answers(QStringList{button, u"cmdOk"_s});
+    ModalWatcher answers(pressInTurn({button, u"cmdOk"_s}));
     station.run(u"mnuBestand_afsluiten"_s);
     QCoreApplication::processEvents();
 
@@ -209,14 +157,15 @@ void FileMenuCommandsTest::exitSequence() {
         expected.append(u"frmOpslaan: Wilt U de wijzigingen in %1 opslaan."_s.arg(
             path.isEmpty() ? u"Nieuw"_s : path));
     }
+    QStringList seen = shown(answers);
     if (warns) {
-        QCOMPARE(answers.seen.size(), 2);
-        QVERIFY2(answers.seen[1].startsWith(
+        QCOMPARE(seen.size(), 2);
+        QVERIFY2(seen[1].startsWith(
                      u"frmWaarschuwing: Het bestand %1 kon niet worden opgeslagen: "_s.arg(path)),
-                 qPrintable(answers.seen[1]));
-        answers.seen.removeLast();
+                 qPrintable(seen[1]));
+        seen.removeLast();
     }
-    QCOMPARE(answers.seen, expected);
+    QCOMPARE(seen, expected);
     QCOMPARE(station.window.isVisible(), !ends);
     if (!ends) {
         // Back in the main window with the document as it was before the exit.
@@ -231,33 +180,33 @@ void FileMenuCommandsTest::exitSequence() {
 }
 
 void FileMenuCommandsTest::exitAsksAgainAfterSaving() {
-    Station station;
+    ShownStation station;
     station.fill();
     station.window.document().setFileName(station.path(u"a.Rds"_s).toStdString());
     station.run(u"mnuBestand_opslaan"_s);
     QCOMPARE(fileBytes(station.path(u"a.Rds"_s)), kStationFile);
 
-    ModalAnswers answers(QStringList{u"cmdAnnuleren"_s});
+    ModalWatcher answers(pressInTurn({u"cmdAnnuleren"_s}));
     station.window.close();
-    QCOMPARE(answers.seen.size(), 1);
+    QCOMPARE(answers.closed().size(), 1);
     QVERIFY(station.window.isVisible());
 }
 
 // The exit closes the listed child windows before the run ends, but not
 // while the user may still cancel it.
 void FileMenuCommandsTest::exitUnloadsTheChildWindows() {
-    Station station;
+    ShownStation station;
     QStringList closed;
     for (const QString& name : {u"frmProgramma"_s, u"frmOverzicht"_s}) {
         station.window.openChildWindow(name, [&closed] { return new ClosingProbe(closed); });
     }
     station.fill();
     {
-        ModalAnswers answers(QStringList{u"cmdAnnuleren"_s});
+        ModalWatcher answers(pressInTurn({u"cmdAnnuleren"_s}));
         station.window.close();
     }
     QVERIFY(closed.isEmpty());
-    ModalAnswers answers(QStringList{u"cmdNee"_s});
+    ModalWatcher answers(pressInTurn({u"cmdNee"_s}));
     station.window.close();
     closed.sort();
     QCOMPARE(closed, (QStringList{u"frmOverzicht"_s, u"frmProgramma"_s}));
@@ -265,7 +214,7 @@ void FileMenuCommandsTest::exitUnloadsTheChildWindows() {
 }
 
 void FileMenuCommandsTest::newTwice() {
-    Station station;
+    ShownStation station;
     MainWindow& window = station.window;
     for (const QString& item :
          {u"mnuInstellinge_gebruikers_huidigegebruikeraanpassen"_s,
@@ -307,12 +256,12 @@ void FileMenuCommandsTest::newTwice() {
 }
 
 void FileMenuCommandsTest::openSaveAndSaveAs() {
-    Station station;
+    ShownStation station;
     MainWindow& window = station.window;
     const QString original = station.path(u"zender.Rds"_s);
     const std::string psFromFile = velmora::station::compose(
         {{"Caf\xE9 FM ", false}}, velmora::station::kProgrammeServiceLayout);
-    writeFile(original, QByteArray::fromStdString(psFromFile + "\r\n" + kRtSet + "\r\n"));
+    QVERIFY(writeFile(original, QByteArray::fromStdString(psFromFile + "\r\n" + kRtSet + "\r\n")));
     QVERIFY(
         station.settings.SaveSetting("Opties", "Bestanden", station.folder.path().toStdString()));
     window.document().setModified(false);
@@ -349,10 +298,10 @@ void FileMenuCommandsTest::openSaveAndSaveAs() {
 
 // Save after a cancelled Save As still writes to the document's own file.
 void FileMenuCommandsTest::cancelledSaveAsKeepsTheFileName() {
-    Station station;
+    ShownStation station;
     const QString own = station.path(u"eigen.Rds"_s);
     const QString other = station.path(u"ander.Rds"_s);
-    writeFile(other, "ander");
+    QVERIFY(writeFile(other, "ander"));
     QVERIFY(station.settings.SaveSetting("strgebruikersnaam", "Bestand", other.toStdString()));
     station.fill();
     station.window.document().setFileName(own.toStdString());
@@ -368,7 +317,7 @@ void FileMenuCommandsTest::cancelledSaveAsKeepsTheFileName() {
 
 // The menu item is switched when the File menu opens, as the user opens it.
 void FileMenuCommandsTest::closeClosesTheActiveWindow() {
-    Station station;
+    ShownStation station;
     QStringList closed;
     for (const QString& name : {u"frmProgramma"_s, u"frmRadiotekst"_s}) {
         station.window.openChildWindow(name, [&closed] { return new ClosingProbe(closed); });
@@ -392,9 +341,9 @@ void FileMenuCommandsTest::closeClosesTheActiveWindow() {
 // After a re-login that the user cancels, the exit has nothing to ask: the
 // emptied document must never be saved over the station file it still names.
 void FileMenuCommandsTest::reloginLeavesAnUnmodifiedDocument() {
-    Station station;
+    ShownStation station;
     const QString file = station.path(u"zender.Rds"_s);
-    writeFile(file, kStationFile);
+    QVERIFY(writeFile(file, kStationFile));
     station.fill();
     station.window.document().setFileName(file.toStdString());
     station.window.session().currentUser = "jan";
@@ -405,9 +354,9 @@ void FileMenuCommandsTest::reloginLeavesAnUnmodifiedDocument() {
     QVERIFY(station.window.session().currentUser.empty());
     QCOMPARE(station.window.document().fileName(), file.toStdString());
     QVERIFY(!station.window.document().isModified());
-    ModalAnswers answers(QStringList{u"cmdJa"_s});
+    ModalWatcher answers(pressInTurn({u"cmdJa"_s}));
     station.window.close();
-    QVERIFY(answers.seen.isEmpty());
+    QVERIFY(answers.closed().isEmpty());
     QVERIFY(!station.window.isVisible());
     QCOMPARE(fileBytes(file), kStationFile);
 }

@@ -3,17 +3,12 @@
 #include "shell/logo.h"
 #include "shell/transfer_progress.h"
 #include "shell/warning_window.h"
+#include "support/modal_watcher.h"
 #include "support/test_main.h"
 
 #include <QApplication>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 
 using namespace Qt::StringLiterals;
@@ -21,54 +16,18 @@ using velmora::shell::HardwareReport;
 using velmora::shell::HardwareWindow;
 using velmora::shell::TransferProgress;
 using velmora::shell::WarningWindow;
+using velmora::testing::always;
+using velmora::testing::Answer;
+using velmora::testing::look;
+using velmora::testing::ModalWatcher;
+using velmora::testing::Reaction;
+using velmora::testing::SeenWindow;
 
 namespace {
 
-// What a window showed while it was open.
-struct Seen {
-    QString objectName;
-    QString caption;
-    bool modal = false;
-    bool buttonShown = false;
-    QString buttonText;
-    bool textShown = false;
-    QString text;
-    bool textReadOnly = false;
-    bool barShown = false;
-    int barMinimum = -1;
-    int barMaximum = -1;
-    QString frameCaption;
-    QStringList values;
-};
-
-Seen look(const QWidget& window) {
-    Seen seen;
-    seen.objectName = window.objectName();
-    seen.caption = window.windowTitle();
-    seen.modal = window.isModal();
-    if (const auto* button = window.findChild<QPushButton*>(u"cmdOk"_s)) {
-        seen.buttonShown = button->isVisible();
-        seen.buttonText = button->text();
-    }
-    if (const auto* text = window.findChild<QLineEdit*>(u"txtWaarschuwing"_s)) {
-        seen.textShown = text->isVisible();
-        seen.text = text->text();
-        seen.textReadOnly = text->isReadOnly();
-    }
-    if (const auto* bar = window.findChild<QProgressBar*>(u"pgbWaarschuwing"_s)) {
-        seen.barShown = bar->isVisible();
-        seen.barMinimum = bar->minimum();
-        seen.barMaximum = bar->maximum();
-    }
-    if (const auto* frame = window.findChild<QGroupBox*>(u"Frame1"_s)) {
-        seen.frameCaption = frame->title();
-    }
-    for (const auto* name : {u"lblHardware", u"lblVersie", u"lblUpdate"}) {
-        if (const auto* value = window.findChild<QLabel*>(QString::fromUtf16(name))) {
-            seen.values.append(value->text());
-        }
-    }
-    return seen;
+// The three values of the hardware window.
+QStringList hardwareValues(const SeenWindow& seen) {
+    return {seen.hardware, seen.version, seen.update};
 }
 
 HardwareReport report(const QString& frameCaption, const QString& hardware = {},
@@ -76,24 +35,14 @@ HardwareReport report(const QString& frameCaption, const QString& hardware = {},
     return {frameCaption, hardware, version, update};
 }
 
-// Runs the action while the next modal window is open, notes what that window
-// showed, then presses its "&Ok".
-Seen whileModal(const std::function<void()>& showModal,
-                const std::function<void()>& alsoWhileOpen = {}) {
-    Seen seen;
-    QTimer::singleShot(0, qApp, [&seen, &alsoWhileOpen] {
-        QWidget* window = QApplication::activeModalWidget();
-        if (window == nullptr) {
-            return;
-        }
-        if (alsoWhileOpen) {
-            alsoWhileOpen();
-        }
-        seen = look(*window);
-        window->findChild<QPushButton*>(u"cmdOk"_s)->click();
-    });
+// Runs the action, which shows a modal window, and hands back what that
+// window showed when the user pressed its "&Ok". The reaction may act while
+// the window is open.
+SeenWindow whileModal(const std::function<void()>& showModal,
+                      Reaction reaction = always(Answer::pressOk())) {
+    const ModalWatcher user(std::move(reaction));
     showModal();
-    return seen;
+    return user.closed().size() == 1 ? user.closed().constFirst() : SeenWindow();
 }
 
 } // namespace
@@ -114,17 +63,17 @@ private slots:
 };
 
 void InformationWindowsTest::messageShowsTextAndOkButton() {
-    const Seen seen =
+    const SeenWindow seen =
         whileModal([] { WarningWindow::showMessage(u"Deze poort is al in gebruik"_s); });
 
-    QCOMPARE(seen.objectName, u"frmWaarschuwing"_s);
+    QCOMPARE(seen.name, u"frmWaarschuwing"_s);
     QCOMPARE(seen.caption, u"Waarschuwing..."_s);
     QVERIFY(seen.modal);
-    QVERIFY(seen.buttonShown);
-    QCOMPARE(seen.buttonText, u"&Ok"_s);
-    QVERIFY(seen.textShown);
-    QVERIFY(seen.textReadOnly);
-    QCOMPARE(seen.text, u"Deze poort is al in gebruik"_s);
+    QVERIFY(seen.okShown);
+    QCOMPARE(seen.okText, u"&Ok"_s);
+    QVERIFY(seen.messageShown);
+    QVERIFY(seen.messageReadOnly);
+    QCOMPARE(seen.message, u"Deze poort is al in gebruik"_s);
     QVERIFY(!seen.barShown);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
@@ -133,13 +82,13 @@ void InformationWindowsTest::progressShowsOnlyTheBar() {
     TransferProgress progress;
     progress.open(0);
     QVERIFY(QTest::qWaitForWindowExposed(progress.window()));
-    const Seen seen = look(*progress.window());
+    const SeenWindow seen = look(*progress.window());
 
     QCOMPARE(seen.caption, u"Datacommunicatie met de Velmora"_s);
     QVERIFY(!seen.modal);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    QVERIFY(!seen.buttonShown);
-    QVERIFY(!seen.textShown);
+    QVERIFY(!seen.okShown);
+    QVERIFY(!seen.messageShown);
     QVERIFY(seen.barShown);
     QCOMPARE(seen.barMinimum, 0);
     QCOMPARE(seen.barMaximum, 15);
@@ -155,10 +104,11 @@ void InformationWindowsTest::messageAfterProgressIsAMessageAgain() {
     progress.close();
     QVERIFY(!progress.isOpen());
 
-    const Seen seen = whileModal([] { WarningWindow::showMessage(u"Encoder antwoord niet."_s); });
+    const SeenWindow seen =
+        whileModal([] { WarningWindow::showMessage(u"Encoder antwoord niet."_s); });
     QCOMPARE(seen.caption, u"Waarschuwing..."_s);
-    QVERIFY(seen.buttonShown);
-    QVERIFY(seen.textShown);
+    QVERIFY(seen.okShown);
+    QVERIFY(seen.messageShown);
     QVERIFY(!seen.barShown);
     QCOMPARE(closedByUser.count(), 0);
 }
@@ -190,56 +140,49 @@ void InformationWindowsTest::escapeDoesNotCloseTheProgress() {
 }
 
 void InformationWindowsTest::hardwareWindowStartsUnknown() {
-    const Seen seen =
+    const SeenWindow seen =
         whileModal([] { HardwareWindow::present(report(u"De volgende hardware meld zich af"_s)); });
 
-    QCOMPARE(seen.objectName, u"frmHardware_info"_s);
+    QCOMPARE(seen.name, u"frmHardware_info"_s);
     QCOMPARE(seen.caption, u"Velmora"_s);
     QVERIFY(seen.modal);
     QCOMPARE(seen.frameCaption, u"De volgende hardware meld zich af"_s);
-    QCOMPARE(seen.values, QStringList(3, u"Onbekend"_s));
-    QCOMPARE(seen.buttonText, u"&Ok"_s);
+    QCOMPARE(hardwareValues(seen), QStringList(3, u"Onbekend"_s));
+    QCOMPARE(seen.okText, u"&Ok"_s);
 }
 
 void InformationWindowsTest::hardwareWindowShowsWhatIsGiven() {
-    const Seen seen = whileModal([] {
+    const SeenWindow seen = whileModal([] {
         HardwareWindow::present(report(u"De volgende hardware meld zich aan"_s, u"Velmora RDS"_s,
                                        u"2.1"_s, u"12-03-2024"_s));
     });
 
-    QCOMPARE(seen.values, (QStringList{u"Velmora RDS"_s, u"2.1"_s, u"12-03-2024"_s}));
+    QCOMPARE(hardwareValues(seen), (QStringList{u"Velmora RDS"_s, u"2.1"_s, u"12-03-2024"_s}));
     QCOMPARE(HardwareWindow::loaded(), nullptr);
 }
 
 void InformationWindowsTest::hardwareWindowOpenIsUpdatedInPlace() {
     int nestedReturns = 0;
-    const Seen seen = whileModal(
+    const SeenWindow seen = whileModal(
         [] {
             HardwareWindow::present(
                 report(u"De volgende hardware meld zich aan"_s, u"Velmora RDS"_s));
         },
-        [&nestedReturns] {
+        [&nestedReturns](QWidget&) {
             HardwareWindow::present(report(u"De volgende hardware meld zich af"_s, {}, u"2.1"_s));
             ++nestedReturns;
+            return Answer::pressOk();
         });
 
     QCOMPARE(nestedReturns, 1);
     QCOMPARE(seen.frameCaption, u"De volgende hardware meld zich af"_s);
-    QCOMPARE(seen.values, (QStringList{u"Velmora RDS"_s, u"2.1"_s, u"Onbekend"_s}));
+    QCOMPARE(hardwareValues(seen), (QStringList{u"Velmora RDS"_s, u"2.1"_s, u"Onbekend"_s}));
 }
 
 void InformationWindowsTest::infoWindowShowsTheLogo() {
-    QSize logoSize;
-    QTimer::singleShot(0, qApp, [&logoSize] {
-        QWidget* window = QApplication::activeModalWidget();
-        if (window == nullptr || window->windowTitle() != u"Info") {
-            return;
-        }
-        logoSize = window->findChild<QLabel*>(u"Image1"_s)->pixmap().size();
-        window->findChild<QPushButton*>(u"cmdOk"_s)->click();
-    });
-    velmora::shell::InfoWindow::showModal();
-    QCOMPARE(logoSize, velmora::shell::kLogoSize);
+    const SeenWindow seen = whileModal([] { velmora::shell::InfoWindow::showModal(); });
+    QCOMPARE(seen.caption, u"Info"_s);
+    QCOMPARE(seen.logoSize, velmora::shell::kLogoSize);
 }
 
 VELMORA_TEST_MAIN(InformationWindowsTest)

@@ -5,6 +5,8 @@
 #include "shell/status_panels.h"
 #include "shell/twips.h"
 #include "shell/workspace.h"
+#include "support/modal_watcher.h"
+#include "support/open_window.h"
 #include "support/test_main.h"
 #include "support/wait.h"
 
@@ -14,7 +16,6 @@
 #include <QLocale>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
@@ -24,6 +25,11 @@
 using namespace Qt::StringLiterals;
 using velmora::shell::MainWindow;
 using velmora::station::SetKind;
+using velmora::testing::always;
+using velmora::testing::Answer;
+using velmora::testing::deletePendingWindows;
+using velmora::testing::kDeadlineMs;
+using velmora::testing::ModalWatcher;
 
 namespace {
 
@@ -57,11 +63,6 @@ QWidget* splashWindow() {
         return window->objectName() == u"frmStart";
     });
     return splash != windows.cend() ? *splash : nullptr;
-}
-
-// Deleted-on-close windows of earlier cases go before each case counts windows.
-void deletePendingWindows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace
@@ -278,11 +279,14 @@ void MainWindowTest::startupShowsTheMainWindowAfterTheSplash() {
     QCOMPARE(startup.mainWindow(), nullptr);
 
     // The login window comes over the hidden main window; leaving it shows the main window.
-    VELMORA_TRY_VERIFY(QApplication::activeModalWidget() != nullptr, 3000);
+    ModalWatcher user(always(Answer::leaveOpen()));
+    VELMORA_TRY_VERIFY(user.openedCount() == 1, 3000);
     QVERIFY(hiddenWhenLoaded);
     QVERIFY(!startup.mainWindow()->isVisible());
-    QApplication::activeModalWidget()->findChild<QPushButton*>(u"cmdAnnuleren"_s)->click();
-    QVERIFY(startup.mainWindow()->isVisible());
+    user.setReaction(always(Answer::press(u"cmdAnnuleren"_s)));
+    VELMORA_TRY_VERIFY(startup.mainWindow()->isVisible(), kDeadlineMs);
+    QCOMPARE(user.closed().size(), 1);
+    QCOMPARE(user.closed().constFirst().name, u"frmAanmelden"_s);
     QCOMPARE(startup.mainWindow()->windowTitle(), u"Velmora    (Nieuw)"_s);
     deletePendingWindows();
     QCOMPARE(splashWindow(), nullptr);

@@ -1,46 +1,45 @@
 #include "support/modal_watcher.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QStyle>
-
-using namespace Qt::StringLiterals;
+#include <QDialog>
 
 namespace velmora::testing {
 
 namespace {
 
-QString labelText(const QWidget& window, const QString& name) {
-    const auto* label = window.findChild<QLabel*>(name);
-    return label != nullptr ? label->text() : QString();
+// A press of a button the window lacks closes it, as the close box does:
+// no window is left up that nobody will answer.
+void give(const Answer& answer, QWidget& window) {
+    // An empty name would match any button.
+    auto* button = answer.kind == Answer::Kind::Press && !answer.button.isEmpty()
+                       ? window.findChild<QAbstractButton*>(answer.button)
+                       : nullptr;
+    auto* dialog = qobject_cast<QDialog*>(&window);
+    if (button != nullptr) {
+        button->click();
+    } else if (answer.kind == Answer::Kind::Accept && dialog != nullptr) {
+        dialog->accept();
+    } else {
+        window.close();
+    }
 }
 
 } // namespace
 
-SeenWindow look(const QWidget& window) {
-    SeenWindow seen;
-    seen.name = window.objectName();
-    if (const auto* frame = window.findChild<QGroupBox*>(u"Frame1"_s)) {
-        seen.frameCaption = frame->title();
-    }
-    seen.hardware = labelText(window, u"lblHardware"_s);
-    seen.version = labelText(window, u"lblVersie"_s);
-    seen.update = labelText(window, u"lblUpdate"_s);
-    if (const auto* text = window.findChild<QLineEdit*>(u"txtWaarschuwing"_s)) {
-        seen.message = text->text();
-        const int frame = text->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, text);
-        seen.messageFits =
-            text->fontMetrics().horizontalAdvance(seen.message) < text->width() - 2 * frame - 4;
-    }
-    return seen;
+ModalWatcher::ModalWatcher(Reaction reaction) : reaction_(std::move(reaction)) {
+    connect(&poll_, &QTimer::timeout, this, &ModalWatcher::lookAtModalWindow);
+    poll_.start(5);
 }
 
-ModalWatcher::ModalWatcher() {
-    connect(&poll_, &QTimer::timeout, this, &ModalWatcher::lookAtModalWindow);
-    poll_.start(10);
+QStringList ModalWatcher::messages() const {
+    QStringList texts;
+    for (const SeenWindow& window : closed_) {
+        if (window.name == kMessageWindow) {
+            texts.append(window.message);
+        }
+    }
+    return texts;
 }
 
 void ModalWatcher::lookAtModalWindow() {
@@ -52,11 +51,12 @@ void ModalWatcher::lookAtModalWindow() {
         current_ = window;
         ++openedCount_;
     }
-    if (reaction_ && !reaction_(*window)) {
+    const Answer answer = reaction_(*window);
+    if (answer.kind == Answer::Kind::LeaveOpen) {
         return;
     }
     closed_.append(look(*window));
-    window->findChild<QPushButton*>(u"cmdOk"_s)->click();
+    give(answer, *window);
 }
 
 } // namespace velmora::testing

@@ -1,45 +1,33 @@
 #pragma once
 
+#include "support/modal_reaction.h"
+#include "support/seen_window.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
-#include <QString>
+#include <QStringList>
 #include <QTimer>
-#include <functional>
 
 class QWidget;
 
 namespace velmora::testing {
 
-// A modal window as it looked when the watcher closed it.
-struct SeenWindow {
-    QString name;             // objectName: frmWaarschuwing, frmHardware_info
-    QString frameCaption;     // hardware window: the caption of Frame1
-    QString hardware;         // lblHardware
-    QString version;          // lblVersie
-    QString update;           // lblUpdate
-    QString message;          // message window: txtWaarschuwing
-    bool messageFits = false; // the whole message shows in its one line
-};
-
-SeenWindow look(const QWidget& window);
-
 // Stands in for the user in front of modal windows. It looks for the active
 // modal window every few milliseconds, also inside the nested event loop of
-// that window, and closes it with "&Ok" unless the reaction says to leave it
-// open for now.
+// that window, and answers it as the reaction says; by default it presses
+// "&Ok".
 class ModalWatcher : public QObject {
 public:
-    // Called at every look while a modal window is up; returns whether to
-    // close it now.
-    using Reaction = std::function<bool(QWidget& window)>;
-
-    ModalWatcher();
+    explicit ModalWatcher(Reaction reaction = always(Answer::pressOk()));
 
     void setReaction(Reaction reaction) { reaction_ = std::move(reaction); }
     // How many distinct modal windows opened.
     int openedCount() const { return openedCount_; }
+    // Every window it answered, as the window looked just before, in order.
     const QList<SeenWindow>& closed() const { return closed_; }
+    // The text of each message window among them.
+    QStringList messages() const;
 
 private:
     void lookAtModalWindow();

@@ -1,13 +1,12 @@
 #include "support/program.h"
 
 #include "shell/main_toolbar.h"
-#include "support/encoder_sim_process.h"
+#include "support/seen_window.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
 #include <QProgressBar>
-#include <QTest>
 #include <algorithm>
 #include <array>
 
@@ -26,14 +25,6 @@ bool Program::usePort(int port) {
 
 void Program::click(QStringView key) {
     window_.toolBar().entry(key)->trigger();
-}
-
-bool Program::connect(ModalWatcher& watcher) {
-    const qsizetype closedBefore = watcher.closed().size();
-    click(u"Verbinding");
-    return QTest::qWaitFor(
-        [&] { return watcher.closed().size() > closedBefore && statusText() == kConnectedText; },
-        kDeadlineMs);
 }
 
 void Program::exit() {
@@ -84,7 +75,7 @@ std::string Program::setting(std::string_view section, std::string_view key) con
 QWidget* progressWindow() {
     for (QWidget* window : QApplication::topLevelWidgets()) {
         const auto* bar = window->findChild<QProgressBar*>(u"pgbWaarschuwing"_s);
-        if (window->objectName() == u"frmWaarschuwing" && window->isVisible() && bar != nullptr &&
+        if (window->objectName() == kMessageWindow && window->isVisible() && bar != nullptr &&
             bar->isVisible()) {
             return window;
         }

@@ -3,7 +3,6 @@
 #include "link/encoder_link.h"
 #include "platform/qt/qt_settings_store.h"
 #include "shell/main_window.h"
-#include "support/modal_watcher.h"
 
 #include <QString>
 #include <string>
@@ -26,9 +25,6 @@ public:
 
     // A click on the toolbar entry with this key ("Verbinding", "Versturen", ...).
     void click(QStringView key);
-    // Clicks "Verbinding" and waits until the encoder has identified itself
-    // and the watcher has closed the hardware window.
-    bool connect(ModalWatcher& watcher);
     // "Afsluiten" in the File menu.
     void exit();
 

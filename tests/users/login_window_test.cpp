@@ -2,20 +2,23 @@
 #include "shell/startup.h"
 #include "shell/workspace.h"
 #include "station/station_settings.h"
+#include "support/modal_watcher.h"
+#include "support/open_window.h"
+#include "support/station.h"
+#include "support/tab_order.h"
 #include "support/test_main.h"
+#include "support/user_input.h"
 #include "support/wait.h"
 #include "users/account_windows.h"
 #include "users/login_window.h"
-#include "window_test_support.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using namespace velmora::users::testing;
+using namespace velmora::testing;
 using velmora::shell::MainWindow;
 using velmora::station::SetKind;
 
@@ -71,7 +74,7 @@ struct LoginAtStartup : Station {
         click(u"frmAanmelden"_s, u"cmdAanmelden"_s);
     }
 
-    WarningReader warnings;
+    ModalWatcher warnings{okInMessagesOnly()};
     QPointer<velmora::users::LoginWindow> login;
 };
 
@@ -152,7 +155,7 @@ void LoginWindowTest::everyOutcomeOfALogin() {
 
     // Every login switches the items away from their start state.
     const bool loggedIn = items != kStartItems;
-    QCOMPARE(station.warnings.messages, warning.isEmpty() ? QStringList() : QStringList{warning});
+    QCOMPARE(station.warnings.messages(), warning.isEmpty() ? QStringList() : QStringList{warning});
     QCOMPARE(openWindow(u"frmAanmelden"_s) != nullptr, !loggedIn);
     QCOMPARE(station.window.isVisible(), loggedIn);
     if (!loggedIn) {
@@ -191,7 +194,7 @@ void LoginWindowTest::enterInEitherBoxLogsIn() {
     type(u"frmAanmelden"_s, u"txtWachtwoord"_s, password);
     QTest::keyClick(control<QLineEdit>(u"frmAanmelden"_s, box), Qt::Key_Return);
 
-    QCOMPARE(station.warnings.messages, warnings);
+    QCOMPARE(station.warnings.messages(), warnings);
     QCOMPARE(station.window.isVisible(), loggedIn);
     if (!loggedIn) {
         // The key is swallowed: no character, no second attempt.
@@ -304,15 +307,15 @@ void LoginWindowTest::accountCreatedWithoutLoginLogsInAfterRelogin() {
     QCOMPARE(station.window.document().programmeServiceSet(), kFilePs);
     QCOMPARE(station.window.document().radiotextSet(), kFileRt);
     QVERIFY(!station.window.document().isModified());
-    QVERIFY(station.warnings.messages.isEmpty());
+    QVERIFY(station.warnings.messages().isEmpty());
 }
 
 void LoginWindowTest::seedingThatFailsIsReportedAndTheLoginGoesOn() {
     Station station;
-    WarningReader warnings;
+    ModalWatcher warnings(okInMessagesOnly());
     station.settings.failSaves = true;
     station.window.accountWindows().loadLogin()->showModally();
-    QCOMPARE(warnings.messages,
+    QCOMPARE(warnings.messages(),
              QStringList{u"De instellingen konden niet worden opgeslagen: Schijf vol"_s});
     QVERIFY(openWindow(u"frmAanmelden"_s) != nullptr);
     click(u"frmAanmelden"_s, u"cmdAnnuleren"_s);

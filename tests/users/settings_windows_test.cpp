@@ -1,10 +1,13 @@
 #include "platform/qt/windows1252.h"
 #include "shell/options_window.h"
 #include "shell/workspace.h"
+#include "support/modal_watcher.h"
+#include "support/open_window.h"
+#include "support/station.h"
+#include "support/tab_order.h"
 #include "support/test_main.h"
-#include "window_test_support.h"
+#include "support/user_input.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
@@ -12,7 +15,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using namespace velmora::users::testing;
+using namespace velmora::testing;
 
 namespace {
 
@@ -36,15 +39,6 @@ void fillEditor(const QString& name, const QString& password, const QString& con
 void choose(Station& station, const QString& item) {
     station.window.menuItem(item)->setEnabled(true);
     station.run(item);
-}
-
-// Presses a button of the next options window when it shows, modally.
-void answerOptionsWindow(const QString& button) {
-    QTimer::singleShot(0, [button] {
-        QWidget* modal = QApplication::activeModalWidget();
-        QVERIFY(modal != nullptr && modal->objectName() == u"frmOpties");
-        modal->findChild<QPushButton*>(button)->click();
-    });
 }
 
 } // namespace
@@ -119,11 +113,11 @@ void SettingsWindowsTest::addingAUserWritesBothKeysAndCloses() {
 
 void SettingsWindowsTest::mismatchedConfirmationWritesNothingAndCloses() {
     Station station;
-    WarningReader warnings;
+    ModalWatcher warnings(okInMessagesOnly());
     station.run(u"mnuInstellingen_gebruikers_gebruikertoevoegen"_s);
     fillEditor(u"anna"_s, u"Geheim"_s, u"geheim"_s);
     click(kEditor, u"cmdOk"_s);
-    QCOMPARE(warnings.messages, QStringList{u"Wachtwoorden komen niet overeen."_s});
+    QCOMPARE(warnings.messages(), QStringList{u"Wachtwoorden komen niet overeen."_s});
     QVERIFY(!station.settings.has("anna", "Wachtwoord"));
     QCOMPARE(openWindow(kEditor), nullptr);
 }
@@ -180,12 +174,12 @@ void SettingsWindowsTest::applyButtonDoesNothing() {
 
 void SettingsWindowsTest::editorThatCannotSaveStaysOpen() {
     Station station;
-    WarningReader warnings;
+    ModalWatcher warnings(okInMessagesOnly());
     station.run(u"mnuInstellingen_gebruikers_gebruikertoevoegen"_s);
     fillEditor(u"anna"_s, u"pw"_s, u"pw"_s);
     station.settings.failSaves = true;
     click(kEditor, u"cmdOk"_s);
-    QCOMPARE(warnings.messages,
+    QCOMPARE(warnings.messages(),
              QStringList{u"De instellingen konden niet worden opgeslagen: Schijf vol"_s});
     QCOMPARE(boxText(kEditor, u"txtGebruikersnaam"_s), u"anna"_s);
 }
@@ -212,7 +206,7 @@ void SettingsWindowsTest::browseStartsInTheOptionsFolder() {
     QFETCH(QString, linkedFile);
     QFETCH(int, warnings);
     Station station;
-    WarningReader reader;
+    ModalWatcher reader(okInMessagesOnly());
     station.addAccount("jan", "Geheim", "/oud.Rds");
     station.window.session().currentUser = "jan";
     QVERIFY(station.settings
@@ -230,7 +224,7 @@ void SettingsWindowsTest::browseStartsInTheOptionsFolder() {
     QCOMPARE(request.title, "Velmora");
     QCOMPARE(QString::fromStdString(request.initialFolder), initialFolder);
     QCOMPARE(boxText(kEditor, u"txtBestand"_s), linkedFile);
-    QCOMPARE(reader.messages.size(), warnings);
+    QCOMPARE(reader.messages().size(), warnings);
 }
 
 void SettingsWindowsTest::focusFollowsTheTabOrder_data() {
@@ -358,8 +352,10 @@ void SettingsWindowsTest::optionsWindowShowsTheStoredText() {
 void SettingsWindowsTest::toolbarOptionsOpensTheOptionsWindow() {
     Station station;
     station.window.session().currentUser = "*^Qentar^*";
-    answerOptionsWindow(u"cmdOk"_s);
+    ModalWatcher user;
     station.window.dispatchToolbarEntry(u"Opties"_s);
+    QCOMPARE(user.closed().size(), 1);
+    QCOMPARE(user.closed().constFirst().name, u"frmOpties"_s);
     QCOMPARE(station.window.windowTitle(), u"Velmora    (*^Qentar^*)"_s);
 }
 
