@@ -98,6 +98,7 @@ private slots:
     void accountCreatedWithoutLoginLogsInAfterRelogin();
     void seedingThatFailsIsReportedAndTheLoginGoesOn();
     void startupShowsTheLoginOverTheHiddenMainWindow();
+    void messageAfterALoginOutlivesTheClosedLoginWindow();
 };
 
 void LoginWindowTest::everyOutcomeOfALogin_data() {
@@ -339,6 +340,25 @@ void LoginWindowTest::startupShowsTheLoginOverTheHiddenMainWindow() {
     click(u"frmAanmelden"_s, u"cmdAanmelden"_s);
     QVERIFY(startup.mainWindow()->isVisible());
     QCOMPARE(accountItems(*startup.mainWindow()), kAdministratorItems);
+}
+
+// The message after a successful login runs its own event loop; deferred
+// deletions carried out there must not take the login window while the
+// attempt is still at work.
+void LoginWindowTest::messageAfterALoginOutlivesTheClosedLoginWindow() {
+    LoginAtStartup station;
+    station.warnings.setReaction([](QWidget& message) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return okInMessagesOnly()(message);
+    });
+    station.logIn(u"piet"_s, u"Wacht"_s);
+
+    QCOMPARE(station.warnings.messages(),
+             QStringList{u"Het gekoppelde bestand is niet gevonden"_s});
+    QVERIFY(station.window.isVisible());
+    QVERIFY(!station.window.document().isModified());
+    deletePendingWindows();
+    QVERIFY(station.login.isNull());
 }
 
 VELMORA_TEST_MAIN(LoginWindowTest)
