@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <array>
 #include <string>
-#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -118,22 +117,28 @@ void DecoderWindow::selectStored(QComboBox& list, std::string_view key) {
         storedListPosition(settings_.GetSetting(keys::kSection, key), list.count()).value_or(0));
 }
 
+// The six keys go together: a store that takes only some of them would
+// leave a fill sending other intervals than this window shows.
 bool DecoderWindow::apply() {
-    const std::array<std::pair<std::string_view, std::string>, 6> values{{
-        {keys::kProgrammeType, std::to_string(programmeType_->currentIndex())},
-        {keys::kFrequency, std::to_string(frequency_->currentIndex())},
-        {keys::kPsIntervalPosition, std::to_string(psInterval_->currentIndex())},
-        {keys::kPsIntervalSeconds, platform::toWindows1252(psInterval_->currentText())},
-        {keys::kRtIntervalPosition, std::to_string(rtInterval_->currentIndex())},
-        {keys::kRtIntervalSeconds, platform::toWindows1252(rtInterval_->currentText())},
+    const std::string programmeType = std::to_string(programmeType_->currentIndex());
+    const std::string frequency = std::to_string(frequency_->currentIndex());
+    const std::string psPosition = std::to_string(psInterval_->currentIndex());
+    const std::string psSeconds = platform::toWindows1252(psInterval_->currentText());
+    const std::string rtPosition = std::to_string(rtInterval_->currentIndex());
+    const std::string rtSeconds = platform::toWindows1252(rtInterval_->currentText());
+    const std::array<platform::Setting, 6> values{{
+        {keys::kProgrammeType, programmeType},
+        {keys::kFrequency, frequency},
+        {keys::kPsIntervalPosition, psPosition},
+        {keys::kPsIntervalSeconds, psSeconds},
+        {keys::kRtIntervalPosition, rtPosition},
+        {keys::kRtIntervalSeconds, rtSeconds},
     }};
-    for (const auto& [key, value] : values) {
-        const platform::Status saved = settings_.SaveSetting(keys::kSection, key, value);
-        if (!saved) {
-            shell::WarningWindow::showMessage(platform::fromWindows1252(
-                std::string(platform::kSettingsNotSavedMessage) + saved.reason()));
-            return false;
-        }
+    const platform::Status saved = settings_.SaveSettings(keys::kSection, values);
+    if (!saved) {
+        shell::WarningWindow::showMessage(platform::fromWindows1252(
+            std::string(platform::kSettingsNotSavedMessage) + saved.reason()));
+        return false;
     }
     return true;
 }

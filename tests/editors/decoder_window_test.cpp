@@ -9,7 +9,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <memory>
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -22,10 +24,13 @@ constexpr std::string_view kSection = "Decoder";
 // Notes every key saved, in order.
 class RecordingSettingsStore : public velmora::fakes::FakeSettingsStore {
 public:
-    velmora::platform::Status SaveSetting(std::string_view section, std::string_view key,
-                                          std::string_view value) override {
-        saved.push_back(std::string(key) + "=" + std::string(value));
-        return FakeSettingsStore::SaveSetting(section, key, value);
+    velmora::platform::Status
+    SaveSettings(std::string_view section,
+                 std::span<const velmora::platform::Setting> changes) override {
+        for (const auto& change : changes) {
+            saved.push_back(std::string(change.key) + "=" + std::string(change.value));
+        }
+        return FakeSettingsStore::SaveSettings(section, changes);
     }
 
     std::vector<std::string> saved;
@@ -57,7 +62,8 @@ private slots:
     void storedValuesSelectOrFallBack();
     void applyWritesAllSixKeysInOrder();
     void okWritesAndCloses_cancelWritesNothing();
-    void aRefusedSaveIsReportedAndKeepsTheWindowOpen();
+    void aRefusedSaveIsReportedAndKeepsEveryKeyAndTheWindow_data();
+    void aRefusedSaveIsReportedAndKeepsEveryKeyAndTheWindow();
 };
 
 void DecoderWindowTest::controlsCarryTheirNamesAndOrder() {
@@ -229,17 +235,37 @@ void DecoderWindowTest::okWritesAndCloses_cancelWritesNothing() {
     QCOMPARE(store.saved, kWrittenOnFreshStore);
 }
 
-void DecoderWindowTest::aRefusedSaveIsReportedAndKeepsTheWindowOpen() {
+void DecoderWindowTest::aRefusedSaveIsReportedAndKeepsEveryKeyAndTheWindow_data() {
+    QTest::addColumn<int>("roomForKeys");
+    QTest::newRow("store full") << 0;
+    QTest::newRow("room for three of the six keys") << 3;
+}
+
+void DecoderWindowTest::aRefusedSaveIsReportedAndKeepsEveryKeyAndTheWindow() {
+    QFETCH(int, roomForKeys);
     velmora::fakes::FakeSettingsStore store;
-    store.failSaves = true;
+    const std::vector<std::pair<std::string, std::string>> before{
+        {"Programma", "4"},   {"Frequentie", "10"}, {"Progint", "7"},
+        {"strProgint", "10"}, {"Tekstint", "5"},    {"strTekstint", "30"}};
+    for (const auto& [key, value] : before) {
+        QVERIFY(store.SaveSetting(kSection, key, value).ok());
+    }
+    store.roomForKeys = static_cast<std::size_t>(roomForKeys);
     DecoderWindow window(store);
     window.show();
+    list(window, u"cmbProgramma"_s)->setCurrentIndex(9);
+    list(window, u"cmbAlternatief"_s)->setCurrentIndex(20);
+    list(window, u"cmbProgrammaservice"_s)->setCurrentIndex(0);
+    list(window, u"cmbRadiotekst"_s)->setCurrentIndex(0);
 
     velmora::testing::ModalWatcher user;
     click(window, u"cmdOk"_s);
     QCOMPARE(user.messages(),
              QStringList{u"De instellingen konden niet worden opgeslagen: Schijf vol"_s});
     QVERIFY(window.isVisible());
+    for (const auto& [key, value] : before) {
+        QCOMPARE(store.GetSetting(kSection, key), value);
+    }
 }
 
 VELMORA_TEST_MAIN(DecoderWindowTest)

@@ -9,12 +9,27 @@ std::string FakeSettingsStore::GetSetting(std::string_view section, std::string_
 
 platform::Status FakeSettingsStore::SaveSetting(std::string_view section, std::string_view key,
                                                 std::string_view value) {
-    if (failSaves) {
+    const platform::Setting setting{key, value};
+    return SaveSettings(section, std::span(&setting, 1));
+}
+
+platform::Status FakeSettingsStore::SaveSettings(std::string_view section,
+                                                 std::span<const platform::Setting> changes) {
+    if (!hasRoomFor(changes.size())) {
         return platform::Status::failure("Schijf vol");
     }
-    ++saveCount_;
-    values_[{std::string(section), std::string(key)}] = std::string(value);
+    if (roomForKeys) {
+        *roomForKeys -= changes.size();
+    }
+    for (const platform::Setting& change : changes) {
+        ++saveCount_;
+        values_[{std::string(section), std::string(change.key)}] = std::string(change.value);
+    }
     return platform::Status::success();
+}
+
+bool FakeSettingsStore::hasRoomFor(std::size_t keys) const {
+    return !failSaves && (!roomForKeys || *roomForKeys >= keys);
 }
 
 bool FakeSettingsStore::has(std::string_view section, std::string_view key) const {

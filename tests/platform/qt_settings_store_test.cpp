@@ -8,12 +8,14 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
 #include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using velmora::fakes::FileSizeLimit;
 using velmora::platform::QtSettingsStore;
+using velmora::platform::Setting;
 
 namespace {
 
@@ -52,6 +54,14 @@ private:
         QCOMPARE(store.GetSetting("Opties", "Bestanden"), "/srv/zenders");
         QCOMPARE(store.GetSetting("Decoder", "Programma"), "10");
         QCOMPARE(store.GetSetting("Compoort", "Compoort"), "2");
+    }
+
+    // A copy under another name, so that its values come from disk and not
+    // from what QSettings still holds in memory for the file.
+    QString copyOfTheFile() const {
+        const QString copy = dir_.filePath(u"kopie.ini"_s);
+        QFile::remove(copy);
+        return QFile::copy(iniPath(), copy) ? copy : QString();
     }
 
 private slots:
@@ -168,20 +178,19 @@ private slots:
         QCOMPARE(fileMode(iniPath()), mode_t{0600});
     }
 
-    // Another store, on a copy of the file, so the values come from disk and
-    // not from what QSettings still holds in memory for this path.
     void valuesPersistInTheFile() {
         {
             QtSettingsStore store(iniPath());
             writeBaseline(store);
             QVERIFY(store.SaveSetting("a/b", "Wachtwoord", "Caf\xE9"));
+            const std::array<Setting, 2> together{{{"Frequentie", "10"}, {"strProgint", "12"}}};
+            QVERIFY(store.SaveSettings("Decoder", together));
         }
-        const QString copy = dir_.filePath(u"kopie.ini"_s);
-        QFile::remove(copy);
-        QVERIFY(QFile::copy(iniPath(), copy));
-        const QtSettingsStore reopened(copy);
+        const QtSettingsStore reopened(copyOfTheFile());
         verifyBaseline(reopened);
         QCOMPARE(reopened.GetSetting("a/b", "Wachtwoord"), "Caf\xE9");
+        QCOMPARE(reopened.GetSetting("Decoder", "Frequentie"), "10");
+        QCOMPARE(reopened.GetSetting("Decoder", "strProgint"), "12");
     }
 
     void unwritableLocationReportsFailure_data() {
@@ -218,11 +227,14 @@ private slots:
     // the old one, and go on answering from memory as if all was well.
     void fullDiskLeavesTheStoreAsItWas_data() {
         QTest::addColumn<bool>("oldFileFits");
-        QTest::newRow("full before the save") << false;
-        QTest::newRow("full during the save") << true;
+        QTest::addColumn<bool>("severalKeys");
+        QTest::newRow("full before the save") << false << false;
+        QTest::newRow("full during the save") << true << false;
+        QTest::newRow("full during a save of several keys") << true << true;
     }
     void fullDiskLeavesTheStoreAsItWas() {
         QFETCH(bool, oldFileFits);
+        QFETCH(bool, severalKeys);
         const QTemporaryDir folder;
         const QString ini = folder.filePath(u"velmora.ini"_s);
         QtSettingsStore store(ini);
@@ -236,7 +248,11 @@ private slots:
         {
             const FileSizeLimit limit(
                 static_cast<rlim_t>(oldFileFits ? old.size() + 16 : old.size() / 2));
-            saved = store.SaveSetting("Opties", "Titelbalk", std::string(300, 'x'));
+            const std::string longValue(300, 'x');
+            const std::array<Setting, 2> changes{
+                {{"Bestanden", "/srv/nieuw"}, {"Titelbalk", longValue}}};
+            saved = severalKeys ? store.SaveSettings("Opties", changes)
+                                : store.SaveSetting("Opties", "Titelbalk", longValue);
         }
 
         QVERIFY(!saved);
@@ -249,8 +265,8 @@ private slots:
 
         // The next save that succeeds writes its own change, not the lost one.
         file.close();
-        QVERIFY(store.SaveSetting("Opties", "Bestanden", "/srv/andere"));
-        QCOMPARE(store.GetSetting("Opties", "Titelbalk"), "Radio Velmora");
+        QVERIFY(store.SaveSetting("Decoder", "Frequentie", "12"));
+        verifyBaseline(store);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(!file.readAll().contains("xxx"));
     }

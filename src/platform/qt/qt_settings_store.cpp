@@ -12,6 +12,7 @@
 #include <QVariant>
 #include <algorithm>
 #include <filesystem>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -73,20 +74,31 @@ void putBack(const QTemporaryFile& keptAside, const QString& fileName) {
 
 // A key's value as the file held it before a save: absent, or this value.
 struct EarlierValue {
+    QString key;
     bool present;
     QVariant value;
 };
 
+std::vector<EarlierValue> earlierValues(const QSettings& settings, const QStringList& keys) {
+    std::vector<EarlierValue> earlier;
+    for (const QString& key : keys) {
+        earlier.push_back({key, settings.contains(key), settings.value(key)});
+    }
+    return earlier;
+}
+
 // Qt 6.8 keeps a change that it could not write in the cache that every
 // QSettings on the file shares: later reads would show it, and the next save
-// that succeeds would write it after all. Setting the key back to its earlier
-// value leaves nothing unsaved behind.
-void withdrawChange(const QString& fileName, const QString& key, const EarlierValue& earlier) {
+// that succeeds would write it after all. Setting the keys back to their
+// earlier values leaves nothing unsaved behind.
+void withdrawChanges(const QString& fileName, const std::vector<EarlierValue>& earlier) {
     QSettings settings(fileName, QSettings::IniFormat);
-    if (earlier.present) {
-        settings.setValue(key, earlier.value);
-    } else {
-        settings.remove(key);
+    for (const EarlierValue& key : earlier) {
+        if (key.present) {
+            settings.setValue(key.key, key.value);
+        } else {
+            settings.remove(key.key);
+        }
     }
     settings.sync();
 }
@@ -125,6 +137,11 @@ std::string QtSettingsStore::GetSetting(std::string_view section, std::string_vi
 
 Status QtSettingsStore::SaveSetting(std::string_view section, std::string_view key,
                                     std::string_view value) {
+    const Setting setting{key, value};
+    return SaveSettings(section, std::span(&setting, 1));
+}
+
+Status QtSettingsStore::SaveSettings(std::string_view section, std::span<const Setting> changes) {
     if (Status created = createPrivateFile(); !created) {
         return created;
     }
@@ -136,10 +153,15 @@ Status QtSettingsStore::SaveSetting(std::string_view section, std::string_view k
     if (Status kept = copyBeside(fileName_, keptAside); !kept) {
         return kept;
     }
-    const QString name = settingsKey(section, key);
+    QStringList names;
+    for (const Setting& change : changes) {
+        names.append(settingsKey(section, change.key));
+    }
     QSettings settings(fileName_, QSettings::IniFormat);
-    const EarlierValue earlier{settings.contains(name), settings.value(name)};
-    settings.setValue(name, fromWindows1252(value));
+    const std::vector<EarlierValue> earlier = earlierValues(settings, names);
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        settings.setValue(names[static_cast<qsizetype>(i)], fromWindows1252(changes[i].value));
+    }
     settings.sync();
     const QSettings::Status written = settings.status();
     if (written != QSettings::NoError) {
@@ -149,14 +171,14 @@ Status QtSettingsStore::SaveSetting(std::string_view section, std::string_view k
         if (written == QSettings::FormatError && access) {
             return access;
         }
-        withdrawChange(fileName_, name, earlier);
+        withdrawChanges(fileName_, earlier);
         return access ? Status::failure("het instellingenbestand kon niet worden geschreven")
                       : access;
     }
     if (!holdsOnDisk(fileName_, settings)) {
         // Withdrawn first: the withdrawal writes the file again, and may be
         // cut short just the same.
-        withdrawChange(fileName_, name, earlier);
+        withdrawChanges(fileName_, earlier);
         putBack(keptAside, fileName_);
         return Status::failure("het instellingenbestand kon niet volledig worden geschreven");
     }

@@ -18,6 +18,7 @@ public:
     std::string GetSetting(std::string_view section, std::string_view key) const override;
     Status SaveSetting(std::string_view section, std::string_view key,
                        std::string_view value) override;
+    Status SaveSettings(std::string_view section, std::span<const Setting> changes) override;
 
     const QString& fileName() const { return fileName_; }
 
