@@ -20,7 +20,9 @@ public:
 
     virtual FileContent readAll(const std::string& path) const = 0;
     // Replaces the file in one step. When writing fails, the file that was
-    // there stays exactly as it was.
+    // there stays exactly as it was. Only where the folder forbids new files
+    // is a writable file overwritten in place, which a write that stops
+    // midway may leave cut short.
     virtual Status writeAtomically(const std::string& path, std::string_view bytes) = 0;
 };
 

@@ -1,5 +1,5 @@
 // Fault drills: the program meets a noisy line, an encoder that vanishes, a
-// read-out that never ends, a full disk, a read-only folder and a settings
+// read-out that never ends, a full disk, a read-only station file and a settings
 // store it cannot write. After each one the program still runs, what it
 // shows is true, and nothing the user had is lost.
 //
@@ -234,8 +234,8 @@ void FaultDrillsTest::failedSaveKeepsTheOldFileAndTheChanges_data() {
     QTest::addColumn<bool>("onExit");
     QTest::newRow("disk full, Opslaan") << true << false;
     QTest::newRow("disk full, save prompt on exit") << true << true;
-    QTest::newRow("read-only folder, Opslaan") << false << false;
-    QTest::newRow("read-only folder, save prompt on exit") << false << true;
+    QTest::newRow("read-only file, Opslaan") << false << false;
+    QTest::newRow("read-only file, save prompt on exit") << false << true;
 }
 
 void FaultDrillsTest::failedSaveKeepsTheOldFileAndTheChanges() {
@@ -260,14 +260,15 @@ void FaultDrillsTest::failedSaveKeepsTheOldFileAndTheChanges() {
         const FileSizeLimit limit(128);
         onExit ? program.exit() : program.click(u"Opslaan");
     } else {
-        QVERIFY(QFile::setPermissions(folder, kOpenToAll & ~QFileDevice::WriteOwner));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup |
+                                                QFileDevice::ReadOther));
         const OrdinaryFileAccess access;
         if (!access.holds()) {
             QSKIP("file permissions cannot be made to hold for root here");
         }
         onExit ? program.exit() : program.click(u"Opslaan");
     }
-    QVERIFY(QFile::setPermissions(folder, kOpenToAll));
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
 
     // The exit asks first, and its "&Ja" saves.
     const qsizetype answered = onExit ? 2 : 1;

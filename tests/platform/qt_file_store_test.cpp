@@ -15,6 +15,17 @@ using velmora::platform::QtFileStore;
 using velmora::testing::fileBytes;
 using velmora::testing::writeFile;
 
+namespace {
+
+constexpr auto kReadableByAll =
+    QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+constexpr auto kWritableByAll =
+    QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+constexpr auto kEveryoneAll = kReadableByAll | kWritableByAll | QFileDevice::ExeOwner |
+                              QFileDevice::ExeGroup | QFileDevice::ExeOther;
+
+} // namespace
+
 class QtFileStoreTest : public QObject {
     Q_OBJECT
 
@@ -23,6 +34,27 @@ private:
     QtFileStore store_;
 
     std::string path(const QString& name) const { return dir_.filePath(name).toStdString(); }
+
+    static bool ordinaryAccessHolds() { return OrdinaryFileAccess().holds(); }
+
+    // Saves with the folder closed to new files, checked as an ordinary user
+    // even when the tests run as root.
+    velmora::platform::Status saveInLockedFolder(const QString& folder, const QString& file,
+                                                 const std::string& bytes) {
+        const auto openToAll = kReadableByAll | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                               QFileDevice::ExeGroup | QFileDevice::ExeOther;
+        if (!QFile::setPermissions(dir_.path(), openToAll) ||
+            !QFile::setPermissions(folder, openToAll & ~QFileDevice::WriteOwner)) {
+            return velmora::platform::Status::failure("rechten niet te zetten");
+        }
+        velmora::platform::Status saved = velmora::platform::Status::success();
+        {
+            const OrdinaryFileAccess access;
+            saved = store_.writeAtomically(file.toStdString(), bytes);
+        }
+        QFile::setPermissions(folder, openToAll);
+        return saved;
+    }
 
 private slots:
     void bytesGoToDiskAndBackUnchanged() {
@@ -61,7 +93,7 @@ private slots:
     void failedSaveLeavesTheOldFileAsItWas_data() {
         QTest::addColumn<QString>("cause");
         QTest::addColumn<int>("size");
-        QTest::newRow("read-only folder") << u"read-only folder"_s << 447;
+        QTest::newRow("read-only file in a locked folder") << u"read-only file"_s << 447;
         QTest::newRow("write of 64 KiB stops midway") << u"write stops midway"_s << 64 * 1024;
         // Small enough to sit in a write buffer until the commit.
         QTest::newRow("write of a station file stops midway") << u"write stops midway"_s << 447;
@@ -77,20 +109,12 @@ private slots:
         const std::string replacement(static_cast<std::size_t>(size), 'n');
 
         auto saved = velmora::platform::Status::success();
-        if (cause == u"read-only folder"_s) {
-            const auto openToAll = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                   QFileDevice::ExeOwner | QFileDevice::ReadGroup |
-                                   QFileDevice::ExeGroup | QFileDevice::ReadOther |
-                                   QFileDevice::ExeOther;
-            QVERIFY(QFile::setPermissions(dir_.path(), openToAll));
-            QVERIFY(QFile::setPermissions(folder, openToAll & ~QFileDevice::WriteOwner));
-            const OrdinaryFileAccess access;
-            if (!access.holds()) {
+        if (cause == u"read-only file"_s) {
+            if (!ordinaryAccessHolds()) {
                 QSKIP("file permissions cannot be made to hold for root here");
             }
-            saved = store_.writeAtomically(file.toStdString(), replacement);
-            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                              QFileDevice::ExeOwner);
+            QVERIFY(QFile::setPermissions(file, kReadableByAll));
+            saved = saveInLockedFolder(folder, file, replacement);
         } else {
             const FileSizeLimit limit(static_cast<rlim_t>(size / 4));
             saved = store_.writeAtomically(file.toStdString(), replacement);
@@ -99,6 +123,44 @@ private slots:
         QVERIFY(!saved.reason().empty());
         QCOMPARE(fileBytes(file), old);
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{u"zender.Rds"_s});
+    }
+
+    // As in a shared station folder: nobody may add files, everybody may
+    // write the station file itself.
+    void lockedFolderStillLetsItsWritableFileBeSaved() {
+        if (!ordinaryAccessHolds()) {
+            QSKIP("file permissions cannot be made to hold for root here");
+        }
+        const QString folder = dir_.filePath(u"gedeeld"_s);
+        QVERIFY(QDir().mkpath(folder));
+        const QString file = folder + u"/zender.Rds"_s;
+        QVERIFY(writeFile(file, QByteArray(447, 'o')));
+        QVERIFY(QFile::setPermissions(file, kReadableByAll | kWritableByAll));
+
+        const auto saved = saveInLockedFolder(folder, file, "nieuw");
+        QVERIFY2(saved, saved.reason().c_str());
+        QCOMPARE(fileBytes(file), QByteArray("nieuw"));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{u"zender.Rds"_s});
+    }
+
+    // The replacement is a new file; it must not open the station file to
+    // others, nor close it to the group that shares it.
+    void saveKeepsTheFilesPermissions_data() {
+        QTest::addColumn<uint>("permissions");
+        QTest::newRow("owner only") << uint(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QTest::newRow("shared with the group")
+            << uint(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                    QFileDevice::WriteGroup | QFileDevice::ReadOther);
+    }
+    void saveKeepsTheFilesPermissions() {
+        QFETCH(uint, permissions);
+        const QString file = dir_.filePath(u"rechten.Rds"_s);
+        QVERIFY(writeFile(file, "oud"));
+        const auto wanted = QFileDevice::Permissions::fromInt(permissions);
+        QVERIFY(QFile::setPermissions(file, wanted));
+        QVERIFY(store_.writeAtomically(file.toStdString(), "nieuw"));
+        QCOMPARE(fileBytes(file), QByteArray("nieuw"));
+        QCOMPARE(QFile::permissions(file) & kEveryoneAll, wanted);
     }
 
     void missingFolderFailsWithAReason() {

@@ -41,6 +41,7 @@ FileContent QtFileStore::readAll(const std::string& path) const {
 
 Status QtFileStore::writeAtomically(const std::string& path, std::string_view bytes) {
     QSaveFile file(QString::fromStdString(path));
+    file.setDirectWriteFallback(true);
     // Unbuffered: a buffered write that the system cuts short on the way to
     // the disk is not reported, and the commit would then put a truncated
     // file in place of the old one.

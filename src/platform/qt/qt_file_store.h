@@ -5,7 +5,9 @@
 namespace velmora::platform {
 
 // Station files on disk. A save goes to a temporary file in the same folder,
-// which then replaces the old file.
+// which then replaces the old file with the old file's permissions. In a
+// folder where no new file may be made, as in a shared station folder, a
+// writable file is overwritten in place instead.
 class QtFileStore : public FileStore {
 public:
     FileContent readAll(const std::string& path) const override;
