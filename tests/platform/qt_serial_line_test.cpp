@@ -14,7 +14,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <termios.h>
 
 using namespace Qt::StringLiterals;
 using velmora::platform::QtSerialLine;
@@ -76,6 +78,22 @@ QByteArray fillWithEveryByteValue() {
     return fill + frame('D', "10005004030");
 }
 
+// The settings of this process's own open descriptor of the device, which is
+// the one the line opened.
+std::optional<termios> openLineSettings(const QString& device) {
+    const QDir descriptors(u"/proc/self/fd"_s);
+    for (const QString& entry : descriptors.entryList(QDir::Files | QDir::System)) {
+        if (QFileInfo(descriptors.filePath(entry)).symLinkTarget() != device) {
+            continue;
+        }
+        termios settings{};
+        if (::tcgetattr(entry.toInt(), &settings) == 0) {
+            return settings;
+        }
+    }
+    return std::nullopt;
+}
+
 int holdPort(int port) {
     QtSerialLine line;
     if (line.open(port) != OpenResult::Opened) {
@@ -98,6 +116,7 @@ private slots:
     void portLocation();
     void configFolderFallsBackToHome_data();
     void configFolderFallsBackToHome();
+    void lineRunsAt9600BaudEightBitsNoParityOneStopBitNoFlowControl();
     void simulatorAnswers_data();
     void simulatorAnswers();
     void missingPortGivesNoSuchPort_data();
@@ -198,6 +217,21 @@ void QtSerialLineTest::simulatorAnswers_data() {
         << frame('P', '0' + blankName) + frame('P', '1' + blankName) + identification;
     const QByteArray fill = fillWithEveryByteValue();
     QTest::newRow("fill, then read request") << QStringList{} << fill + "^B^G^E" << fill;
+}
+
+void QtSerialLineTest::lineRunsAt9600BaudEightBitsNoParityOneStopBitNoFlowControl() {
+    EncoderSimProcess simulator(26);
+    QVERIFY(simulator.waitUntilReady());
+    QtSerialLine line;
+    QCOMPARE(line.open(26), OpenResult::Opened);
+
+    const auto settings = openLineSettings(QFileInfo(config_.portLink(26)).canonicalFilePath());
+    QVERIFY(settings);
+    QCOMPARE(::cfgetospeed(&*settings), speed_t{B9600});
+    QCOMPARE(::cfgetispeed(&*settings), speed_t{B9600});
+    QCOMPARE(settings->c_cflag & CSIZE, tcflag_t{CS8});
+    QCOMPARE(settings->c_cflag & (PARENB | CSTOPB | CRTSCTS), tcflag_t{0});
+    QCOMPARE(settings->c_iflag & (IXON | IXOFF | IXANY), tcflag_t{0});
 }
 
 void QtSerialLineTest::simulatorAnswers() {
