@@ -2,7 +2,6 @@
 #include "shell/startup.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -10,11 +9,6 @@ using namespace Qt::StringLiterals;
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    // The settings store is named after the executable, as organisation and
-    // application alike.
-    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).baseName();
-    QCoreApplication::setOrganizationName(name);
-    QCoreApplication::setApplicationName(name);
     QApplication::setWindowIcon(velmora::shell::velmoraIcon());
 
     // Standard dialogs speak Dutch, like the rest of the program.
