@@ -44,9 +44,9 @@ void EncoderWiring::showHardware(std::string_view caption,
     HardwareReport report;
     report.frameCaption = fromWindows1252(caption);
     if (identity) {
-        report.hardware = fromWindows1252(identity->name);
-        report.version = fromWindows1252(identity->version);
-        report.update = fromWindows1252(identity->updateDate);
+        report.rows =
+            HardwareRows{fromWindows1252(identity->name), fromWindows1252(identity->version),
+                         fromWindows1252(identity->updateDate)};
     }
     HardwareWindow::present(report);
 }

@@ -25,15 +25,11 @@ QLabel* addRow(QGridLayout& rows, const QString& captionName, const QString& cap
     captionLabel->setObjectName(captionName);
     auto* value = new QLabel(u"Onbekend"_s);
     value->setObjectName(valueName);
+    // The encoder's own text, shown as it came.
+    value->setTextFormat(Qt::PlainText);
     rows.addWidget(captionLabel, row, 0);
     rows.addWidget(value, row, 1);
     return value;
-}
-
-void setIfGiven(QLabel& label, const QString& value) {
-    if (!value.isEmpty()) {
-        label.setText(value);
-    }
 }
 
 } // namespace
@@ -82,9 +78,11 @@ HardwareWindow* HardwareWindow::loaded() {
 
 void HardwareWindow::apply(const HardwareReport& report) {
     frame_->setTitle(report.frameCaption);
-    setIfGiven(*hardware_, report.hardware);
-    setIfGiven(*version_, report.version);
-    setIfGiven(*update_, report.update);
+    if (report.rows) {
+        hardware_->setText(report.rows->hardware);
+        version_->setText(report.rows->version);
+        update_->setText(report.rows->update);
+    }
 }
 
 } // namespace velmora::shell

@@ -1,19 +1,27 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
 
 namespace velmora::shell {
 
-// What the encoder said about itself. An empty value leaves the row as it is
-// ("Onbekend" in a fresh window).
-struct HardwareReport {
-    QString frameCaption;
+// The three rows of the window: the hardware name, its software version and
+// the date of its last update.
+struct HardwareRows {
     QString hardware;
     QString version;
     QString update;
+};
+
+// What the window shows of an encoder that announces itself or signs off.
+struct HardwareReport {
+    QString frameCaption;
+    // Replaces all three rows, empty values included. Without it the rows keep
+    // what they show ("Onbekend" in a fresh window).
+    std::optional<HardwareRows> rows;
 };
 
 // frmHardware_info: the hardware that announces itself on, or signs off from,

@@ -13,6 +13,7 @@
 
 using namespace Qt::StringLiterals;
 using velmora::shell::HardwareReport;
+using velmora::shell::HardwareRows;
 using velmora::shell::HardwareWindow;
 using velmora::shell::TransferProgress;
 using velmora::shell::WarningWindow;
@@ -30,9 +31,11 @@ QStringList hardwareValues(const SeenWindow& seen) {
     return {seen.hardware, seen.version, seen.update};
 }
 
-HardwareReport report(const QString& frameCaption, const QString& hardware = {},
-                      const QString& version = {}, const QString& update = {}) {
-    return {frameCaption, hardware, version, update};
+const QString kSignOn = u"De volgende hardware meld zich aan"_s;
+const QString kSignOff = u"De volgende hardware meld zich af"_s;
+
+QStringList listOf(const HardwareRows& rows) {
+    return {rows.hardware, rows.version, rows.update};
 }
 
 // Runs the action, which shows a modal window, and hands back what that
@@ -57,7 +60,9 @@ private slots:
     void progressClosedByUserIsReported();
     void escapeDoesNotCloseTheProgress();
     void hardwareWindowStartsUnknown();
+    void hardwareWindowShowsWhatIsGiven_data();
     void hardwareWindowShowsWhatIsGiven();
+    void hardwareWindowOpenIsUpdatedInPlace_data();
     void hardwareWindowOpenIsUpdatedInPlace();
     void infoWindowShowsTheLogo();
 };
@@ -140,43 +145,63 @@ void InformationWindowsTest::escapeDoesNotCloseTheProgress() {
 }
 
 void InformationWindowsTest::hardwareWindowStartsUnknown() {
-    const SeenWindow seen =
-        whileModal([] { HardwareWindow::present(report(u"De volgende hardware meld zich af"_s)); });
+    const SeenWindow seen = whileModal([] { HardwareWindow::present({kSignOff, std::nullopt}); });
 
     QCOMPARE(seen.name, u"frmHardware_info"_s);
     QCOMPARE(seen.caption, u"Velmora"_s);
     QVERIFY(seen.modal);
-    QCOMPARE(seen.frameCaption, u"De volgende hardware meld zich af"_s);
+    QCOMPARE(seen.frameCaption, kSignOff);
     QCOMPARE(hardwareValues(seen), QStringList(3, u"Onbekend"_s));
     QCOMPARE(seen.okText, u"&Ok"_s);
 }
 
-void InformationWindowsTest::hardwareWindowShowsWhatIsGiven() {
-    const SeenWindow seen = whileModal([] {
-        HardwareWindow::present(report(u"De volgende hardware meld zich aan"_s, u"Velmora RDS"_s,
-                                       u"2.1"_s, u"12-03-2024"_s));
-    });
+void InformationWindowsTest::hardwareWindowShowsWhatIsGiven_data() {
+    QTest::addColumn<HardwareRows>("rows");
+    QTest::newRow("whole identity") << HardwareRows{u"RX-UNIT1"_s, u"1.2"_s, u"12-03-02"_s};
+    QTest::newRow("name cut off by a plain E") << HardwareRows{{}, u"1.2"_s, u"12-03-02"_s};
+    QTest::newRow("nothing but the kind") << HardwareRows{};
+    QTest::newRow("markup is text") << HardwareRows{u"<b>RX</b>"_s, u"1.2"_s, u"12-03-02"_s};
+}
 
-    QCOMPARE(hardwareValues(seen), (QStringList{u"Velmora RDS"_s, u"2.1"_s, u"12-03-2024"_s}));
+void InformationWindowsTest::hardwareWindowShowsWhatIsGiven() {
+    QFETCH(HardwareRows, rows);
+    const SeenWindow seen = whileModal([&rows] { HardwareWindow::present({kSignOn, rows}); });
+
+    QCOMPARE(hardwareValues(seen), listOf(rows));
     QCOMPARE(HardwareWindow::loaded(), nullptr);
 }
 
+void InformationWindowsTest::hardwareWindowOpenIsUpdatedInPlace_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<std::optional<HardwareRows>>("rows");
+    QTest::addColumn<QStringList>("shown");
+    const HardwareRows first{u"RX-UNIT1"_s, u"1.2"_s, u"12-03-02"_s};
+    const HardwareRows unnamed{{}, u"2.1"_s, u"24-11-05"_s};
+    QTest::newRow("another encoder without a name")
+        << kSignOn << std::optional(unnamed) << listOf(unnamed);
+    QTest::newRow("sign-off of an unknown encoder")
+        << kSignOff << std::optional<HardwareRows>() << listOf(first);
+}
+
 void InformationWindowsTest::hardwareWindowOpenIsUpdatedInPlace() {
+    QFETCH(QString, caption);
+    QFETCH(std::optional<HardwareRows>, rows);
+    QFETCH(QStringList, shown);
     int nestedReturns = 0;
     const SeenWindow seen = whileModal(
         [] {
             HardwareWindow::present(
-                report(u"De volgende hardware meld zich aan"_s, u"Velmora RDS"_s));
+                {kSignOn, HardwareRows{u"RX-UNIT1"_s, u"1.2"_s, u"12-03-02"_s}});
         },
-        [&nestedReturns](QWidget&) {
-            HardwareWindow::present(report(u"De volgende hardware meld zich af"_s, {}, u"2.1"_s));
+        [&](QWidget&) {
+            HardwareWindow::present({caption, rows});
             ++nestedReturns;
             return Answer::pressOk();
         });
 
     QCOMPARE(nestedReturns, 1);
-    QCOMPARE(seen.frameCaption, u"De volgende hardware meld zich af"_s);
-    QCOMPARE(hardwareValues(seen), (QStringList{u"Velmora RDS"_s, u"2.1"_s, u"Onbekend"_s}));
+    QCOMPARE(seen.frameCaption, caption);
+    QCOMPARE(hardwareValues(seen), shown);
 }
 
 void InformationWindowsTest::infoWindowShowsTheLogo() {
