@@ -8,9 +8,14 @@
 
 namespace velmora::editors {
 
-// The position in a list of listLength entries that a stored "Decoder" value
-// selects: its leading number, rounded to a whole number. Nothing when that
-// lies outside the list, so that the reader falls back as it must.
+// The whole number a stored "Decoder" value stands for, when its leading
+// number lies from lowest up to (not including) end. The range is checked on
+// the number as written, before rounding: "0.5" lies below 1 and "-0.4" below
+// 0. Nothing when the number, or its rounding, falls outside, so that the
+// reader falls back as it must.
+std::optional<int> storedNumberInRange(std::string_view value, int lowest, int end);
+
+// The position in a list of listLength entries that a stored value selects.
 std::optional<int> storedListPosition(std::string_view value, int listLength);
 
 // The frequency of an alternative-frequency code as the user's system writes

@@ -3,7 +3,6 @@
 #include "editors/decoder_values.h"
 #include "editors/editor_buttons.h"
 #include "editors/fixed_pitch_font.h"
-#include "link/rounded_number.h"
 #include "platform/qt/windows1252.h"
 #include "shell/twips.h"
 #include "station/station_settings.h"
@@ -25,6 +24,7 @@ namespace {
 constexpr int kMarginTwips = 120;
 constexpr int kDecoderMargin = 4;
 const QString kNotSet = u"Niet ingesteld"_s;
+const QString kEmpty = u"Leeg"_s;
 
 QLabel* label(QWidget& parent, const QString& name, const QString& text) {
     auto* created = new QLabel(text, &parent);
@@ -40,11 +40,12 @@ QGroupBox* frame(QWidget& window, const QString& name, const QString& caption, i
     return box;
 }
 
-// "Leeg" for an empty entry, "Niet actief" for an inactive one, else the name
-// as it stands, trailing spaces included.
+// "Leeg" for a name of spaces only, in full width; "Niet actief" for an
+// inactive entry; else the name as it stands, trailing spaces included. Where
+// a damaged set ends early the name is shorter, or empty, and shows so.
 QString entryText(const station::SetEntry& entry, const station::SetLayout& layout) {
-    if (station::isEmptyName(entry.name, layout)) {
-        return u"Leeg"_s;
+    if (entry.name == std::string(static_cast<std::size_t>(layout.nameWidth), ' ')) {
+        return kEmpty;
     }
     if (!entry.isActive()) {
         return u"Niet actief"_s;
@@ -52,18 +53,22 @@ QString entryText(const station::SetEntry& entry, const station::SetLayout& layo
     return platform::fromWindows1252(entry.name);
 }
 
-// The entries of a set, numbered 1 up, in as many columns as asked.
+// The entries of a set, numbered 1 up, in as many columns as asked; without
+// a set every entry shows "Leeg".
 void fillEntries(QGroupBox& box, const QString& numberName, const QString& valueName,
                  const std::string& set, station::SetKind kind, int columnCount) {
     const station::SetLayout& layout = station::layoutOf(kind);
     const std::vector<station::SetEntry> entries = station::takeApart(set, layout);
+    const auto shown = [&](int k) {
+        return station::setExists(set) ? entryText(entries[static_cast<std::size_t>(k)], layout)
+                                       : kEmpty;
+    };
     const int rowCount = layout.entryCount / columnCount;
     auto* grid = new QGridLayout(&box);
     for (int k = 0; k < layout.entryCount; ++k) {
         const QString index = u'_' + QString::number(k);
         QLabel* number = label(box, numberName + index, QString::number(k + 1));
-        QLabel* value =
-            label(box, valueName + index, entryText(entries[static_cast<std::size_t>(k)], layout));
+        QLabel* value = label(box, valueName + index, shown(k));
         value->setFont(fixedPitchFont());
         value->setTextFormat(Qt::PlainText);
         const int column = (k / rowCount) * 2;
@@ -81,8 +86,9 @@ QString programmeTypeText(const std::string& stored) {
 }
 
 QString frequencyOverviewText(const std::string& stored, const QLocale& locale) {
-    const QString frequency = frequencyText(link::roundedNumberFromText(stored), locale);
-    return frequency.isEmpty() ? kNotSet : frequency + u" MHz"_s;
+    const std::optional<int> code =
+        storedNumberInRange(stored, 1, station::kHighestFrequencyCode + 1);
+    return code ? frequencyText(*code, locale) + u" MHz"_s : kNotSet;
 }
 
 QString intervalText(const std::string& storedPosition, const station::IntervalRange& range) {

@@ -107,7 +107,13 @@ void OverviewWindowTest::entryLabels_data() {
         << SetKind::ProgrammeService << ps(entry("\x80\xe9\xff", 8, '1')) << 1
         << u"\u20ac\u00e9\u00ff     "_s;
     QTest::newRow("entry missing from a short set")
-        << SetKind::ProgrammeService << entry("FIRST", 8, '1') << 5 << u"Leeg"_s;
+        << SetKind::ProgrammeService << entry("FIRST", 8, '1') << 5 << QString();
+    QTest::newRow("name cut short where the set ends")
+        << SetKind::ProgrammeService << entry("FIRST", 8, '1') + "AB" << 1 << u"AB"_s;
+    QTest::newRow("spaces cut short where the set ends")
+        << SetKind::ProgrammeService << std::string(3, ' ') << 0 << u"   "_s;
+    QTest::newRow("radiotext missing from a short set")
+        << SetKind::Radiotext << entry("Tekst", 64, '1') << 1 << QString();
     QTest::newRow("last PS entry")
         << SetKind::ProgrammeService << std::string(99, ' ') + entry("TEN", 8, '1') << 9
         << u"TEN     "_s;
@@ -161,7 +167,14 @@ void OverviewWindowTest::decoderLabels_data() {
     row("type 32", "Programma", "32", type, u"Niet ingesteld"_s);
     row("type -1", "Programma", "-1", type, u"Niet ingesteld"_s);
     row("type not a number", "Programma", "Pop", type, u"Geen"_s);
+    row("type 2.6 rounds", "Programma", "2.6", type, u"Information"_s);
+    row("type -0.4 lies below 0", "Programma", "-0.4", type, u"Niet ingesteld"_s);
+    row("type 31.5 rounds past the list", "Programma", "31.5", type, u"Niet ingesteld"_s);
     row("frequency 0", "Frequentie", "0", frequency, u"Niet ingesteld"_s);
+    row("frequency 0.5 lies below 1", "Frequentie", "0.5", frequency, u"Niet ingesteld"_s);
+    row("frequency 1.4 rounds", "Frequentie", "1.4", frequency, u"87.6 MHz"_s, point);
+    row("frequency 204.5 rounds past the list", "Frequentie", "204.5", frequency,
+        u"Niet ingesteld"_s);
     row("frequency 1, comma", "Frequentie", "1", frequency, u"87,6 MHz"_s, comma);
     row("frequency 1, point", "Frequentie", "1", frequency, u"87.6 MHz"_s, point);
     row("frequency 5", "Frequentie", "5", frequency, u"88 MHz"_s, comma);
@@ -174,8 +187,12 @@ void OverviewWindowTest::decoderLabels_data() {
     row("ps interval 117", "Progint", "117", ps, u"120 Seconden"_s);
     row("ps interval 118", "Progint", "118", ps, u"Niet ingesteld"_s);
     row("ps interval -1", "Progint", "-1", ps, u"Niet ingesteld"_s);
+    row("ps interval -0.4 lies below 0", "Progint", "-0.4", ps, u"Niet ingesteld"_s);
+    row("ps interval -0.0 is 0", "Progint", "-0.0", ps, u"3 Seconden"_s);
+    row("ps interval 116.5 rounds", "Progint", "116.5", ps, u"120 Seconden"_s);
     row("rt interval 95", "Tekstint", "95", rt, u"120 Seconden"_s);
     row("rt interval 96", "Tekstint", "96", rt, u"Niet ingesteld"_s);
+    row("rt interval -.2 lies below 0", "Tekstint", "-.2", rt, u"Niet ingesteld"_s);
     row("seconds keys are not read", "strProgint", "60", ps, u"3 Seconden"_s);
 }
 
