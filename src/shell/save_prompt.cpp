@@ -59,10 +59,6 @@ void SavePrompt::setQuestion(const QString& question) {
     text_->setPlainText(question);
 }
 
-QString SavePrompt::question() const {
-    return text_->toPlainText();
-}
-
 QPushButton* SavePrompt::addAnswerButton(const QString& name, const QString& caption,
                                          SavePromptAnswer answer) {
     auto* button = new QPushButton(caption, this);

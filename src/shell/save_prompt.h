@@ -22,7 +22,6 @@ public:
     static station::SavePromptAnswer ask(const QString& question);
 
     void setQuestion(const QString& question);
-    QString question() const;
     station::SavePromptAnswer answer() const { return answer_; }
 
 private:

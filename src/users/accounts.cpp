@@ -48,7 +48,7 @@ void Login::acceptUser(const std::string& userName) {
     // The store keeps the path as Windows-1252 text; the document holds it as UTF-8.
     document_.setFileName(station::utf8PathFromText(store_.GetSetting(userName, kLinkedFileKey)));
     if (!document_.fileName().empty()) {
-        view_.openLinkedFile(document_.fileName());
+        view_.openLinkedFile();
     }
 }
 

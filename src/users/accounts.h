@@ -45,9 +45,9 @@ public:
     virtual void leaveLogin() = 0;
     virtual void setMainTitle(std::string_view title) = 0;
     virtual void setAccountItems(const AccountItems& items) = 0;
-    // Reads the station file linked to the account into the document, or
-    // reports that it is missing. The path is the document's file name, UTF-8.
-    virtual void openLinkedFile(const std::string& path) = 0;
+    // Reads the station file linked to the account, which the document names
+    // by now, into the document, or reports that it is missing.
+    virtual void openLinkedFile() = 0;
 };
 
 enum class LoginResult { LoggedIn, FieldsMissing, Refused };

@@ -195,7 +195,7 @@ void LoginWindow::setAccountItems(const AccountItems& items) {
     }
 }
 
-void LoginWindow::openLinkedFile(const std::string& /*path*/) {
+void LoginWindow::openLinkedFile() {
     openLinkedFile_();
 }
 

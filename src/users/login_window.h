@@ -49,7 +49,7 @@ private:
     void leaveLogin() override;
     void setMainTitle(std::string_view title) override;
     void setAccountItems(const AccountItems& items) override;
-    void openLinkedFile(const std::string& path) override;
+    void openLinkedFile() override;
 
     shell::MainWindow& mainWindow_;
     LinkedFileOpener openLinkedFile_;

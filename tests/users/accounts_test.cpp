@@ -16,17 +16,23 @@ public:
 
 class RecordingLoginView : public LoginView {
 public:
+    explicit RecordingLoginView(const station::Document& document) : document_(document) {}
+
     void showWarning(std::string_view message) override { warnings.emplace_back(message); }
     void leaveLogin() override { ++leaves; }
     void setMainTitle(std::string_view newTitle) override { title = newTitle; }
     void setAccountItems(const AccountItems& newItems) override { items = newItems; }
-    void openLinkedFile(const std::string& path) override { opened.push_back(path); }
+    void openLinkedFile() override { opened.push_back(document_.fileName()); }
 
     std::vector<std::string> warnings;
+    // The document's file name at each opening.
     std::vector<std::string> opened;
     std::string title;
     std::optional<AccountItems> items;
     int leaves = 0;
+
+private:
+    const station::Document& document_;
 };
 
 class LoginTest : public testing::Test {
@@ -55,7 +61,7 @@ protected:
     fakes::FakeSettingsStore store;
     RecordingDocumentView documentView;
     station::Document document{documentView};
-    RecordingLoginView view;
+    RecordingLoginView view{document};
     Session session;
     Login login{store, document, session, view};
 };
