@@ -52,7 +52,6 @@ void Transfer::startFill() {
 void Transfer::startReadOut() {
     sendPosition_ = 0;
     line_.write(kReadRequest);
-    readingOut_ = true;
     openProgress();
 }
 
@@ -69,7 +68,7 @@ void Transfer::pacingTick() {
         return;
     }
     filling_ = false;
-    closeProgressWhenIdle();
+    closeProgress();
     view_.setBusyCursor(false);
 }
 
@@ -78,21 +77,18 @@ void Transfer::advanceReadOut() {
 }
 
 void Transfer::finishReadOut() {
-    readingOut_ = false;
-    closeProgressWhenIdle();
+    closeProgress();
 }
 
 void Transfer::progressClosedByUser() {
     progressShown_ = false;
-    readingOut_ = false;
 }
 
 void Transfer::abandon() {
     pacingTimer_.stop();
     const bool wasFilling = filling_;
     filling_ = false;
-    readingOut_ = false;
-    closeProgressWhenIdle();
+    closeProgress();
     if (wasFilling) {
         view_.setBusyCursor(false);
     }
@@ -115,8 +111,8 @@ void Transfer::showProgress(int value) {
     }
 }
 
-void Transfer::closeProgressWhenIdle() {
-    if (progressShown_ && !filling_ && !readingOut_) {
+void Transfer::closeProgress() {
+    if (progressShown_) {
         progressShown_ = false;
         view_.closeProgress();
     }

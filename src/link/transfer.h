@@ -25,8 +25,9 @@ inline constexpr int kLastProgress = 15;
 // one per pacing tick, the first one tick after the start. A read-out sends
 // the read request; the answers come in through the receive path, which
 // advances and finishes it here. Starting either one restarts a fill under
-// way from its first frame. The progress window closes when no transfer is
-// left running.
+// way from its first frame. The fill's decoder frame closes the progress
+// window, and so does the decoder information of a read-out, even while the
+// other transfer still runs.
 class Transfer {
 public:
     Transfer(platform::SerialLine& line, platform::Timer& pacingTimer,
@@ -48,13 +49,10 @@ public:
     // The port closed: nothing more can go out or come in.
     void abandon();
 
-    bool isFilling() const { return filling_; }
-    bool isReadingOut() const { return readingOut_; }
-
 private:
     void openProgress();
     void showProgress(int value);
-    void closeProgressWhenIdle();
+    void closeProgress();
 
     platform::SerialLine& line_;
     platform::Timer& pacingTimer_;
@@ -65,7 +63,6 @@ private:
     std::size_t sendPosition_ = 0;
     int progress_ = 0;
     bool filling_ = false;
-    bool readingOut_ = false;
     bool progressShown_ = false;
 };
 

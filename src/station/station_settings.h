@@ -42,7 +42,9 @@ std::vector<SetEntry> takeApart(std::string_view set, const SetLayout& layout);
 std::string compose(const std::vector<EntryInput>& entries, const SetLayout& layout);
 std::string padName(std::string_view name, const SetLayout& layout);
 
-inline bool setExists(std::string_view set) { return !set.empty(); }
+inline bool setExists(std::string_view set) {
+    return !set.empty();
+}
 // An entry whose name is all spaces is empty, whatever its flag.
 bool isEmptyName(std::string_view name, const SetLayout& layout);
 
@@ -55,7 +57,6 @@ inline constexpr int kProgrammeTypeCount = 32;
 const std::array<std::string_view, kProgrammeTypeCount>& programmeTypes();
 
 // Alternative frequency codes: 0 is none, 1 to 204 stand for 87.5 + code/10 MHz.
-inline constexpr int kNoAlternativeFrequency = 0;
 inline constexpr int kHighestFrequencyCode = 204;
 bool isFrequencyCode(std::int64_t code);
 // "87.6", "88", "107.9" with the given decimal separator; empty for a code

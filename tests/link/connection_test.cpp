@@ -2,6 +2,7 @@
 #include "link/supervision.h"
 #include "link_fixture.h"
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,9 @@ TEST_P(ConnectionScenario, EndsInTheExpectedState) {
     EXPECT_EQ(line.written(), GetParam().written);
     EXPECT_EQ(line.isOpen(), GetParam().portOpen);
     EXPECT_EQ(supervision.isRunning(), end == State::Connecting || end == State::Disconnecting);
+    if (supervision.isRunning()) {
+        EXPECT_EQ(supervision.interval(), std::chrono::milliseconds{2000});
+    }
     std::vector<std::string> warnings;
     for (const auto& report : view.warnings) {
         warnings.push_back(report.text);
@@ -135,6 +139,12 @@ INSTANTIATE_TEST_SUITE_P(
          {std::string(kNoAnswerToGreeting)},
          false},
         {"SignOffWhileConnecting", {"click", "signoff"}, State::Disconnected, greeting, {}, false},
+        {"IdentificationWhileDisconnectingChangesNothing",
+         {"click", "identify", "click", "identify"},
+         State::Disconnecting,
+         farewell,
+         {},
+         true},
         {"IdentificationWhenConnectedChangesNothing",
          {"click", "identify", "identify"},
          State::Connected,

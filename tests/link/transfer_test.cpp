@@ -1,5 +1,7 @@
 #include "link_fixture.h"
 
+#include <algorithm>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -50,7 +52,7 @@ TEST_F(TransferTest, FillSendsSixteenPacedFramesInOrder) {
 
     link.startFill();
     EXPECT_TRUE(line.writes().empty()) << "the first frame waits for the first tick";
-    EXPECT_EQ(pacing.interval(), kPacingInterval);
+    EXPECT_EQ(pacing.interval(), std::chrono::milliseconds{50});
     // Changes made during the fill are not sent.
     setDecoder(keys::kProgrammeType, "11");
     EXPECT_EQ(tickUntilIdle(), 16);
@@ -92,7 +94,20 @@ TEST_F(TransferTest, SecondStartRestartsTheFill) {
     EXPECT_EQ(line.writes()[3], entry('P', 0, ""));
     EXPECT_EQ(view.progressOpenings, 1);
     EXPECT_EQ(view.busyChanges, (std::vector<bool>{true, false}));
-    EXPECT_TRUE(view.progressOpen) << "the read-out still waits for its answers";
+    EXPECT_FALSE(view.progressOpen) << "the decoder frame closes it, though the read-out waits";
+}
+
+TEST_F(TransferTest, DecoderInformationOfAReadOutClosesTheWindowOfAFillUnderWay) {
+    link.startFill();
+    pacing.fire();
+    link.startReadOut();
+    line.receive("^B^D10005010030^E");
+    EXPECT_FALSE(view.progressOpen);
+    EXPECT_EQ(view.busyChanges, std::vector<bool>{true}) << "the fill goes on, busy";
+
+    EXPECT_EQ(tickUntilIdle(), 16);
+    EXPECT_EQ(view.progressOpenings, 1) << "the fill's own progress is no longer shown";
+    EXPECT_EQ(view.busyChanges, (std::vector<bool>{true, false}));
 }
 
 TEST_F(TransferTest, ReadOutReplacesBothSetsAndTheDecoderKeys) {
@@ -145,6 +160,28 @@ TEST_F(TransferTest, OutOfRangeIntervalStopsTheDecoderMessage) {
     EXPECT_EQ(decoderKey(keys::kPsIntervalPosition), "-1");
     EXPECT_EQ(decoderKey(keys::kRtIntervalPosition), "0");
     EXPECT_FALSE(view.progressOpen);
+}
+
+TEST_F(TransferTest, OutOfRangeTextIntervalStopsAfterThePsInterval) {
+    setDecoder(keys::kRtIntervalSeconds, "40");
+    setDecoder(keys::kRtIntervalPosition, "15");
+    line.receive("^B^D03012010300^E");
+    EXPECT_EQ(decoderKey(keys::kProgrammeType), "3");
+    EXPECT_EQ(decoderKey(keys::kFrequency), "12");
+    EXPECT_EQ(decoderKey(keys::kPsIntervalPosition), "7");
+    EXPECT_EQ(decoderKey(keys::kPsIntervalSeconds), "10");
+    EXPECT_EQ(decoderKey(keys::kRtIntervalPosition), "15");
+    EXPECT_EQ(decoderKey(keys::kRtIntervalSeconds), "40");
+}
+
+TEST_F(TransferTest, MoreThanFifteenEntriesLeaveTheBarAtFifteen) {
+    link.startReadOut();
+    for (int k = 0; k < 17; ++k) {
+        line.receive(entry('P', k % 10, "NAAM    1"));
+    }
+    EXPECT_EQ(view.progress.back(), 15);
+    EXPECT_EQ(*std::max_element(view.progress.begin(), view.progress.end()), 15);
+    EXPECT_TRUE(view.progressOpen);
 }
 
 TEST_F(TransferTest, UnsavedDecoderKeysAreReportedAfterTheProgressCloses) {
