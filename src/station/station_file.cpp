@@ -11,12 +11,18 @@ constexpr auto kPsSetWidth = static_cast<std::size_t>(kProgrammeServiceLayout.se
 constexpr auto kRtSetWidth = static_cast<std::size_t>(kRadiotextLayout.setWidth());
 constexpr std::size_t kRtSetStart = kPsSetWidth + kEntryEnd.size();
 
-// Each set is written at full length, as the editors write a set back. A
-// short set (read from a damaged file, or left by an incomplete read-out)
-// would otherwise shift every position after it, and the file would read back
-// garbled; a missing set is written as blank, inactive entries, so that a
-// save never drops the set that does exist.
+// A complete set is written exactly as it stands: a fill sends every
+// character of an entry as it is, flag included, so the file must give back
+// what the encoder would have received. A short set (read from a damaged
+// file, or left by an incomplete read-out) is padded as the editors would
+// pad it, since it would otherwise shift every position after it and the
+// file would read back garbled; a missing set beside an existing one is
+// written as blank, inactive entries, so that a save never drops the set
+// that does exist.
 std::string fullLengthSet(std::string_view set, const SetLayout& layout) {
+    if (set.size() == static_cast<std::size_t>(layout.setWidth())) {
+        return std::string(set);
+    }
     std::vector<EntryInput> entries;
     if (setExists(set)) {
         for (const SetEntry& entry : takeApart(set, layout)) {
@@ -30,6 +36,9 @@ std::string fullLengthSet(std::string_view set, const SetLayout& layout) {
 
 std::string composeStationFile(std::string_view programmeServiceSet,
                                std::string_view radiotextSet) {
+    if (!setExists(programmeServiceSet) && !setExists(radiotextSet)) {
+        return {};
+    }
     std::string content = fullLengthSet(programmeServiceSet, kProgrammeServiceLayout);
     content.append(kEntryEnd).append(fullLengthSet(radiotextSet, kRadiotextLayout));
     return content;

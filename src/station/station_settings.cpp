@@ -63,19 +63,44 @@ std::int64_t numberFromText(std::string_view text) {
 }
 
 const std::array<std::string_view, kProgrammeTypeCount>& programmeTypes() {
-    static constexpr std::array<std::string_view, kProgrammeTypeCount> kNames{
-        "Geen",          "News",           "Current affairs",   "Information",
-        "Sport",         "Education",      "Drama",             "Culture",
-        "Science",       "Varied",         "Pop Music",         "Rock Music",
-        "Easy Listening ", "Light Classical", "Serious Classical", "Other Music",
-        "Weather",       "Finance",        "Children's Programs", "Social Affairs",
-        "Religion",      "Phone In",       "Travel",            "Leisure",
-        "Jazz Music",    "Country Music",  "National Music",    "Oldies Music",
-        "Folk Music",    "Documentary",    "Alarm Test",        "Alarm"};
+    static constexpr std::array<std::string_view, kProgrammeTypeCount> kNames{"Geen",
+                                                                              "News",
+                                                                              "Current affairs",
+                                                                              "Information",
+                                                                              "Sport",
+                                                                              "Education",
+                                                                              "Drama",
+                                                                              "Culture",
+                                                                              "Science",
+                                                                              "Varied",
+                                                                              "Pop Music",
+                                                                              "Rock Music",
+                                                                              "Easy Listening ",
+                                                                              "Light Classical",
+                                                                              "Serious Classical",
+                                                                              "Other Music",
+                                                                              "Weather",
+                                                                              "Finance",
+                                                                              "Children's Programs",
+                                                                              "Social Affairs",
+                                                                              "Religion",
+                                                                              "Phone In",
+                                                                              "Travel",
+                                                                              "Leisure",
+                                                                              "Jazz Music",
+                                                                              "Country Music",
+                                                                              "National Music",
+                                                                              "Oldies Music",
+                                                                              "Folk Music",
+                                                                              "Documentary",
+                                                                              "Alarm Test",
+                                                                              "Alarm"};
     return kNames;
 }
 
-bool isFrequencyCode(std::int64_t code) { return code >= 1 && code <= kHighestFrequencyCode; }
+bool isFrequencyCode(std::int64_t code) {
+    return code >= 1 && code <= kHighestFrequencyCode;
+}
 
 std::string frequencyText(std::int64_t code, std::string_view decimalSeparator) {
     if (!isFrequencyCode(code)) {

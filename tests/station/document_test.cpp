@@ -36,11 +36,25 @@ TEST_F(DocumentTest, SavingIsAllowedOnlyWhileBothSetsExist) {
 }
 
 TEST_F(DocumentTest, EveryChangeMarksModifiedEvenEmptying) {
+    document.replaceSet(SetKind::Radiotext, rt);
+    document.setModified(false);
     document.replaceSet(SetKind::Radiotext, "");
     EXPECT_TRUE(document.isModified());
     document.setModified(false);
     document.replaceSet(SetKind::Radiotext, rt);
     EXPECT_TRUE(document.isModified());
+}
+
+TEST_F(DocumentTest, TheSameTextIsNoChange) {
+    document.replaceSet(SetKind::Radiotext, "");
+    EXPECT_FALSE(document.isModified()) << "an empty set stays empty";
+    document.replaceSet(SetKind::ProgrammeService, ps);
+    document.setModified(false);
+    document.replaceSet(SetKind::ProgrammeService, ps);
+    EXPECT_FALSE(document.isModified());
+    document.setModified(true);
+    document.replaceSet(SetKind::ProgrammeService, ps);
+    EXPECT_TRUE(document.isModified()) << "nor does it clear the flag";
 }
 
 } // namespace

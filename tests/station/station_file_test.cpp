@@ -57,8 +57,21 @@ TEST(StationFileTest, ShortAndMissingSetsAreWrittenAtFullLength) {
     EXPECT_EQ(read.radiotext, compose({}, kRadiotextLayout));
 
     EXPECT_EQ(parseStationFile(composeStationFile("", doc.rt)).radiotext, doc.rt);
-    EXPECT_EQ(composeStationFile("", "").size(), 447u);
+    EXPECT_EQ(composeStationFile("", ""), "");
     EXPECT_EQ(parseStationFile(""), StationSets{});
+}
+
+// The fill sends the ninth character of each entry as it stands, so a save
+// must not turn an odd flag into "1" or "0".
+TEST(StationFileTest, CompleteSetsAreWrittenByteForByte) {
+    const Document447 doc;
+    std::string ps = doc.ps;
+    ps[8] = '2';
+    ps[11 + 8] = 'x';
+    ps[2 * 11 + 9] = '\n';
+    std::string rt = doc.rt;
+    rt[64] = 'x';
+    EXPECT_EQ(composeStationFile(ps, rt), ps + "\r\n" + rt);
 }
 
 struct Layout {
