@@ -3,6 +3,7 @@
 #include "editors/editor_commands.h"
 #include "shell/child_window_list.h"
 #include "shell/encoder_wiring.h"
+#include "shell/exit_shortcut.h"
 #include "shell/file_menu_commands.h"
 #include "shell/info_window.h"
 #include "shell/main_toolbar.h"
@@ -96,10 +97,12 @@ void MainWindow::connectMenuCommands() {
             &MainWindow::applyWindowMenuRule);
     // "Afsluiten" lets go of the encoder first, also when the save prompt then
     // keeps the program open; the display follows the closed port.
-    connect(menuItem(u"mnuBestand_afsluiten"_s), &QAction::triggered, this, [this] {
+    QAction* exit = menuItem(u"mnuBestand_afsluiten"_s);
+    connect(exit, &QAction::triggered, this, [this] {
         closeEncoderPortWithoutNotice();
         close();
     });
+    new ExitShortcut(*this, *exit);
     connect(menuItem(u"mnuBewerken_velmoravullen"_s), &QAction::triggered, this,
             &MainWindow::fillRequested);
     connect(menuItem(u"mnuBewerken_velmorauitlezen"_s), &QAction::triggered, this,

@@ -6,11 +6,16 @@
 #include "support/modal_watcher.h"
 #include "support/station.h"
 #include "support/test_main.h"
+#include "support/wait.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QBoxLayout>
 #include <QCloseEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -78,6 +83,49 @@ QStringList objectNames(const QList<QAction*>& actions) {
 
 using velmora::testing::ClosingProbe;
 
+// A text box as Qt's line edit is on a Linux desktop: it claims Ctrl+E, which
+// moves the cursor to the end of the line, before any shortcut may have it.
+class LinuxTextBox : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride && isEndOfLine(*event)) {
+            event->accept();
+            return true;
+        }
+        return QLineEdit::event(event);
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        if (isEndOfLine(*event)) {
+            end(false);
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+
+private:
+    static bool isEndOfLine(const QEvent& event) {
+        return static_cast<const QKeyEvent&>(event).keyCombination() ==
+               QKeyCombination(Qt::ControlModifier, Qt::Key_E);
+    }
+};
+
+// A child window with that text box, holding a name, and a button.
+QWidget* textBoxWindow() {
+    auto* window = new QWidget;
+    window->setObjectName(u"frmTekst"_s);
+    auto* box = new LinuxTextBox(u"RADIO"_s, window);
+    box->setObjectName(u"txtTekst"_s);
+    auto* button = new QPushButton(u"&Ok"_s, window);
+    button->setObjectName(u"cmdOk"_s);
+    auto* layout = new QVBoxLayout(window);
+    layout->addWidget(box);
+    layout->addWidget(button);
+    return window;
+}
+
 } // namespace
 
 class CommandsTest : public QObject {
@@ -98,6 +146,8 @@ private slots:
     void readOutFromMenuClosesNothing();
     void transferCommandsSwitchTogether();
     void exitClosesTheMainWindow();
+    void fileKeysBesideATextBox_data();
+    void fileKeysBesideATextBox();
 };
 
 void CommandsTest::menuItemsAreAsDocumented_data() {
@@ -325,6 +375,57 @@ void CommandsTest::exitClosesTheMainWindow() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.menuItem(u"mnuBestand_afsluiten"_s)->trigger();
     QVERIFY(!window.isVisible());
+}
+
+void CommandsTest::fileKeysBesideATextBox_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("Ctrl+E in a text box")
+        << u"txtTekst"_s << Qt::Key_E << u"mnuBestand_afsluiten"_s << QString();
+    QTest::newRow("Ctrl+E on a button")
+        << u"cmdOk"_s << Qt::Key_E << u"mnuBestand_afsluiten"_s << QString();
+    // "Opnieuw aanmelden" empties the document without asking: inside a text
+    // box the key keeps selecting all.
+    QTest::newRow("Ctrl+A in a text box") << u"txtTekst"_s << Qt::Key_A << QString() << u"RADIO"_s;
+    QTest::newRow("Ctrl+A on a button")
+        << u"cmdOk"_s << Qt::Key_A << u"mnuBestand_opnieuwaanmelden"_s << QString();
+}
+
+void CommandsTest::fileKeysBesideATextBox() {
+    QFETCH(QString, focus);
+    QFETCH(Qt::Key, key);
+    QFETCH(QString, command);
+    QFETCH(QString, selected);
+    velmora::fakes::FakeSettingsStore store;
+    MainWindow window{store};
+    QList<std::pair<QString, std::shared_ptr<QSignalSpy>>> menuSpies;
+    for (const MenuRow& row : kMenuRows) {
+        const QString name = QString::fromUtf8(row.name);
+        menuSpies.append(
+            {name, std::make_shared<QSignalSpy>(window.menuItem(name), &QAction::triggered)});
+    }
+    // The re-login shows the login window, which the user leaves.
+    const velmora::testing::ModalWatcher user(
+        velmora::testing::always(velmora::testing::Answer::press(u"cmdAnnuleren"_s)));
+    window.show();
+    QWidget* child = window.openChildWindow(u"frmTekst"_s, textBoxWindow);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* focused = child->findChild<QWidget*>(focus);
+    focused->setFocus();
+    QVERIFY(focused->hasFocus());
+
+    QTest::keyClick(focused, key, Qt::ControlModifier);
+
+    for (const auto& [name, spy] : menuSpies) {
+        QVERIFY2(spy->count() == (name == command ? 1 : 0), qPrintable(name));
+    }
+    QCOMPARE(window.isVisible(), command != u"mnuBestand_afsluiten");
+    VELMORA_TRY_VERIFY(QApplication::activeModalWidget() == nullptr, velmora::testing::kDeadlineMs);
+    if (!selected.isEmpty()) {
+        QCOMPARE(child->findChild<QLineEdit*>(u"txtTekst"_s)->selectedText(), selected);
+    }
 }
 
 VELMORA_TEST_MAIN(CommandsTest)
