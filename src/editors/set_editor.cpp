@@ -19,6 +19,7 @@ namespace {
 
 // Each column of entries holds a number label, a name box and an "Actief" box.
 constexpr int kGridColumnsPerEntry = 3;
+constexpr QStringView kNumberName = u"Label1";
 
 QString elementName(QStringView arrayName, int index) {
     return arrayName.toString() + u'_' + QString::number(index);
@@ -63,6 +64,7 @@ void SetEditor::addEntries(QGridLayout& grid) {
         active->setObjectName(elementName(form_.checkName, k));
 
         auto* number = new QLabel(QString::number(k + 1), this);
+        number->setObjectName(elementName(kNumberName, k));
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         number->setBuddy(name);
 

@@ -15,30 +15,42 @@ namespace velmora::shell {
 
 namespace {
 
+// A row of a caption label and a value label. The captions are named
+// Label3 onwards, after the two sentences above them.
 struct InfoRow {
     QString caption;
+    QString valueName;
     QString value;
 };
+
+constexpr int kFirstCaptionNumber = 3;
 
 // The maker and its contact details are fictional.
 const QString kMaker = u"Tarvo Audiotechniek"_s;
 
 QList<InfoRow> valueRows() {
     return {
-        {u"Software"_s, u"Velmora"_s},
-        {u"Versie"_s, u"%1 Standaard editie"_s.arg(QStringLiteral(VELMORA_VERSION))},
-        {u"Laatste update"_s, u"02 - 06 - 2025"_s},
-        {u"Hardware ondersteuning"_s, u"40100312"_s},
-        {u"Informatie"_s, u"Telefoonnummer    : 555-0142"_s},
-        {QString(), u"Internet                  : www.tarvo.example"_s},
+        {u"Software"_s, u"lblSoftware"_s, u"Velmora"_s},
+        {u"Versie"_s, u"lblVersie"_s,
+         u"%1 Standaard editie"_s.arg(QStringLiteral(VELMORA_VERSION))},
+        {u"Laatste update"_s, u"lblLaatsteupdate"_s, u"02 - 06 - 2025"_s},
+        {u"Hardware ondersteuning"_s, u"lblHardwareondersteuning"_s, u"40100312"_s},
+        {u"Informatie"_s, u"lblTelefoonnummer"_s, u"Telefoonnummer    : 555-0142"_s},
+        {QString(), u"lblInternet"_s, u"Internet                  : www.tarvo.example"_s},
     };
 }
 
-QLabel* sentence(const QString& text) {
-    auto* label = new QLabel(text);
-    label->setWordWrap(true);
-    label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
-    return label;
+QLabel* label(const QString& objectName, const QString& text) {
+    auto* created = new QLabel(text);
+    created->setObjectName(objectName);
+    return created;
+}
+
+QLabel* sentence(const QString& objectName, const QString& text) {
+    QLabel* created = label(objectName, text);
+    created->setWordWrap(true);
+    created->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
+    return created;
 }
 
 } // namespace
@@ -60,15 +72,18 @@ InfoWindow::InfoWindow(QWidget* parent) : QDialog(parent) {
     auto* rows = new QGridLayout(frame);
     rows->setColumnStretch(1, 1);
     rows->addWidget(
-        sentence(u"Deze Velmora software is geschreven voor het gebruik met onze Velmora."_s), 0, 0,
-        1, 3);
-    rows->addWidget(sentence(kMaker + u" is niet aansprakelijk voor schade door het gebruik "
-                                      u"van deze software."_s),
-                    1, 0, 1, 3);
+        sentence(u"Label1"_s,
+                 u"Deze Velmora software is geschreven voor het gebruik met onze Velmora."_s),
+        0, 0, 1, 3);
+    rows->addWidget(
+        sentence(u"Label2"_s, kMaker + u" is niet aansprakelijk voor schade door het gebruik "
+                                       u"van deze software."_s),
+        1, 0, 1, 3);
+    int captionNumber = kFirstCaptionNumber;
     for (const InfoRow& row : valueRows()) {
         const int line = rows->rowCount();
-        rows->addWidget(new QLabel(row.caption), line, 0);
-        rows->addWidget(new QLabel(row.value), line, 1);
+        rows->addWidget(label(u"Label"_s + QString::number(captionNumber++), row.caption), line, 0);
+        rows->addWidget(label(row.valueName, row.value), line, 1);
     }
 
     // The button shares the last row, at the frame's bottom right.

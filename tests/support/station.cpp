@@ -24,6 +24,11 @@ template <typename FileStore> void BasicStation<FileStore>::run(const QString& m
     window.menuItem(menuItem)->trigger();
 }
 
+template <typename FileStore> void BasicStation<FileStore>::runEnabled(const QString& menuItem) {
+    window.menuItem(menuItem)->setEnabled(true);
+    run(menuItem);
+}
+
 template struct BasicStation<fakes::FakeFileStore>;
 template struct BasicStation<platform::QtFileStore>;
 

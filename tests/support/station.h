@@ -20,6 +20,8 @@ template <typename FileStore> struct BasicStation {
     void addAccount(const std::string& name, const std::string& password,
                     const std::string& linkedFile = {});
     void run(const QString& menuItem);
+    // Runs the menu item as it runs once a login has enabled it.
+    void runEnabled(const QString& menuItem);
 
     fakes::FakeSettingsStore settings;
     fakes::FakeFileDialogs dialogs;

@@ -35,12 +35,6 @@ void fillEditor(const QString& name, const QString& password, const QString& con
     type(kEditor, u"txtBevestiging"_s, confirmation);
 }
 
-// Chooses a menu item that a login has enabled.
-void choose(Station& station, const QString& item) {
-    station.window.menuItem(item)->setEnabled(true);
-    station.run(item);
-}
-
 } // namespace
 
 class SettingsWindowsTest : public QObject {
@@ -128,7 +122,7 @@ void SettingsWindowsTest::editingTheCurrentUserUnderANewNameAddsAnAccount() {
     station.addAccount("jan", "Geheim", "/stations/jan.Rds");
     station.window.session().currentUser = "jan";
     station.window.setWindowTitle(u"Velmora    (jan)"_s);
-    choose(station, u"mnuInstellinge_gebruikers_huidigegebruikeraanpassen"_s);
+    station.runEnabled(u"mnuInstellinge_gebruikers_huidigegebruikeraanpassen"_s);
     QCOMPARE(openWindow(kEditor)->windowTitle(), u"Gebruiker aanpassen"_s);
     QCOMPARE(boxText(kEditor, u"txtGebruikersnaam"_s), u"jan"_s);
     QCOMPARE(control<QLineEdit>(kEditor, u"txtWachtwoord"_s)->displayText(), u"******"_s);
@@ -153,7 +147,7 @@ void SettingsWindowsTest::reopeningTheEditorKeepsOrOverwritesTheBoxes() {
     fillEditor(u"anna"_s, u"pw"_s, QString());
     station.run(u"mnuInstellingen_gebruikers_gebruikertoevoegen"_s);
     QCOMPARE(boxText(kEditor, u"txtGebruikersnaam"_s), u"anna"_s);
-    choose(station, u"mnuInstellinge_gebruikers_huidigegebruikeraanpassen"_s);
+    station.runEnabled(u"mnuInstellinge_gebruikers_huidigegebruikeraanpassen"_s);
     QCOMPARE(boxText(kEditor, u"txtGebruikersnaam"_s), u"jan"_s);
     QCOMPARE(boxText(kEditor, u"txtBevestiging"_s), u"Geheim"_s);
     station.run(u"mnuInstellingen_gebruikers_gebruikertoevoegen"_s);
@@ -215,7 +209,7 @@ void SettingsWindowsTest::browseStartsInTheOptionsFolder() {
     if (answer != u"-") {
         station.dialogs.answer = answer.toStdString();
     }
-    choose(station, u"mnuInstellinge_gebruikers_huidigegebruikeraanpassen"_s);
+    station.runEnabled(u"mnuInstellinge_gebruikers_huidigegebruikeraanpassen"_s);
     click(kEditor, u"cmdBladeren"_s);
 
     QCOMPARE(station.dialogs.shown().size(), 1U);
@@ -246,7 +240,7 @@ void SettingsWindowsTest::focusFollowsTheTabOrder() {
     QFETCH(QString, window);
     QFETCH(QStringList, order);
     Station station;
-    choose(station, menuItem);
+    station.runEnabled(menuItem);
     QCOMPARE(tabOrder(window, order.front()), order);
 }
 
@@ -267,7 +261,7 @@ void SettingsWindowsTest::comPortListShowsTheStoredPort() {
     Station station;
     QVERIFY(station.settings.SaveSetting("Compoort", "Compoort", stored.toStdString()).ok());
     const int saves = station.settings.saveCount();
-    choose(station, u"mnuInstellingen_compoort"_s);
+    station.runEnabled(u"mnuInstellingen_compoort"_s);
     auto* ports = control<QComboBox>(u"frmCompoort"_s, u"cmbCompoort"_s);
     QCOMPARE(ports->currentText(), shown);
     QCOMPARE(ports->count(), 9);
@@ -277,7 +271,7 @@ void SettingsWindowsTest::comPortListShowsTheStoredPort() {
 
 void SettingsWindowsTest::comPortButtonsStoreTheChoice() {
     Station station;
-    choose(station, u"mnuInstellingen_compoort"_s);
+    station.runEnabled(u"mnuInstellingen_compoort"_s);
     QCOMPARE(openWindow(u"frmCompoort"_s)->windowTitle(), u"Compoort"_s);
     auto* ports = control<QComboBox>(u"frmCompoort"_s, u"cmbCompoort"_s);
     ports->setCurrentText(u"4"_s);
@@ -288,7 +282,7 @@ void SettingsWindowsTest::comPortButtonsStoreTheChoice() {
     QCOMPARE(station.settings.GetSetting("Compoort", "Compoort"), "4");
     QCOMPARE(openWindow(u"frmCompoort"_s), nullptr);
 
-    choose(station, u"mnuInstellingen_compoort"_s);
+    station.runEnabled(u"mnuInstellingen_compoort"_s);
     control<QComboBox>(u"frmCompoort"_s, u"cmbCompoort"_s)->setCurrentText(u"2"_s);
     click(u"frmCompoort"_s, u"cmdOk"_s);
     QCOMPARE(station.settings.GetSetting("Compoort", "Compoort"), "2");
