@@ -42,10 +42,6 @@ std::string compose(const std::vector<EntryInput>& entries, const SetLayout& lay
     return set;
 }
 
-bool isEmptyName(std::string_view name, const SetLayout& layout) {
-    return padName(name, layout) == std::string(static_cast<std::size_t>(layout.nameWidth), ' ');
-}
-
 std::int64_t numberFromText(std::string_view text) {
     constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
     std::size_t pos = 0;

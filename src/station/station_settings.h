@@ -45,8 +45,6 @@ std::string padName(std::string_view name, const SetLayout& layout);
 inline bool setExists(std::string_view set) {
     return !set.empty();
 }
-// An entry whose name is all spaces is empty, whatever its flag.
-bool isEmptyName(std::string_view name, const SetLayout& layout);
 
 // The leading decimal number of a text, as every "Decoder" value and the PI
 // entry are read: an optional sign, then digits. The empty string and a text

@@ -32,6 +32,7 @@ private slots:
     void initTestCase();
     void connectShowsTheEncodersIdentity();
     void signOffClosesTheConnection();
+    void identityWithoutNameShowsNoName();
     void signOffBehindTheHardwareWindowUpdatesThatWindow();
     void silentEncoderIsReported_data();
     void silentEncoderIsReported();
@@ -83,6 +84,27 @@ void ConnectionEndToEndTest::signOffClosesTheConnection() {
     QVERIFY(session.program.showsDisconnected());
     QVERIFY(!session.program.isPortOpen());
     QCOMPARE(session.sim().receivedFrames(), (QList<QByteArray>{kGreeting, kDisconnectRequest}));
+}
+
+// A plain "E" ends the identification before the name: the window shows no
+// name, and the sign-off, which knows no name, shows its fresh rows.
+void ConnectionEndToEndTest::identityWithoutNameShowsNoName() {
+    EncoderSession session(config_.path());
+    QVERIFY(session.start(6, {u"--id-version"_s, u"1.2"_s, u"--id-date"_s, u"12-03-02"_s,
+                              u"--id-name"_s, u"EX-00001"_s}));
+    QVERIFY(session.connect());
+
+    session.program.click(u"Verbinding");
+    VELMORA_TRY_VERIFY(session.watcher.closed().size() == 2, kDeadlineMs);
+
+    const SeenWindow& signOn = session.watcher.closed().constFirst();
+    QCOMPARE(signOn.frameCaption, kSignOn);
+    QCOMPARE((QStringList{signOn.hardware, signOn.version, signOn.update}),
+             (QStringList{QString(), u"1.2"_s, u"12-03-02"_s}));
+    const SeenWindow& signOff = session.watcher.closed().constLast();
+    QCOMPARE(signOff.frameCaption, kSignOff);
+    QCOMPARE((QStringList{signOff.hardware, signOff.version, signOff.update}),
+             QStringList(3, u"Onbekend"_s));
 }
 
 // The sign-off arrives while the user still looks at the hardware window of

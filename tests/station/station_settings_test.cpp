@@ -94,9 +94,6 @@ TEST(SetExistence, AllBlankInactiveSetStillExists) {
     EXPECT_EQ(blank.size(), 110u);
     EXPECT_TRUE(setExists(blank));
     EXPECT_FALSE(setExists(""));
-    EXPECT_TRUE(isEmptyName("        ", kProgrammeServiceLayout));
-    EXPECT_TRUE(isEmptyName("", kProgrammeServiceLayout));
-    EXPECT_FALSE(isEmptyName("   .    ", kProgrammeServiceLayout));
 }
 
 struct NumberCase {
