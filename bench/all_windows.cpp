@@ -13,9 +13,9 @@
 #include "shell/save_prompt.h"
 #include "shell/startup.h"
 #include "shell/transfer_progress.h"
-#include "shell/warning_window.h"
 #include "shell/workspace.h"
 #include "users/accounts.h"
+#include "widgets/warning_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -184,7 +184,7 @@ int main(int argc, char** argv) {
             [&window] { window.menuItem(u"mnuBestand_open"_s)->trigger(); },
             [] { velmora::shell::InfoWindow::showModal(); },
             [] { velmora::shell::SavePrompt::ask(u"Wijzigingen opslaan?"_s); },
-            [] { velmora::shell::WarningWindow::showMessage(u"Encoder antwoord niet."_s); },
+            [] { velmora::widgets::WarningWindow::showMessage(u"Encoder antwoord niet."_s); },
         },
         closeAll);
     QTimer::singleShot(300, &application, [&modals] { modals.openNext(); });

@@ -1,12 +1,12 @@
 #include "editors/decoder_window.h"
 
 #include "editors/decoder_values.h"
-#include "editors/editor_buttons.h"
 #include "link/encoder_link.h"
 #include "platform/qt/windows1252.h"
-#include "shell/twips.h"
-#include "shell/warning_window.h"
 #include "station/station_settings.h"
+#include "widgets/editor_buttons.h"
+#include "widgets/twips.h"
+#include "widgets/warning_window.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -65,7 +65,7 @@ DecoderWindow::DecoderWindow(platform::SettingsStore& settings, const QLocale& l
       rtInterval_(dropDownList(*this, u"cmbRadiotekst"_s)) {
     setObjectName(u"frmDecoder_informatie"_s);
     setWindowTitle(u"Decoder informatie"_s);
-    setFixedSize(shell::twipsToSize(4815, 4695, this));
+    setFixedSize(widgets::twipsToSize(4815, 4695, this));
 
     for (const std::string_view name : station::programmeTypes()) {
         programmeType_->addItem(platform::fromWindows1252(name));
@@ -97,7 +97,8 @@ DecoderWindow::DecoderWindow(platform::SettingsStore& settings, const QLocale& l
     layout->addWidget(station);
     layout->addWidget(intervals);
     layout->addStretch();
-    const EditorButtons buttons = addEditorButtons(*this, *layout, [this] { return apply(); });
+    const widgets::EditorButtons buttons =
+        widgets::addEditorButtons(*this, *layout, [this] { return apply(); });
     buttons.ok->setToolTip(u"Instellingen toepassen en terugkeren."_s);
     buttons.apply->setToolTip(u"Instellingen toepassen."_s);
     buttons.cancel->setToolTip(u"Instellingen ongewijzigd laten en terugkeren."_s);
@@ -136,7 +137,7 @@ bool DecoderWindow::apply() {
     }};
     const platform::Status saved = settings_.SaveSettings(keys::kSection, values);
     if (!saved) {
-        shell::WarningWindow::showMessage(platform::fromWindows1252(
+        widgets::WarningWindow::showMessage(platform::fromWindows1252(
             std::string(platform::kSettingsNotSavedMessage) + saved.reason()));
         return false;
     }

@@ -16,7 +16,7 @@ namespace velmora::editors {
 namespace {
 
 void openOnTrigger(shell::MainWindow& mainWindow, QObject& context, const QString& itemName,
-                   const QString& windowName, const shell::ChildWindowFactory& factory) {
+                   const QString& windowName, const widgets::ChildWindowFactory& factory) {
     QObject::connect(
         mainWindow.menuItem(itemName), &QAction::triggered, &context,
         [&mainWindow, windowName, factory] { mainWindow.openChildWindow(windowName, factory); });

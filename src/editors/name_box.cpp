@@ -1,7 +1,7 @@
 #include "editors/name_box.h"
 
 #include "editors/fixed_pitch_font.h"
-#include "editors/windows1252_validator.h"
+#include "widgets/windows1252_validator.h"
 
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -18,7 +18,7 @@ constexpr int kTextSideRoom = 2 * 2 + 4;
 
 NameBox::NameBox(int nameWidth, QWidget* parent) : QLineEdit(parent), nameWidth_(nameWidth) {
     setMaxLength(nameWidth);
-    setValidator(new Windows1252Validator(this));
+    setValidator(new widgets::Windows1252Validator(this));
     setFont(fixedPitchFont());
 
     const QFontMetrics metrics(font());

@@ -1,11 +1,11 @@
 #include "editors/overview_window.h"
 
 #include "editors/decoder_values.h"
-#include "editors/editor_buttons.h"
 #include "editors/fixed_pitch_font.h"
 #include "platform/qt/windows1252.h"
-#include "shell/twips.h"
 #include "station/station_settings.h"
+#include "widgets/editor_buttons.h"
+#include "widgets/twips.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -36,7 +36,7 @@ QGroupBox* frame(QWidget& window, const QString& name, const QString& caption, i
                  int heightTwips) {
     auto* box = new QGroupBox(caption, &window);
     box->setObjectName(name);
-    box->setFixedSize(shell::twipsToSize(widthTwips, heightTwips, &window));
+    box->setFixedSize(widgets::twipsToSize(widthTwips, heightTwips, &window));
     return box;
 }
 
@@ -140,7 +140,7 @@ OverviewWindow::OverviewWindow(const station::Document& document,
     : QWidget(parent) {
     setObjectName(u"frmOverzicht"_s);
     setWindowTitle(u"Overzicht"_s);
-    setFixedSize(shell::twipsToSize(11655, 5790, this));
+    setFixedSize(widgets::twipsToSize(11655, 5790, this));
 
     QGroupBox* programmeService = frame(*this, u"Frame2"_s, u"Programmaservice"_s, 6855, 2295);
     fillEntries(*programmeService, u"Label2"_s, u"lblProgramma_overzicht"_s,
@@ -153,7 +153,7 @@ OverviewWindow::OverviewWindow(const station::Document& document,
 
     auto* ok = new QPushButton(u"&Ok"_s, this);
     ok->setObjectName(u"cmdOk"_s);
-    connect(ok, &QPushButton::clicked, this, [this] { closeEditorWindow(*this); });
+    connect(ok, &QPushButton::clicked, this, [this] { widgets::closeEditorWindow(*this); });
 
     auto* top = new QHBoxLayout;
     top->addWidget(programmeService, 0, Qt::AlignTop);
@@ -163,7 +163,7 @@ OverviewWindow::OverviewWindow(const station::Document& document,
     buttons->addStretch();
     buttons->addWidget(ok);
     auto* layout = new QVBoxLayout(this);
-    const int margin = shell::twipsToPixels(kMarginTwips, this);
+    const int margin = widgets::twipsToPixels(kMarginTwips, this);
     layout->setContentsMargins(margin, margin, margin, margin);
     layout->addLayout(top);
     layout->addWidget(radiotext);

@@ -2,7 +2,7 @@
 
 #include "link/wire_protocol.h"
 #include "platform/qt/windows1252.h"
-#include "shell/twips.h"
+#include "widgets/twips.h"
 
 #include <QBoxLayout>
 #include <QKeyEvent>
@@ -55,7 +55,7 @@ PiWindow::PiWindow(link::EncoderLink& link, std::unique_ptr<platform::Timer> tim
       send_(new QPushButton(u"Verzend"_s, this)) {
     setObjectName(u"frmPi"_s);
     setWindowTitle(u"Programma Identificatie"_s);
-    setFixedSize(shell::twipsToSize(2820, 1410, this));
+    setFixedSize(widgets::twipsToSize(2820, 1410, this));
 
     auto* range = new QLabel(u"Tussen 1 en 65535"_s, this);
     range->setObjectName(u"Label1"_s);
@@ -66,7 +66,7 @@ PiWindow::PiWindow(link::EncoderLink& link, std::unique_ptr<platform::Timer> tim
     connect(send_, &QPushButton::clicked, this, &PiWindow::send);
 
     auto* layout = new QVBoxLayout(this);
-    const int margin = shell::twipsToPixels(90, this);
+    const int margin = widgets::twipsToPixels(90, this);
     layout->setContentsMargins(margin, margin, margin, margin);
     layout->addWidget(range);
     layout->addWidget(code_);

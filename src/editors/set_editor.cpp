@@ -1,9 +1,9 @@
 #include "editors/set_editor.h"
 
-#include "editors/editor_buttons.h"
 #include "editors/name_box.h"
 #include "platform/qt/windows1252.h"
-#include "shell/twips.h"
+#include "widgets/editor_buttons.h"
+#include "widgets/twips.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -31,14 +31,15 @@ SetEditor::SetEditor(const SetEditorForm& form, station::Document& document, QWi
     : QWidget(parent), form_(form), document_(document) {
     setObjectName(form_.windowName.toString());
     setWindowTitle(form_.caption.toString());
-    setFixedSize(shell::twipsToSize(form_.clientWidthTwips, form_.clientHeightTwips, this));
+    setFixedSize(widgets::twipsToSize(form_.clientWidthTwips, form_.clientHeightTwips, this));
 
     auto* grid = new QGridLayout;
     addEntries(*grid);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addStretch();
-    const EditorButtons buttons = addEditorButtons(*this, *layout, [this] { return apply(); });
+    const widgets::EditorButtons buttons =
+        widgets::addEditorButtons(*this, *layout, [this] { return apply(); });
 
     std::vector<QWidget*> tabOrder(names_.begin(), names_.end());
     tabOrder.insert(tabOrder.end(), actives_.begin(), actives_.end());

@@ -1,9 +1,9 @@
 #include "shell/com_port_window.h"
 
-#include "editors/editor_buttons.h"
 #include "platform/qt/windows1252.h"
-#include "shell/twips.h"
 #include "users/account_windows.h"
+#include "widgets/editor_buttons.h"
+#include "widgets/twips.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -26,7 +26,7 @@ constexpr int kPortCount = 9;
 ComPortWindow::ComPortWindow(platform::SettingsStore& store, QWidget* parent)
     : QWidget(parent), store_(store), ports_(new QComboBox(this)) {
     setWindowTitle(u"Compoort"_s);
-    setFixedSize(twipsToSize(4335, 1815, this));
+    setFixedSize(widgets::twipsToSize(4335, 1815, this));
 
     ports_->setObjectName(u"cmbCompoort"_s);
     for (int port = 1; port <= kPortCount; ++port) {
@@ -46,8 +46,8 @@ ComPortWindow::ComPortWindow(platform::SettingsStore& store, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choice);
     layout->addStretch();
-    const editors::EditorButtons buttons =
-        editors::addEditorButtons(*this, *layout, [this] { return storeChoice(); });
+    const widgets::EditorButtons buttons =
+        widgets::addEditorButtons(*this, *layout, [this] { return storeChoice(); });
 
     setTabOrder(buttons.ok, ports_);
     setTabOrder(ports_, buttons.apply);

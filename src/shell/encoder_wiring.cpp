@@ -3,7 +3,7 @@
 #include "platform/qt/windows1252.h"
 #include "shell/hardware_window.h"
 #include "shell/main_window.h"
-#include "shell/warning_window.h"
+#include "widgets/warning_window.h"
 
 #include <QApplication>
 
@@ -36,7 +36,7 @@ void EncoderWiring::showConnectionState(link::ConnectionState state) {
 }
 
 void EncoderWiring::showWarning(std::string_view text) {
-    WarningWindow::showMessage(fromWindows1252(text));
+    widgets::WarningWindow::showMessage(fromWindows1252(text));
 }
 
 void EncoderWiring::showHardware(std::string_view caption,

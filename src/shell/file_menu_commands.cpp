@@ -1,12 +1,12 @@
 #include "shell/file_menu_commands.h"
 
 #include "platform/qt/windows1252.h"
-#include "shell/child_windows.h"
 #include "shell/main_window.h"
 #include "shell/save_prompt.h"
-#include "shell/warning_window.h"
 #include "shell/workspace.h"
 #include "users/window_title.h"
+#include "widgets/child_windows.h"
+#include "widgets/warning_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -82,7 +82,7 @@ bool FileMenuCommands::allowClose() {
 }
 
 void FileMenuCommands::unloadOtherWindows() {
-    closeSettingsWindows(window_.workspace());
+    widgets::closeSettingsWindows(window_.workspace());
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget* window : windows) {
         if (window->objectName() == u"frmWaarschuwing") {
@@ -92,7 +92,7 @@ void FileMenuCommands::unloadOtherWindows() {
 }
 
 void FileMenuCommands::showWarning(std::string_view text) {
-    WarningWindow::showMessage(platform::fromWindows1252(text));
+    widgets::WarningWindow::showMessage(platform::fromWindows1252(text));
 }
 
 // Called from within the main window's close request, which Qt does not let

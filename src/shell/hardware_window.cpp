@@ -1,6 +1,6 @@
 #include "shell/hardware_window.h"
 
-#include "shell/twips.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -38,7 +38,7 @@ HardwareWindow::HardwareWindow(QWidget* parent) : QDialog(parent), frame_(new QG
     setObjectName(u"frmHardware_info"_s);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Velmora"_s);
-    setFixedSize(twipsToSize(4575, 3255, this));
+    setFixedSize(widgets::twipsToSize(4575, 3255, this));
 
     frame_->setObjectName(u"Frame1"_s);
     auto* rows = new QGridLayout(frame_);

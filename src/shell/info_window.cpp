@@ -1,7 +1,7 @@
 #include "shell/info_window.h"
 
 #include "shell/logo.h"
-#include "shell/twips.h"
+#include "widgets/twips.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -59,7 +59,7 @@ InfoWindow::InfoWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(u"frmInfo"_s);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Info"_s);
-    setFixedSize(twipsToSize(11145, 5670, this));
+    setFixedSize(widgets::twipsToSize(11145, 5670, this));
 
     auto* logo = new QLabel(this);
     logo->setObjectName(u"Image1"_s);

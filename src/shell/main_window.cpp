@@ -9,9 +9,9 @@
 #include "shell/main_toolbar.h"
 #include "shell/menu_rules.h"
 #include "shell/status_panels.h"
-#include "shell/twips.h"
 #include "shell/workspace.h"
 #include "users/account_windows.h"
+#include "widgets/twips.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -85,7 +85,7 @@ void MainWindow::load() {
 }
 
 void MainWindow::placeCentred() {
-    const QSize client = twipsToSize(10830, 6270, this);
+    const QSize client = widgets::twipsToSize(10830, 6270, this);
     const QSize size(client.width(), client.height() + menuBar()->sizeHint().height());
     setGeometry(
         QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, screen()->availableGeometry()));
@@ -142,8 +142,9 @@ void MainWindow::setTransferCommandsEnabled(bool enabled) {
     toolBar_->entryAt(MainToolBar::kFillPosition)->setEnabled(enabled);
 }
 
-QWidget* MainWindow::openChildWindow(const QString& objectName, const ChildWindowFactory& factory) {
-    return shell::openChildWindow(*workspace_, objectName, factory);
+QWidget* MainWindow::openChildWindow(const QString& objectName,
+                                     const widgets::ChildWindowFactory& factory) {
+    return widgets::openChildWindow(*workspace_, objectName, factory);
 }
 
 void MainWindow::showAsStarted() {
@@ -179,7 +180,7 @@ void MainWindow::runMenuCommand(const QString& name) {
 
 void MainWindow::closeEditorsBeforeReadOut() {
     for (const QStringView name : kEditorsClosedBeforeReadOut) {
-        closeChildWindow(*workspace_, name.toString());
+        widgets::closeChildWindow(*workspace_, name.toString());
     }
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "platform/settings_store.h"
-#include "shell/child_windows.h"
 #include "shell/main_menu.h"
 #include "station/document.h"
 #include "users/accounts.h"
+#include "widgets/child_windows.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -66,8 +66,8 @@ public:
     // "Velmora &uitlezen" and "Velmora &vullen" with toolbar entries 16 and 17.
     void setTransferCommandsEnabled(bool enabled);
 
-    // See shell::openChildWindow; the window opens in this window's workspace.
-    QWidget* openChildWindow(const QString& objectName, const ChildWindowFactory& factory);
+    // See widgets::openChildWindow; the window opens in this window's workspace.
+    QWidget* openChildWindow(const QString& objectName, const widgets::ChildWindowFactory& factory);
 
     // Shows the window for the first time: the document it holds then counts
     // as unmodified.

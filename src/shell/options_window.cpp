@@ -2,10 +2,10 @@
 
 #include "platform/qt/windows1252.h"
 #include "shell/main_window.h"
-#include "shell/twips.h"
 #include "users/account_windows.h"
 #include "users/window_title.h"
-#include "users/windows1252_text_box.h"
+#include "widgets/twips.h"
+#include "widgets/windows1252_text_box.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -30,11 +30,11 @@ QPushButton* button(const QString& objectName, const QString& caption, const QSt
 
 OptionsWindow::OptionsWindow(MainWindow& mainWindow, QWidget* parent)
     : QDialog(parent), mainWindow_(mainWindow),
-      titleBar_(users::windows1252TextBox(u"txtTitelbalk"_s, 0, this)) {
+      titleBar_(widgets::windows1252TextBox(u"txtTitelbalk"_s, 0, this)) {
     setObjectName(u"frmOpties"_s);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Opties"_s);
-    setFixedSize(twipsToSize(6135, 1590, this));
+    setFixedSize(widgets::twipsToSize(6135, 1590, this));
 
     auto* ok = button(u"cmdOk"_s, u"&Ok"_s, u"Instellingen toepassen en terugkeren."_s, this);
     auto* apply = button(u"cmdToepassen"_s, u"&Toepassen"_s, u"Instellingen toepassen."_s, this);

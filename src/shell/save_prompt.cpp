@@ -1,6 +1,6 @@
 #include "shell/save_prompt.h"
 
-#include "shell/twips.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -17,7 +17,7 @@ SavePrompt::SavePrompt(QWidget* parent) : QDialog(parent), text_(new QPlainTextE
     setObjectName(u"frmOpslaan"_s);
     setWindowTitle(u"Velmora"_s);
     setModal(true);
-    setFixedSize(twipsToSize(6300, 1815, this));
+    setFixedSize(widgets::twipsToSize(6300, 1815, this));
 
     QPushButton* yes = addAnswerButton(u"cmdJa"_s, u"&Ja"_s, SavePromptAnswer::Ja);
     QPushButton* no = addAnswerButton(u"cmdNee"_s, u"&Nee"_s, SavePromptAnswer::Nee);

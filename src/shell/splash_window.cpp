@@ -1,7 +1,7 @@
 #include "shell/splash_window.h"
 
 #include "shell/logo.h"
-#include "shell/twips.h"
+#include "widgets/twips.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -25,7 +25,7 @@ SplashWindow::SplashWindow(QWidget* parent)
     setObjectName(u"frmStart"_s);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Velmora"_s);
-    const QSize clientSize = twipsToSize(11130, 2250, this);
+    const QSize clientSize = widgets::twipsToSize(11130, 2250, this);
     setFixedSize(clientSize);
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, clientSize,
                                     screen()->availableGeometry()));

@@ -3,7 +3,7 @@
 #include "shell/main_window.h"
 #include "shell/splash_window.h"
 #include "users/account_windows.h"
-#include "users/login_window.h"
+#include "users/windows/login_window.h"
 
 #include <QEventLoopLocker>
 

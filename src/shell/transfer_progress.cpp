@@ -10,7 +10,7 @@ TransferProgress::~TransferProgress() {
 
 void TransferProgress::open(int value) {
     if (window_.isNull()) {
-        window_ = new WarningWindow;
+        window_ = new widgets::WarningWindow;
         connect(window_, &QDialog::finished, this, [this] {
             window_.clear();
             emit closedByUser();
@@ -31,7 +31,7 @@ int TransferProgress::value() const {
 }
 
 void TransferProgress::close() {
-    if (WarningWindow* window = window_) {
+    if (widgets::WarningWindow* window = window_) {
         window_.clear();
         disconnect(window, nullptr, this, nullptr);
         window->close();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/warning_window.h"
+#include "widgets/warning_window.h"
 
 #include <QObject>
 #include <QPointer>
@@ -26,13 +26,13 @@ public:
     // Closes the window as the end of the transfer does; closedByUser does not follow.
     void close();
 
-    WarningWindow* window() const { return window_; }
+    widgets::WarningWindow* window() const { return window_; }
 
 signals:
     void closedByUser();
 
 private:
-    QPointer<WarningWindow> window_;
+    QPointer<widgets::WarningWindow> window_;
 };
 
 } // namespace velmora::shell

@@ -1,17 +1,17 @@
 #include "users/account_windows.h"
 
 #include "platform/qt/windows1252.h"
-#include "shell/child_windows.h"
 #include "shell/com_port_window.h"
 #include "shell/file_menu_commands.h"
 #include "shell/main_window.h"
 #include "shell/options_window.h"
-#include "shell/warning_window.h"
 #include "shell/workspace.h"
 #include "users/account_editing.h"
 #include "users/accounts.h"
-#include "users/login_window.h"
-#include "users/user_editor_window.h"
+#include "users/windows/login_window.h"
+#include "users/windows/user_editor_window.h"
+#include "widgets/child_windows.h"
+#include "widgets/warning_window.h"
 
 #include <QAction>
 
@@ -20,7 +20,7 @@ using namespace Qt::StringLiterals;
 namespace velmora::users {
 
 void warnSettingsNotSaved(const std::string& reason) {
-    shell::WarningWindow::showMessage(
+    widgets::WarningWindow::showMessage(
         platform::fromWindows1252(std::string(platform::kSettingsNotSavedMessage) + reason));
 }
 
@@ -48,7 +48,7 @@ LoginWindow* AccountWindows::loadLogin() {
 }
 
 void AccountWindows::logInAgain() {
-    shell::closeSettingsWindows(window_.workspace());
+    widgets::closeSettingsWindows(window_.workspace());
     window_.fileMenuCommands().clearForRelogin();
     loadLogin()->showModally();
 }

@@ -7,13 +7,13 @@
 // request is drilled in connection_e2e_test.cpp (silentEncoderIsReported).
 
 #include "fakes/file_system_faults.h"
-#include "shell/child_windows.h"
 #include "shell/workspace.h"
 #include "support/config_folder.h"
 #include "support/disk_files.h"
 #include "support/encoder_session.h"
 #include "support/test_main.h"
 #include "support/wait.h"
+#include "widgets/child_windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -108,8 +108,8 @@ constexpr QFileDevice::Permissions kOpenToAll =
     QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
 
 QWidget* decoderWindow(Program& program) {
-    return velmora::shell::findChildWindow(program.window().workspace(),
-                                           u"frmDecoder_informatie"_s);
+    return velmora::widgets::findChildWindow(program.window().workspace(),
+                                             u"frmDecoder_informatie"_s);
 }
 
 } // namespace

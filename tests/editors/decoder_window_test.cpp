@@ -1,9 +1,9 @@
 #include "editors/decoder_window.h"
 #include "fakes/fake_settings_store.h"
-#include "shell/twips.h"
 #include "support/modal_watcher.h"
 #include "support/tab_order.h"
 #include "support/test_main.h"
+#include "widgets/twips.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -71,7 +71,7 @@ void DecoderWindowTest::controlsCarryTheirNamesAndOrder() {
     const DecoderWindow window(store);
     QCOMPARE(window.objectName(), u"frmDecoder_informatie"_s);
     QCOMPARE(window.windowTitle(), u"Decoder informatie"_s);
-    QCOMPARE(window.size(), velmora::shell::twipsToSize(4815, 4695, &window));
+    QCOMPARE(window.size(), velmora::widgets::twipsToSize(4815, 4695, &window));
     QCOMPARE(list(window, u"cmbProgramma"_s)->toolTip(), u"Selecteer de gewenste optie."_s);
     QCOMPARE(list(window, u"cmbAlternatief"_s)->toolTip(), u"Selecteer de gewenste optie."_s);
     QVERIFY(!list(window, u"cmbProgramma"_s)->isEditable());

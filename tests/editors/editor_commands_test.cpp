@@ -1,10 +1,10 @@
 #include "fakes/fake_settings_store.h"
 #include "shell/main_window.h"
-#include "shell/twips.h"
 #include "shell/workspace.h"
 #include "support/open_window.h"
 #include "support/test_main.h"
 #include "support/wait.h"
+#include "widgets/twips.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -80,7 +80,7 @@ void EditorCommandsTest::menuItemsOpenTheirWindows() {
     QMdiSubWindow* child = childWindow(main, window);
     QVERIFY(child != nullptr);
     QCOMPARE(child->windowTitle(), caption);
-    const int offset = velmora::shell::twipsToPixels(10, &main.workspace());
+    const int offset = velmora::widgets::twipsToPixels(10, &main.workspace());
     QCOMPARE(child->pos(), QPoint(offset, offset));
     QVERIFY(child->widget()->isVisible());
 }

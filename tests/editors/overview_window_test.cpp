@@ -1,7 +1,7 @@
 #include "editors/overview_window.h"
 #include "fakes/fake_settings_store.h"
-#include "shell/twips.h"
 #include "support/test_main.h"
+#include "widgets/twips.h"
 
 #include <QFontMetricsF>
 #include <QGroupBox>
@@ -54,7 +54,7 @@ void OverviewWindowTest::framesAndCaptions() {
     const velmora::fakes::FakeSettingsStore store;
     const OverviewWindow window(document, store);
     const auto size = [&window](int width, int height) {
-        return velmora::shell::twipsToSize(width, height, &window);
+        return velmora::widgets::twipsToSize(width, height, &window);
     };
     QCOMPARE(window.objectName(), u"frmOverzicht"_s);
     QCOMPARE(window.size(), size(11655, 5790));

@@ -2,9 +2,9 @@
 #include "fakes/fake_serial_line.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_timer.h"
-#include "shell/twips.h"
 #include "support/tab_order.h"
 #include "support/test_main.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -97,7 +97,7 @@ void PiWindowTest::controlsCarryTheirNamesAndOrder() {
     const PiWindow& window = *editing.window;
     QCOMPARE(window.objectName(), u"frmPi"_s);
     QCOMPARE(window.windowTitle(), u"Programma Identificatie"_s);
-    QCOMPARE(window.size(), velmora::shell::twipsToSize(2820, 1410, &window));
+    QCOMPARE(window.size(), velmora::widgets::twipsToSize(2820, 1410, &window));
     QCOMPARE(editing.send()->text(), u"Verzend"_s);
     QVERIFY(window.findChild<QLabel*>()->text() == u"Tussen 1 en 65535"_s);
     QCOMPARE(velmora::testing::tabOrder(window, *editing.send()),

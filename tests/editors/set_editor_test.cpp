@@ -1,8 +1,8 @@
 #include "editors/set_editor.h"
 #include "platform/qt/windows1252.h"
-#include "shell/twips.h"
 #include "support/tab_order.h"
 #include "support/test_main.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -133,7 +133,7 @@ void SetEditorTest::controlsCarryTheirNamesAndOrder() {
     QCOMPARE(editor.objectName(), formOf(kind).windowName.toString());
     QCOMPARE(editor.windowTitle(), caption);
     QCOMPARE(editor.size(),
-             velmora::shell::twipsToSize(clientTwips.width(), clientTwips.height(), &editor));
+             velmora::widgets::twipsToSize(clientTwips.width(), clientTwips.height(), &editor));
     QStringList expectedOrder;
     for (int k = 0; k < count; ++k) {
         QVERIFY(editing.name(k) != nullptr);

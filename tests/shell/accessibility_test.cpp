@@ -3,17 +3,17 @@
 // list, the purpose of a bar.
 
 #include "fakes/fake_settings_store.h"
-#include "shell/child_windows.h"
 #include "shell/hardware_window.h"
 #include "shell/info_window.h"
 #include "shell/main_window.h"
 #include "shell/options_window.h"
 #include "shell/save_prompt.h"
 #include "shell/splash_window.h"
-#include "shell/warning_window.h"
 #include "shell/workspace.h"
 #include "support/test_main.h"
-#include "users/login_window.h"
+#include "users/windows/login_window.h"
+#include "widgets/child_windows.h"
+#include "widgets/warning_window.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -132,7 +132,7 @@ void AccessibilityTest::cleanup() {
 QWidget* AccessibilityTest::openChildWindow(const QString& menuItem, const QString& windowName) {
     // Some of these items are only enabled for the administrator.
     emit mainWindow_->menuItem(menuItem)->triggered();
-    return velmora::shell::findChildWindow(mainWindow_->workspace(), windowName);
+    return velmora::widgets::findChildWindow(mainWindow_->workspace(), windowName);
 }
 
 std::vector<std::pair<QString, AccessibilityTest::Opener>> AccessibilityTest::windows() {
@@ -144,13 +144,13 @@ std::vector<std::pair<QString, AccessibilityTest::Opener>> AccessibilityTest::wi
         {u"info"_s, [] { return new shell::InfoWindow; }},
         {u"warning, message mode"_s,
          [] {
-             auto* window = new shell::WarningWindow;
+             auto* window = new widgets::WarningWindow;
              window->setMessage(u"Encoder antwoord niet."_s);
              return window;
          }},
         {u"warning, progress mode"_s,
          [] {
-             auto* window = new shell::WarningWindow;
+             auto* window = new widgets::WarningWindow;
              window->enterProgressMode(3);
              return window;
          }},

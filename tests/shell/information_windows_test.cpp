@@ -2,9 +2,9 @@
 #include "shell/info_window.h"
 #include "shell/logo.h"
 #include "shell/transfer_progress.h"
-#include "shell/warning_window.h"
 #include "support/modal_watcher.h"
 #include "support/test_main.h"
+#include "widgets/warning_window.h"
 
 #include <QApplication>
 #include <QSignalSpy>
@@ -16,13 +16,13 @@ using velmora::shell::HardwareReport;
 using velmora::shell::HardwareRows;
 using velmora::shell::HardwareWindow;
 using velmora::shell::TransferProgress;
-using velmora::shell::WarningWindow;
 using velmora::testing::always;
 using velmora::testing::Answer;
 using velmora::testing::look;
 using velmora::testing::ModalWatcher;
 using velmora::testing::Reaction;
 using velmora::testing::SeenWindow;
+using velmora::widgets::WarningWindow;
 
 namespace {
 

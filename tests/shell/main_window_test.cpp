@@ -3,12 +3,12 @@
 #include "shell/main_window.h"
 #include "shell/startup.h"
 #include "shell/status_panels.h"
-#include "shell/twips.h"
 #include "shell/workspace.h"
 #include "support/modal_watcher.h"
 #include "support/open_window.h"
 #include "support/test_main.h"
 #include "support/wait.h"
+#include "widgets/twips.h"
 
 #include <QAction>
 #include <QApplication>
@@ -237,7 +237,7 @@ void MainWindowTest::openingAnOpenWindowBringsItToTheFront() {
     QCOMPARE(window.openChildWindow(u"frmOverzicht"_s, factory), overview);
     QCOMPARE(created, 1);
     QCOMPARE(window.workspace().activeSubWindow()->widget(), overview);
-    const int offset = velmora::shell::twipsToPixels(10, &window);
+    const int offset = velmora::widgets::twipsToPixels(10, &window);
     QCOMPARE(overview->parentWidget()->pos(), QPoint(offset, offset));
 }
 

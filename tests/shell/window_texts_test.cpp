@@ -5,12 +5,12 @@
 
 #include "shell/hardware_window.h"
 #include "shell/splash_window.h"
-#include "shell/warning_window.h"
 #include "support/modal_watcher.h"
 #include "support/open_window.h"
 #include "support/station.h"
 #include "support/test_main.h"
 #include "support/wait.h"
+#include "widgets/warning_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -48,7 +48,7 @@ Opening openingOf(const QString& window) {
         {u"frmOpties"_s, byMenu(u"mnuInstellingen_opties"_s)},
         {u"frmInfo"_s, byMenu(u"mnuHelp_info"_s)},
         {u"frmWaarschuwing"_s,
-         [](Station&) { velmora::shell::WarningWindow::showMessage(QString()); }},
+         [](Station&) { velmora::widgets::WarningWindow::showMessage(QString()); }},
         {u"frmHardware_info"_s,
          [](Station&) {
              velmora::shell::HardwareWindow::present({QString(), std::nullopt});

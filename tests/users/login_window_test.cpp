@@ -10,7 +10,7 @@
 #include "support/user_input.h"
 #include "support/wait.h"
 #include "users/account_windows.h"
-#include "users/login_window.h"
+#include "users/windows/login_window.h"
 
 #include <QAction>
 #include <QLineEdit>

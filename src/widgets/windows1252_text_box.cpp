@@ -1,17 +1,17 @@
-#include "users/windows1252_text_box.h"
+#include "widgets/windows1252_text_box.h"
 
-#include "editors/windows1252_validator.h"
+#include "widgets/windows1252_validator.h"
 
 #include <QLineEdit>
 
 using namespace Qt::StringLiterals;
 
-namespace velmora::users {
+namespace velmora::widgets {
 
 QLineEdit* windows1252TextBox(const QString& objectName, int maxLength, QWidget* parent) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(objectName);
-    box->setValidator(new editors::Windows1252Validator(box));
+    box->setValidator(new Windows1252Validator(box));
     if (maxLength > 0) {
         box->setMaxLength(maxLength);
     }
@@ -24,4 +24,4 @@ void showAsPassword(QLineEdit& box) {
     box.setStyleSheet(u"QLineEdit { lineedit-password-character: 42; }"_s);
 }
 
-} // namespace velmora::users
+} // namespace velmora::widgets

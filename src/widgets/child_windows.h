@@ -7,7 +7,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QWidget;
 
-namespace velmora::shell {
+namespace velmora::widgets {
 
 // Creates the widget of a child window, named by its objectName.
 using ChildWindowFactory = std::function<QWidget*()>;
@@ -29,4 +29,4 @@ void closeChildWindow(const QMdiArea& workspace, const QString& objectName);
 // end of the run do, so that none of them outlives what it shows.
 void closeSettingsWindows(const QMdiArea& workspace);
 
-} // namespace velmora::shell
+} // namespace velmora::widgets

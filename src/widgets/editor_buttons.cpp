@@ -1,4 +1,4 @@
-#include "editors/editor_buttons.h"
+#include "widgets/editor_buttons.h"
 
 #include <QBoxLayout>
 #include <QMdiSubWindow>
@@ -6,7 +6,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace velmora::editors {
+namespace velmora::widgets {
 
 namespace {
 
@@ -49,4 +49,4 @@ void closeEditorWindow(QWidget& window) {
     }
 }
 
-} // namespace velmora::editors
+} // namespace velmora::widgets

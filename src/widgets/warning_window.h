@@ -6,7 +6,7 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 
-namespace velmora::shell {
+namespace velmora::widgets {
 
 // frmWaarschuwing, the one message window. As created it is a message window:
 // caption "Waarschuwing...", the message and "&Ok". In progress mode it shows
@@ -46,4 +46,4 @@ private:
     QPushButton* ok_;
 };
 
-} // namespace velmora::shell
+} // namespace velmora::widgets

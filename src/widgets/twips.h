@@ -4,7 +4,7 @@
 
 class QWidget;
 
-namespace velmora::shell {
+namespace velmora::widgets {
 
 // Window geometry is kept in twips, 1/1440 inch, and turned into pixels at the
 // logical resolution of the screen the widget is on.
@@ -13,4 +13,4 @@ inline constexpr int kTwipsPerInch = 1440;
 int twipsToPixels(int twips, const QWidget* widget = nullptr);
 QSize twipsToSize(int widthTwips, int heightTwips, const QWidget* widget = nullptr);
 
-} // namespace velmora::shell
+} // namespace velmora::widgets

@@ -1,12 +1,12 @@
-#include "users/login_window.h"
+#include "users/windows/login_window.h"
 
 #include "platform/qt/windows1252.h"
 #include "shell/main_toolbar.h"
 #include "shell/main_window.h"
-#include "shell/warning_window.h"
 #include "users/account_windows.h"
-#include "users/login_window_picture.h"
-#include "users/windows1252_text_box.h"
+#include "users/windows/login_window_picture.h"
+#include "widgets/warning_window.h"
+#include "widgets/windows1252_text_box.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -58,14 +58,14 @@ constexpr std::array kAccountItems{
 LoginWindow::LoginWindow(shell::MainWindow& mainWindow, LinkedFileOpener openLinkedFile)
     : mainWindow_(mainWindow), openLinkedFile_(std::move(openLinkedFile)),
       login_(mainWindow.settings(), mainWindow.document(), mainWindow.session(), *this),
-      userName_(windows1252TextBox(u"txtGebruikersnaam"_s, kMaxFieldLength, this)),
-      password_(windows1252TextBox(u"txtWachtwoord"_s, kMaxFieldLength, this)),
+      userName_(widgets::windows1252TextBox(u"txtGebruikersnaam"_s, kMaxFieldLength, this)),
+      password_(widgets::windows1252TextBox(u"txtWachtwoord"_s, kMaxFieldLength, this)),
       logInButton_(new QPushButton(u"&Aanmelden"_s, this)),
       cancelButton_(new QPushButton(u"A&nnuleren"_s, this)) {
     setObjectName(u"frmAanmelden"_s);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Velmora"_s);
-    showAsPassword(*password_);
+    widgets::showAsPassword(*password_);
     logInButton_->setObjectName(u"cmdAanmelden"_s);
     cancelButton_->setObjectName(u"cmdAnnuleren"_s);
 
@@ -169,7 +169,7 @@ void LoginWindow::logIn() {
 }
 
 void LoginWindow::showWarning(std::string_view message) {
-    shell::WarningWindow::showMessage(platform::fromWindows1252(message));
+    widgets::WarningWindow::showMessage(platform::fromWindows1252(message));
 }
 
 // The main window is shown before the login window goes, so that at no

@@ -1,11 +1,11 @@
-#include "shell/twips.h"
+#include "widgets/twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 #include <cmath>
 
-namespace velmora::shell {
+namespace velmora::widgets {
 
 namespace {
 
@@ -24,4 +24,4 @@ QSize twipsToSize(int widthTwips, int heightTwips, const QWidget* widget) {
     return {twipsToPixels(widthTwips, widget), twipsToPixels(heightTwips, widget)};
 }
 
-} // namespace velmora::shell
+} // namespace velmora::widgets

@@ -2,7 +2,7 @@
 
 #include <QValidator>
 
-namespace velmora::editors {
+namespace velmora::widgets {
 
 // Refuses any edit, typed or pasted, that would put a character into the box
 // which the 8-bit code page of the station files cannot hold, so that nothing
@@ -16,4 +16,4 @@ public:
     State validate(QString& input, int& position) const override;
 };
 
-} // namespace velmora::editors
+} // namespace velmora::widgets

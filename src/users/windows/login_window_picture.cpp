@@ -1,4 +1,4 @@
-#include "users/login_window_picture.h"
+#include "users/windows/login_window_picture.h"
 
 #include "shell/logo.h"
 

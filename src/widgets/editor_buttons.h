@@ -6,7 +6,7 @@ class QBoxLayout;
 class QPushButton;
 class QWidget;
 
-namespace velmora::editors {
+namespace velmora::widgets {
 
 // The button row the editors share: "&Ok" applies and closes, "&Toepassen"
 // applies and stays open, "&Annuleren" closes without applying.
@@ -25,4 +25,4 @@ EditorButtons addEditorButtons(QWidget& window, QBoxLayout& layout,
 // it stands alone.
 void closeEditorWindow(QWidget& window);
 
-} // namespace velmora::editors
+} // namespace velmora::widgets

@@ -1,11 +1,11 @@
-#include "users/user_editor_window.h"
+#include "users/windows/user_editor_window.h"
 
-#include "editors/editor_buttons.h"
 #include "platform/qt/windows1252.h"
-#include "shell/warning_window.h"
 #include "station/path_text.h"
 #include "users/account_windows.h"
-#include "users/windows1252_text_box.h"
+#include "widgets/editor_buttons.h"
+#include "widgets/warning_window.h"
+#include "widgets/windows1252_text_box.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -60,16 +60,16 @@ bool fitsTheStore(const QString& text) {
 UserEditorWindow::UserEditorWindow(platform::SettingsStore& store, platform::FileDialogs& dialogs,
                                    QWidget* parent)
     : QWidget(parent), store_(store), dialogs_(dialogs),
-      userName_(windows1252TextBox(u"txtGebruikersnaam"_s, kMaxFieldLength, this)),
-      password_(windows1252TextBox(u"txtWachtwoord"_s, kMaxFieldLength, this)),
-      confirmation_(windows1252TextBox(u"txtBevestiging"_s, kMaxFieldLength, this)),
+      userName_(widgets::windows1252TextBox(u"txtGebruikersnaam"_s, kMaxFieldLength, this)),
+      password_(widgets::windows1252TextBox(u"txtWachtwoord"_s, kMaxFieldLength, this)),
+      confirmation_(widgets::windows1252TextBox(u"txtBevestiging"_s, kMaxFieldLength, this)),
       linkedFile_(new QLineEdit(this)),
       browseButton_(button(u"cmdBladeren"_s, u"Bladeren"_s, this)),
       okButton_(button(u"cmdOk"_s, u"&Ok"_s, this)),
       applyButton_(button(u"cmdToepassen"_s, u"&Toepassen"_s, this)),
       cancelButton_(button(u"cmdAnnuleren"_s, u"&Annuleren"_s, this)) {
-    showAsPassword(*password_);
-    showAsPassword(*confirmation_);
+    widgets::showAsPassword(*password_);
+    widgets::showAsPassword(*confirmation_);
     linkedFile_->setObjectName(u"txtBestand"_s);
     linkedFile_->setReadOnly(true);
 
@@ -112,7 +112,7 @@ UserEditorWindow::UserEditorWindow(platform::SettingsStore& store, platform::Fil
     }
     connect(okButton_, &QPushButton::clicked, this, &UserEditorWindow::confirm);
     connect(cancelButton_, &QPushButton::clicked, this,
-            [this] { editors::closeEditorWindow(*this); });
+            [this] { widgets::closeEditorWindow(*this); });
     connect(browseButton_, &QPushButton::clicked, this, &UserEditorWindow::browse);
     applyButtonRule();
 }
@@ -141,7 +141,7 @@ void UserEditorWindow::confirm() {
     std::string reason;
     switch (saveAccount(store_, fields(), reason)) {
     case AccountSaveResult::PasswordsDiffer:
-        shell::WarningWindow::showMessage(textOf(std::string(kPasswordMismatchMessage)));
+        widgets::WarningWindow::showMessage(textOf(std::string(kPasswordMismatchMessage)));
         break;
     case AccountSaveResult::StoreFailed:
         // The editor stays open with everything typed, so the user can try again.
@@ -150,7 +150,7 @@ void UserEditorWindow::confirm() {
     case AccountSaveResult::Saved:
         break;
     }
-    editors::closeEditorWindow(*this);
+    widgets::closeEditorWindow(*this);
 }
 
 void UserEditorWindow::browse() {
@@ -167,9 +167,9 @@ void UserEditorWindow::browse() {
     // The account keeps the path as Windows-1252 text; a path that the code
     // page cannot hold would be stored with "?" and never be found again.
     if (!fitsTheStore(path)) {
-        shell::WarningWindow::showMessage(u"Het bestand "_s + path +
-                                          u" kan niet worden gekoppeld: de naam bevat tekens die "
-                                          u"niet kunnen worden opgeslagen"_s);
+        widgets::WarningWindow::showMessage(u"Het bestand "_s + path +
+                                            u" kan niet worden gekoppeld: de naam bevat tekens die "
+                                            u"niet kunnen worden opgeslagen"_s);
         return;
     }
     linkedFile_->setText(path);

@@ -1,6 +1,6 @@
-#include "shell/warning_window.h"
+#include "widgets/warning_window.h"
 
-#include "shell/twips.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -14,7 +14,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace velmora::shell {
+namespace velmora::widgets {
 
 namespace {
 
@@ -120,4 +120,4 @@ void WarningWindow::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-} // namespace velmora::shell
+} // namespace velmora::widgets

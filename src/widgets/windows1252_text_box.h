@@ -5,7 +5,7 @@
 class QLineEdit;
 class QWidget;
 
-namespace velmora::users {
+namespace velmora::widgets {
 
 // A one-line text box that takes only characters the Windows-1252 code page
 // holds, so nothing typed turns into "?" on its way into the settings store.
@@ -16,4 +16,4 @@ QLineEdit* windows1252TextBox(const QString& objectName, int maxLength, QWidget*
 // Shows every character of the box as "*".
 void showAsPassword(QLineEdit& box);
 
-} // namespace velmora::users
+} // namespace velmora::widgets

@@ -1,11 +1,11 @@
-#include "shell/child_windows.h"
+#include "widgets/child_windows.h"
 
-#include "shell/twips.h"
+#include "widgets/twips.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-namespace velmora::shell {
+namespace velmora::widgets {
 
 namespace {
 
@@ -58,4 +58,4 @@ void closeSettingsWindows(const QMdiArea& workspace) {
     }
 }
 
-} // namespace velmora::shell
+} // namespace velmora::widgets
