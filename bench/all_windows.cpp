@@ -121,7 +121,7 @@ int countVisibleWindows(const MainWindow& window) {
     for (const QWidget* topLevel : QApplication::topLevelWidgets()) {
         count += topLevel->isVisible() ? 1 : 0;
     }
-    for (const QMdiSubWindow* child : window.workspace().subWindowList()) {
+    for (const QMdiSubWindow* child : workspace(window).subWindowList()) {
         count += child->isVisible() ? 1 : 0;
     }
     return count;
@@ -149,7 +149,7 @@ int main(int argc, char** argv) {
     }
     MainWindow& window = *startup.mainWindow();
     for (const QString& item : kWorkspaceWindowItems) {
-        window.menuItem(item)->trigger();
+        menuItem(window, item)->trigger();
     }
     velmora::shell::TransferProgress progress;
     progress.open(7);
@@ -180,8 +180,8 @@ int main(int argc, char** argv) {
                 velmora::shell::HardwareWindow::present(
                     {u"Hardware"_s, u"RDS-SIM1"_s, u"1.2"_s, u"12-03-02"_s});
             },
-            [&window] { window.menuItem(u"mnuInstellingen_opties"_s)->trigger(); },
-            [&window] { window.menuItem(u"mnuBestand_open"_s)->trigger(); },
+            [&window] { menuItem(window, u"mnuInstellingen_opties"_s)->trigger(); },
+            [&window] { menuItem(window, u"mnuBestand_open"_s)->trigger(); },
             [] { velmora::shell::InfoWindow::showModal(); },
             [] { velmora::shell::SavePrompt::ask(u"Wijzigingen opslaan?"_s); },
             [] { velmora::widgets::WarningWindow::showMessage(u"Encoder antwoord niet."_s); },

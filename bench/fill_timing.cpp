@@ -72,7 +72,7 @@ bool timeOneFill(velmora::shell::MainWindow& window, const TimedSimulator& sim, 
         return times;
     };
     const Clock::time_point click = Clock::now();
-    window.toolBar().entry(u"Versturen")->trigger();
+    toolbarEntry(window, u"Versturen")->trigger();
     if (!runUntil([&] { return frames().size() >= kFramesPerFill; }, std::chrono::seconds(5))) {
         return false;
     }
@@ -124,7 +124,7 @@ int main(int argc, char** argv) {
         }
     });
     closer.start(10);
-    window.toolBar().entry(u"Verbinding")->trigger();
+    toolbarEntry(window, u"Verbinding")->trigger();
     if (!runUntil(
             [&] {
                 return window.encoderLink().state() == velmora::link::ConnectionState::Connected &&

@@ -1,5 +1,5 @@
+#include "app/startup.h"
 #include "shell/logo.h"
-#include "shell/startup.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
         QCoreApplication::installTranslator(&qtTranslation);
     }
 
-    velmora::shell::Startup startup;
+    velmora::app::Startup startup;
     startup.start();
     return QApplication::exec();
 }

@@ -7,6 +7,7 @@
 #include "widgets/editor_buttons.h"
 #include "widgets/twips.h"
 #include "widgets/warning_window.h"
+#include "widgets/window_names.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -63,7 +64,7 @@ DecoderWindow::DecoderWindow(platform::SettingsStore& settings, const QLocale& l
       frequency_(dropDownList(*this, u"cmbAlternatief"_s)),
       psInterval_(dropDownList(*this, u"cmbProgrammaservice"_s)),
       rtInterval_(dropDownList(*this, u"cmbRadiotekst"_s)) {
-    setObjectName(u"frmDecoder_informatie"_s);
+    setObjectName(widgets::kDecoderWindow.toString());
     setWindowTitle(u"Decoder informatie"_s);
     setFixedSize(widgets::twipsToSize(4815, 4695, this));
 
@@ -137,8 +138,7 @@ bool DecoderWindow::apply() {
     }};
     const platform::Status saved = settings_.SaveSettings(keys::kSection, values);
     if (!saved) {
-        widgets::WarningWindow::showMessage(platform::fromWindows1252(
-            std::string(platform::kSettingsNotSavedMessage) + saved.reason()));
+        widgets::warnSettingsNotSaved(saved.reason());
         return false;
     }
     return true;

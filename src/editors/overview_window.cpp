@@ -6,6 +6,7 @@
 #include "station/station_settings.h"
 #include "widgets/editor_buttons.h"
 #include "widgets/twips.h"
+#include "widgets/window_names.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -138,7 +139,7 @@ OverviewWindow::OverviewWindow(const station::Document& document,
                                const platform::SettingsStore& settings, const QLocale& locale,
                                QWidget* parent)
     : QWidget(parent) {
-    setObjectName(u"frmOverzicht"_s);
+    setObjectName(widgets::kOverviewWindow.toString());
     setWindowTitle(u"Overzicht"_s);
     setFixedSize(widgets::twipsToSize(11655, 5790, this));
 

@@ -3,6 +3,7 @@
 #include "link/wire_protocol.h"
 #include "platform/qt/windows1252.h"
 #include "widgets/twips.h"
+#include "widgets/window_names.h"
 
 #include <QBoxLayout>
 #include <QKeyEvent>
@@ -53,7 +54,7 @@ bool acceptsCharacter(QChar character, bool boxIsEmpty) {
 PiWindow::PiWindow(link::EncoderLink& link, std::unique_ptr<platform::Timer> timer, QWidget* parent)
     : QWidget(parent), link_(link), timer_(std::move(timer)), code_(new QLineEdit(this)),
       send_(new QPushButton(u"Verzend"_s, this)) {
-    setObjectName(u"frmPi"_s);
+    setObjectName(widgets::kPiWindow.toString());
     setWindowTitle(u"Programma Identificatie"_s);
     setFixedSize(widgets::twipsToSize(2820, 1410, this));
 

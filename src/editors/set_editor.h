@@ -1,6 +1,7 @@
 #pragma once
 
 #include "station/document.h"
+#include "widgets/window_names.h"
 
 #include <QStringView>
 #include <QWidget>
@@ -28,7 +29,7 @@ struct SetEditorForm {
 };
 
 inline constexpr SetEditorForm kProgrammeServiceForm{station::SetKind::ProgrammeService,
-                                                     u"frmProgramma",
+                                                     widgets::kProgrammeServiceWindow,
                                                      u"Programmaservice",
                                                      u"txtProgramma",
                                                      u"chkProgramma",
@@ -36,7 +37,7 @@ inline constexpr SetEditorForm kProgrammeServiceForm{station::SetKind::Programme
                                                      6855,
                                                      3135};
 inline constexpr SetEditorForm kRadiotextForm{station::SetKind::Radiotext,
-                                              u"frmRadiotekst",
+                                              widgets::kRadiotextWindow,
                                               u"Radiotekst",
                                               u"txtRadiotekst",
                                               u"chkRadiotekst",

@@ -1,9 +1,10 @@
 #include "shell/com_port_window.h"
 
+#include "link/connection.h"
 #include "platform/qt/windows1252.h"
-#include "users/account_windows.h"
 #include "widgets/editor_buttons.h"
 #include "widgets/twips.h"
+#include "widgets/warning_window.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -17,8 +18,6 @@ namespace velmora::shell {
 
 namespace {
 
-constexpr std::string_view kSection = "Compoort";
-constexpr std::string_view kKey = "Compoort";
 constexpr int kPortCount = 9;
 
 } // namespace
@@ -32,8 +31,8 @@ ComPortWindow::ComPortWindow(platform::SettingsStore& store, QWidget* parent)
     for (int port = 1; port <= kPortCount; ++port) {
         ports_->addItem(QString::number(port));
     }
-    const int stored =
-        ports_->findText(platform::fromWindows1252(store_.GetSetting(kSection, kKey)));
+    const int stored = ports_->findText(
+        platform::fromWindows1252(store_.GetSetting(link::kPortSection, link::kPortKey)));
     ports_->setCurrentIndex(std::max(stored, 0));
 
     auto* label = new QLabel(u"Selecteer de gewenste Compoort"_s, this);
@@ -56,10 +55,10 @@ ComPortWindow::ComPortWindow(platform::SettingsStore& store, QWidget* parent)
 }
 
 bool ComPortWindow::storeChoice() {
-    const platform::Status status =
-        store_.SaveSetting(kSection, kKey, platform::toWindows1252(ports_->currentText()));
+    const platform::Status status = store_.SaveSetting(
+        link::kPortSection, link::kPortKey, platform::toWindows1252(ports_->currentText()));
     if (!status.ok()) {
-        users::warnSettingsNotSaved(status.reason());
+        widgets::warnSettingsNotSaved(status.reason());
     }
     return status.ok();
 }

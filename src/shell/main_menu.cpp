@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <array>
+#include <optional>
 
 namespace velmora::shell {
 
@@ -18,43 +19,50 @@ struct MenuEntry {
     QStringView caption;
     QStringView keys;
     bool enabled;
+    std::optional<Command> command;
 };
 
 constexpr std::array kMenuTree{
-    MenuEntry{0, u"mnuBestand", u"&Bestand", u"", true},
-    MenuEntry{1, u"mnuBestand_nieuw", u"&Nieuw...", u"Ctrl+N", false},
-    MenuEntry{1, u"mnuBestand_open", u"&Open...", u"Ctrl+O", true},
-    MenuEntry{1, u"mnuBestand_sluit", u"&Sluit...", u"", false},
-    MenuEntry{1, u"mnuBestand_spatie1", u"-", u"", true},
-    MenuEntry{1, u"mnuBestand_opslaan", u"O&pslaan", u"Ctrl+S", false},
-    MenuEntry{1, u"mnuBestand_opslaanals", u"Ops&laan als...", u"", true},
-    MenuEntry{1, u"mnuBestand_spatie2", u"-", u"", true},
-    MenuEntry{1, u"mnuBestand_afdrukvoorbeeld", u"A&fdrukvoorbeeld", u"", false},
-    MenuEntry{1, u"mnuBestand_afdrukken", u"Af&drukken", u"Ctrl+P", false},
-    MenuEntry{1, u"mnuBestand_spatie3", u"-", u"", true},
-    MenuEntry{1, u"mnuBestand_opnieuwaanmelden", u"Opnieuw &aanmelden", u"Ctrl+A", true},
-    MenuEntry{1, u"mnuBestand_afsluiten", u"Afsluiten", u"Ctrl+E", true},
-    MenuEntry{0, u"mnuBewerken", u"Be&werken", u"", true},
-    MenuEntry{1, u"mnuBewerken_velmoravullen", u"Velmora &vullen", u"", false},
-    MenuEntry{1, u"mnuBewerken_velmorauitlezen", u"Velmora &uitlezen", u"", false},
-    MenuEntry{0, u"mnuInstellingen", u"&Instellingen", u"", true},
-    MenuEntry{1, u"mnuInstellingen_compoort", u"&Compoort", u"", false},
-    MenuEntry{1, u"mnuInstellingen_radiotekst", u"&Radiotekst", u"", true},
-    MenuEntry{1, u"mnuInstellingen_programmaservice", u"&Programmaservice", u"", true},
-    MenuEntry{1, u"mnuInstellingen_decoderinformatie", u"&Decoderinformatie", u"", true},
-    MenuEntry{1, u"mnuInstellingenProgrammaIdentificatie", u"&Programma Identificatie", u"", true},
-    MenuEntry{1, u"mnuInstellingen_spatie1", u"-", u"", true},
-    MenuEntry{1, u"mnuInstellingen_gebruikers", u"&Gebruikers", u"", true},
+    MenuEntry{0, u"mnuBestand", u"&Bestand", u"", true, std::nullopt},
+    MenuEntry{1, u"mnuBestand_nieuw", u"&Nieuw...", u"Ctrl+N", false, Command::NewDocument},
+    MenuEntry{1, u"mnuBestand_open", u"&Open...", u"Ctrl+O", true, Command::OpenFile},
+    MenuEntry{1, u"mnuBestand_sluit", u"&Sluit...", u"", false, Command::CloseWindow},
+    MenuEntry{1, u"mnuBestand_spatie1", u"-", u"", true, std::nullopt},
+    MenuEntry{1, u"mnuBestand_opslaan", u"O&pslaan", u"Ctrl+S", false, Command::Save},
+    MenuEntry{1, u"mnuBestand_opslaanals", u"Ops&laan als...", u"", true, Command::SaveAs},
+    MenuEntry{1, u"mnuBestand_spatie2", u"-", u"", true, std::nullopt},
+    MenuEntry{1, u"mnuBestand_afdrukvoorbeeld", u"A&fdrukvoorbeeld", u"", false,
+              Command::PrintPreview},
+    MenuEntry{1, u"mnuBestand_afdrukken", u"Af&drukken", u"Ctrl+P", false, Command::Print},
+    MenuEntry{1, u"mnuBestand_spatie3", u"-", u"", true, std::nullopt},
+    MenuEntry{1, u"mnuBestand_opnieuwaanmelden", u"Opnieuw &aanmelden", u"Ctrl+A", true,
+              Command::LogInAgain},
+    MenuEntry{1, u"mnuBestand_afsluiten", u"Afsluiten", u"Ctrl+E", true, Command::Exit},
+    MenuEntry{0, u"mnuBewerken", u"Be&werken", u"", true, std::nullopt},
+    MenuEntry{1, u"mnuBewerken_velmoravullen", u"Velmora &vullen", u"", false, Command::Fill},
+    MenuEntry{1, u"mnuBewerken_velmorauitlezen", u"Velmora &uitlezen", u"", false,
+              Command::ReadOut},
+    MenuEntry{0, u"mnuInstellingen", u"&Instellingen", u"", true, std::nullopt},
+    MenuEntry{1, u"mnuInstellingen_compoort", u"&Compoort", u"", false, Command::ComPort},
+    MenuEntry{1, u"mnuInstellingen_radiotekst", u"&Radiotekst", u"", true, Command::Radiotext},
+    MenuEntry{1, u"mnuInstellingen_programmaservice", u"&Programmaservice", u"", true,
+              Command::ProgrammeService},
+    MenuEntry{1, u"mnuInstellingen_decoderinformatie", u"&Decoderinformatie", u"", true,
+              Command::DecoderInformation},
+    MenuEntry{1, u"mnuInstellingenProgrammaIdentificatie", u"&Programma Identificatie", u"", true,
+              Command::ProgrammeIdentification},
+    MenuEntry{1, u"mnuInstellingen_spatie1", u"-", u"", true, std::nullopt},
+    MenuEntry{1, u"mnuInstellingen_gebruikers", u"&Gebruikers", u"", true, std::nullopt},
     MenuEntry{2, u"mnuInstellingen_gebruikers_gebruikertoevoegen", u"&Gebruiker toevoegen", u"",
-              true},
+              true, Command::AddUser},
     MenuEntry{2, u"mnuInstellinge_gebruikers_huidigegebruikeraanpassen",
-              u"Huidige gebruiker aanpassen", u"", false},
-    MenuEntry{1, u"mnuInstellingen_opties", u"&Opties", u"", false},
-    MenuEntry{0, u"mnuVenster", u"&Venster", u"", true},
-    MenuEntry{1, u"mnuVenster_overzicht", u"&Overzicht", u"", true},
-    MenuEntry{1, u"mnuVenster_trapsgewijs", u"&Trapsgewijs", u"", false},
-    MenuEntry{0, u"mnuHelp", u"&Help", u"", true},
-    MenuEntry{1, u"mnuHelp_info", u"&Info", u"", true},
+              u"Huidige gebruiker aanpassen", u"", false, Command::EditCurrentUser},
+    MenuEntry{1, u"mnuInstellingen_opties", u"&Opties", u"", false, Command::Options},
+    MenuEntry{0, u"mnuVenster", u"&Venster", u"", true, std::nullopt},
+    MenuEntry{1, u"mnuVenster_overzicht", u"&Overzicht", u"", true, Command::Overview},
+    MenuEntry{1, u"mnuVenster_trapsgewijs", u"&Trapsgewijs", u"", false, Command::Cascade},
+    MenuEntry{0, u"mnuHelp", u"&Help", u"", true, std::nullopt},
+    MenuEntry{1, u"mnuHelp_info", u"&Info", u"", true, Command::About},
 };
 
 bool opensSubmenu(std::size_t index) {
@@ -68,35 +76,32 @@ MainMenu::MainMenu(QMenuBar& bar) {
     std::array<QMenu*, 2> openMenus{};
     for (std::size_t index = 0; index < kMenuTree.size(); ++index) {
         const MenuEntry& entry = kMenuTree[index];
-        const QString name = entry.name.toString();
         QMenu* parent =
             entry.depth > 0 ? openMenus[static_cast<std::size_t>(entry.depth - 1)] : nullptr;
         QAction* action = nullptr;
         if (opensSubmenu(index)) {
             QMenu* menu = parent != nullptr ? parent->addMenu(entry.caption.toString())
                                             : bar.addMenu(entry.caption.toString());
-            menu->setObjectName(name);
-            menus_.insert(name, menu);
+            menu->setObjectName(entry.name.toString());
             openMenus[static_cast<std::size_t>(entry.depth)] = menu;
             action = menu->menuAction();
+            if (entry.name == u"mnuBestand") {
+                fileMenu_ = menu;
+            } else if (entry.name == u"mnuVenster") {
+                windowMenu_ = menu;
+            }
         } else if (entry.caption == u"-") {
             action = parent->addSeparator();
         } else {
             action = parent->addAction(entry.caption.toString());
             action->setShortcut(QKeySequence(entry.keys.toString()));
         }
-        action->setObjectName(name);
+        action->setObjectName(entry.name.toString());
         action->setEnabled(entry.enabled);
-        items_.insert(name, action);
+        if (entry.command) {
+            items_[indexOf(*entry.command)] = action;
+        }
     }
-}
-
-QAction* MainMenu::item(const QString& name) const {
-    return items_.value(name);
-}
-
-QMenu* MainMenu::menu(const QString& name) const {
-    return menus_.value(name);
 }
 
 } // namespace velmora::shell

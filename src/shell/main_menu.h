@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QHash>
-#include <QString>
+#include "shell/command.h"
+
+#include <array>
 
 class QAction;
 class QMenu;
@@ -10,19 +11,22 @@ class QMenuBar;
 namespace velmora::shell {
 
 // The main window's menu tree: every menu, item and separator under its own
-// objectName, with its caption, shortcut and start state.
+// objectName, with its caption, shortcut and start state. Each item carries
+// the command it runs.
 class MainMenu {
 public:
     explicit MainMenu(QMenuBar& bar);
 
-    // The item, separator or menu (its own action) with this name; nullptr if none.
-    QAction* item(const QString& name) const;
-    // The menu or submenu with this name; nullptr if none.
-    QMenu* menu(const QString& name) const;
+    // The item that runs this command; nullptr for a command that only the
+    // toolbar offers.
+    QAction* item(Command command) const { return items_[indexOf(command)]; }
+    QMenu& fileMenu() const { return *fileMenu_; }
+    QMenu& windowMenu() const { return *windowMenu_; }
 
 private:
-    QHash<QString, QAction*> items_;
-    QHash<QString, QMenu*> menus_;
+    std::array<QAction*, kCommandCount> items_{};
+    QMenu* fileMenu_ = nullptr;
+    QMenu* windowMenu_ = nullptr;
 };
 
 } // namespace velmora::shell

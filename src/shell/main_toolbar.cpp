@@ -3,6 +3,7 @@
 #include "shell/toolbar_icons.h"
 
 #include <QAction>
+#include <optional>
 
 namespace velmora::shell {
 
@@ -12,28 +13,29 @@ struct ToolbarEntry {
     QStringView key;
     QStringView tooltip;
     bool enabled;
+    std::optional<Command> command;
 };
 
 // Entries whose menu twins start disabled start disabled too; the print
 // entries have no command and stay disabled.
 constexpr std::array<ToolbarEntry, MainToolBar::kEntryCount> kEntries{{
-    {u"", u"", true},
-    {u"", u"", true},
-    {u"Nieuw", u"Nieuw...", false},
-    {u"Open", u"Open...", true},
-    {u"Opslaan", u"Opslaan...", false},
-    {u"", u"", true},
-    {u"Afdrukvoorbeeld", u"Afdrukvoorbeeld", false},
-    {u"Afdrukken", u"Afdrukken", false},
-    {u"", u"", true},
-    {u"Opties", u"Opties", false},
-    {u"Overzicht", u"Overzicht", true},
-    {u"Programmaservice", u"Programmaservice", true},
-    {u"Radiotekst", u"Radiotekst", true},
-    {u"", u"", true},
-    {u"Verbinding", u"", true},
-    {u"Inladen", u"Velmora uitlezen", false},
-    {u"Versturen", u"Velmora vullen met nieuwe data", false},
+    {u"", u"", true, std::nullopt},
+    {u"", u"", true, std::nullopt},
+    {u"Nieuw", u"Nieuw...", false, Command::NewDocument},
+    {u"Open", u"Open...", true, Command::OpenFile},
+    {u"Opslaan", u"Opslaan...", false, Command::Save},
+    {u"", u"", true, std::nullopt},
+    {u"Afdrukvoorbeeld", u"Afdrukvoorbeeld", false, Command::PrintPreview},
+    {u"Afdrukken", u"Afdrukken", false, Command::Print},
+    {u"", u"", true, std::nullopt},
+    {u"Opties", u"Opties", false, Command::Options},
+    {u"Overzicht", u"Overzicht", true, Command::Overview},
+    {u"Programmaservice", u"Programmaservice", true, Command::ProgrammeService},
+    {u"Radiotekst", u"Radiotekst", true, Command::Radiotext},
+    {u"", u"", true, std::nullopt},
+    {u"Verbinding", u"", true, Command::ToggleConnection},
+    {u"Inladen", u"Velmora uitlezen", false, Command::ReadOutAfterClosingEditors},
+    {u"Versturen", u"Velmora vullen met nieuwe data", false, Command::Fill},
 }};
 
 } // namespace
@@ -56,8 +58,11 @@ MainToolBar::MainToolBar(QWidget* parent) : QToolBar(parent) {
         action->setObjectName(key);
         action->setToolTip(entry.tooltip.toString());
         action->setEnabled(entry.enabled);
-        connect(action, &QAction::triggered, this, [this, key] { emit entryClicked(key); });
+        const Command command = *entry.command;
+        connect(action, &QAction::triggered, this,
+                [this, command] { emit commandRequested(command); });
         entries_[index] = action;
+        byCommand_[indexOf(command)] = action;
     }
 }
 
@@ -68,13 +73,8 @@ QAction* MainToolBar::entryAt(int position) const {
     return entries_[static_cast<std::size_t>(position - 1)];
 }
 
-QAction* MainToolBar::entry(QStringView key) const {
-    for (QAction* action : entries_) {
-        if (!action->isSeparator() && action->objectName() == key) {
-            return action;
-        }
-    }
-    return nullptr;
+QAction* MainToolBar::entry(Command command) const {
+    return byCommand_[indexOf(command)];
 }
 
 } // namespace velmora::shell

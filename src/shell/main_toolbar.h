@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/command.h"
+
 #include <QToolBar>
 #include <array>
 
@@ -13,23 +15,21 @@ class MainToolBar : public QToolBar {
 
 public:
     static constexpr int kEntryCount = 17;
-    static constexpr int kConnectionPosition = 15;
-    static constexpr int kReadOutPosition = 16;
-    static constexpr int kFillPosition = 17;
 
     explicit MainToolBar(QWidget* parent = nullptr);
 
     // The entry at this 1-based position; nullptr outside 1-17.
     QAction* entryAt(int position) const;
-    // The button with this key; nullptr if none has it.
-    QAction* entry(QStringView key) const;
+    // The button that runs this command; nullptr if none does.
+    QAction* entry(Command command) const;
 
 signals:
-    // A button was clicked; carries its key.
-    void entryClicked(const QString& key);
+    // A button was clicked; carries the command it runs.
+    void commandRequested(velmora::shell::Command command);
 
 private:
     std::array<QAction*, kEntryCount> entries_{};
+    std::array<QAction*, kCommandCount> byCommand_{};
 };
 
 } // namespace velmora::shell

@@ -1,87 +1,52 @@
 #include "shell/main_window.h"
 
-#include "editors/editor_commands.h"
+#include "platform/qt/windows1252.h"
 #include "shell/child_window_list.h"
-#include "shell/encoder_wiring.h"
 #include "shell/exit_shortcut.h"
-#include "shell/file_menu_commands.h"
+#include "shell/hardware_window.h"
 #include "shell/info_window.h"
 #include "shell/main_toolbar.h"
 #include "shell/menu_rules.h"
+#include "shell/save_prompt.h"
 #include "shell/status_panels.h"
 #include "shell/workspace.h"
-#include "users/account_windows.h"
 #include "widgets/twips.h"
+#include "widgets/warning_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
-#include <array>
 
 using namespace Qt::StringLiterals;
 
 namespace velmora::shell {
 
-namespace {
+using platform::fromWindows1252;
 
-// Toolbar entries that run the command of a menu item, in the order the
-// dispatcher compares their keys.
-struct MenuTwin {
-    QStringView key;
-    QStringView menuItem;
-};
-constexpr std::array kMenuTwins{
-    MenuTwin{u"Nieuw", u"mnuBestand_nieuw"},
-    MenuTwin{u"Open", u"mnuBestand_open"},
-    MenuTwin{u"Opslaan", u"mnuBestand_opslaan"},
-    MenuTwin{u"Opties", u"mnuInstellingen_opties"},
-    MenuTwin{u"Overzicht", u"mnuVenster_overzicht"},
-    MenuTwin{u"Programmaservice", u"mnuInstellingen_programmaservice"},
-    MenuTwin{u"Radiotekst", u"mnuInstellingen_radiotekst"},
-};
-
-// The child windows a read-out from the toolbar closes first, in this order,
-// so that none of them shows stale settings afterwards.
-constexpr std::array<QStringView, 4> kEditorsClosedBeforeReadOut{
-    u"frmOverzicht", u"frmProgramma", u"frmRadiotekst", u"frmDecoder_informatie"};
-
-} // namespace
-
-MainWindow::MainWindow(platform::SettingsStore& settings, QWidget* parent)
-    : QMainWindow(parent), settings_(settings), workspace_(new Workspace(this)), menu_(*menuBar()),
+MainWindow::MainWindow(CommandHandler& commands, QWidget* parent)
+    : QMainWindow(parent), commands_(commands), workspace_(new Workspace(this)), menu_(*menuBar()),
       toolBar_(new MainToolBar(this)), statusPanels_(new StatusPanels(this)),
-      windowList_(new ChildWindowList(*menu_.menu(u"mnuVenster"_s), *workspace_)) {
+      windowList_(new ChildWindowList(menu_.windowMenu(), *workspace_)) {
     setObjectName(u"frmBasis"_s);
     setWindowTitle(u"Velmora"_s);
     setCentralWidget(workspace_);
     addToolBar(Qt::TopToolBarArea, toolBar_);
     setStatusBar(statusPanels_);
     placeCentred();
-    connectMenuCommands();
-    encoderWiring_ = std::make_unique<EncoderWiring>(*this);
-    fileMenuCommands_ = std::make_unique<FileMenuCommands>(*this);
-    accountWindows_ = std::make_unique<users::AccountWindows>(*this);
-    new editors::EditorCommands(*this);
-    load();
+    connectCommands();
+    new ExitShortcut(*this, *menu_.item(Command::Exit));
+    showConnectionState(link::ConnectionState::Disconnected);
 }
 
-MainWindow::~MainWindow() = default;
-
-link::EncoderLink& MainWindow::encoderLink() {
-    return encoderWiring_->encoderLink();
-}
-
-void MainWindow::closeEncoderPortWithoutNotice() {
-    encoderLink().closePortWithoutNotice();
-}
-
-void MainWindow::load() {
-    encoderWiring_->showConnectionState(encoderLink().state());
-    document_.setModified(false);
-    document_.setExitAfterSave(false);
+MainWindow::~MainWindow() {
+    if (busy_) {
+        QApplication::restoreOverrideCursor();
+    }
 }
 
 void MainWindow::placeCentred() {
@@ -91,55 +56,20 @@ void MainWindow::placeCentred() {
         QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, screen()->availableGeometry()));
 }
 
-void MainWindow::connectMenuCommands() {
-    connect(menu_.menu(u"mnuBestand"_s), &QMenu::aboutToShow, this, &MainWindow::applyFileMenuRule);
-    connect(menu_.menu(u"mnuVenster"_s), &QMenu::aboutToShow, this,
-            &MainWindow::applyWindowMenuRule);
-    // "Afsluiten" lets go of the encoder first, also when the save prompt then
-    // keeps the program open; the display follows the closed port.
-    QAction* exit = menuItem(u"mnuBestand_afsluiten"_s);
-    connect(exit, &QAction::triggered, this, [this] {
-        closeEncoderPortWithoutNotice();
-        close();
-    });
-    new ExitShortcut(*this, *exit);
-    connect(menuItem(u"mnuBewerken_velmoravullen"_s), &QAction::triggered, this,
-            &MainWindow::fillRequested);
-    connect(menuItem(u"mnuBewerken_velmorauitlezen"_s), &QAction::triggered, this,
-            &MainWindow::readOutRequested);
-    connect(menuItem(u"mnuVenster_trapsgewijs"_s), &QAction::triggered, workspace_,
-            &QMdiArea::cascadeSubWindows);
-    connect(menuItem(u"mnuHelp_info"_s), &QAction::triggered, this, &InfoWindow::showModal);
-    connect(toolBar_, &MainToolBar::entryClicked, this, &MainWindow::dispatchToolbarEntry);
-}
-
-void MainWindow::enableSaveCommands(bool enabled) {
-    menuItem(u"mnuBestand_opslaan"_s)->setEnabled(enabled);
-    menuItem(u"mnuBestand_opslaanals"_s)->setEnabled(enabled);
-    toolBar_->entry(u"Opslaan")->setEnabled(enabled);
-}
-
-QString MainWindow::connectionStatusText() const {
-    return statusPanels_->connectionText();
-}
-
-void MainWindow::setConnectionStatusText(const QString& text) {
-    statusPanels_->setConnectionText(text);
-}
-
-QString MainWindow::connectionTooltip() const {
-    return toolBar_->entryAt(MainToolBar::kConnectionPosition)->toolTip();
-}
-
-void MainWindow::setConnectionTooltip(const QString& tooltip) {
-    toolBar_->entryAt(MainToolBar::kConnectionPosition)->setToolTip(tooltip);
-}
-
-void MainWindow::setTransferCommandsEnabled(bool enabled) {
-    menuItem(u"mnuBewerken_velmorauitlezen"_s)->setEnabled(enabled);
-    menuItem(u"mnuBewerken_velmoravullen"_s)->setEnabled(enabled);
-    toolBar_->entryAt(MainToolBar::kReadOutPosition)->setEnabled(enabled);
-    toolBar_->entryAt(MainToolBar::kFillPosition)->setEnabled(enabled);
+// A toolbar entry runs its command also while the menu twin is disabled:
+// after "&Nieuw..." the toolbar still offers "Nieuw".
+void MainWindow::connectCommands() {
+    for (std::size_t index = 0; index < kCommandCount; ++index) {
+        const auto command = static_cast<Command>(index);
+        if (QAction* item = menu_.item(command)) {
+            connect(item, &QAction::triggered, this, [this, command] { commands_.run(command); });
+        }
+    }
+    connect(toolBar_, &MainToolBar::commandRequested, this,
+            [this](Command command) { commands_.run(command); });
+    connect(&menu_.fileMenu(), &QMenu::aboutToShow, this, &MainWindow::applyFileMenuRule);
+    connect(&menu_.windowMenu(), &QMenu::aboutToShow, this, &MainWindow::applyWindowMenuRule);
+    connect(&progress_, &TransferProgress::closedByUser, this, &MainWindow::progressClosedByUser);
 }
 
 QWidget* MainWindow::openChildWindow(const QString& objectName,
@@ -147,58 +77,139 @@ QWidget* MainWindow::openChildWindow(const QString& objectName,
     return widgets::openChildWindow(*workspace_, objectName, factory);
 }
 
-void MainWindow::showAsStarted() {
-    show();
-    document_.setModified(false);
+void MainWindow::closeChildWindows(std::span<const QString> objectNames) {
+    for (const QString& name : objectNames) {
+        widgets::closeChildWindow(*workspace_, name);
+    }
 }
 
-void MainWindow::dispatchToolbarEntry(const QString& key) {
-    for (const MenuTwin& twin : kMenuTwins) {
-        if (key == twin.key) {
-            runMenuCommand(twin.menuItem.toString());
-            return;
+void MainWindow::closeActiveWindow() {
+    if (QMdiSubWindow* active = workspace_->currentSubWindow()) {
+        active->close();
+    } else {
+        close();
+    }
+}
+
+void MainWindow::cascadeChildWindows() {
+    workspace_->cascadeSubWindows();
+}
+
+QString MainWindow::connectionStatusText() const {
+    return statusPanels_->connectionText();
+}
+
+QString MainWindow::connectionTooltip() const {
+    return toolBar_->entry(Command::ToggleConnection)->toolTip();
+}
+
+void MainWindow::enableSaveCommands(bool enabled) {
+    setItemEnabled(Command::Save, enabled, true);
+    menu_.item(Command::SaveAs)->setEnabled(enabled);
+}
+
+void MainWindow::showWarning(std::string_view text) {
+    widgets::WarningWindow::showMessage(fromWindows1252(text));
+}
+
+// Called from within the main window's close request, which Qt does not let
+// start a second close; the new request follows once this one is refused.
+void MainWindow::closeMainWindow() {
+    QMetaObject::invokeMethod(this, &MainWindow::close, Qt::QueuedConnection);
+}
+
+station::SavePromptAnswer MainWindow::askToSaveChanges(std::string_view question) {
+    return SavePrompt::ask(fromWindows1252(question));
+}
+
+void MainWindow::showConnectionState(link::ConnectionState state) {
+    const link::ConnectionDisplay& display = link::displayOf(state);
+    statusPanels_->setConnectionText(fromWindows1252(display.statusText));
+    toolBar_->entry(Command::ToggleConnection)->setToolTip(fromWindows1252(display.tooltip));
+    for (const Command transfer : {Command::ReadOut, Command::Fill}) {
+        setItemEnabled(transfer, display.transferCommandsEnabled, true);
+    }
+    toolBar_->entry(Command::ReadOutAfterClosingEditors)
+        ->setEnabled(display.transferCommandsEnabled);
+}
+
+void MainWindow::showHardware(std::string_view caption,
+                              const std::optional<link::HardwareIdentity>& identity) {
+    HardwareReport report;
+    report.frameCaption = fromWindows1252(caption);
+    if (identity) {
+        report.rows =
+            HardwareRows{fromWindows1252(identity->name), fromWindows1252(identity->version),
+                         fromWindows1252(identity->updateDate)};
+    }
+    HardwareWindow::present(report);
+}
+
+void MainWindow::showProgress(int value) {
+    progress_.open(value);
+}
+
+void MainWindow::setProgress(int value) {
+    progress_.setValue(value);
+}
+
+void MainWindow::closeProgress() {
+    progress_.close();
+}
+
+void MainWindow::setBusyCursor(bool busy) {
+    busy_ = busy;
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+// The message and hardware windows sound the beep themselves as they open,
+// which is always right after the link asks for it.
+void MainWindow::beep() {}
+
+void MainWindow::setTitle(std::string_view title) {
+    setWindowTitle(fromWindows1252(title));
+}
+
+void MainWindow::applyAccountItems(const users::AccountItems& items) {
+    const std::pair<const std::optional<bool>&, Command> switched[] = {
+        {items.newDocument, Command::NewDocument},
+        {items.editCurrentUser, Command::EditCurrentUser},
+        {items.comPort, Command::ComPort},
+        {items.options, Command::Options},
+        {items.decoderInformation, Command::DecoderInformation},
+    };
+    for (const auto& [enabled, command] : switched) {
+        if (enabled) {
+            setItemEnabled(command, *enabled, items.toolbarFollows);
         }
     }
-    if (key == u"Verbinding") {
-        emit connectionToggleRequested();
-    } else if (key == u"Inladen") {
-        closeEditorsBeforeReadOut();
-        emit readOutRequested();
-    } else if (key == u"Versturen") {
-        runMenuCommand(u"mnuBewerken_velmoravullen"_s);
-    }
 }
 
-// Some toolbar entries are enabled apart from their menu twins (after
-// "&Nieuw..." the toolbar still offers "Nieuw"), and the entry runs the
-// command all the same. QAction::trigger ignores a disabled action, so the
-// item's signal is raised directly.
-void MainWindow::runMenuCommand(const QString& name) {
-    QAction* item = menuItem(name);
-    emit item->triggered(item->isChecked());
-}
-
-void MainWindow::closeEditorsBeforeReadOut() {
-    for (const QStringView name : kEditorsClosedBeforeReadOut) {
-        widgets::closeChildWindow(*workspace_, name.toString());
+void MainWindow::setItemEnabled(Command command, bool enabled, bool withToolbarEntry) {
+    menu_.item(command)->setEnabled(enabled);
+    if (QAction* entry = toolBar_->entry(command); entry != nullptr && withToolbarEntry) {
+        entry->setEnabled(enabled);
     }
 }
 
 void MainWindow::applyFileMenuRule() {
     const FileMenuState state =
-        fileMenuRule(countLoadedWindows(*workspace_), document_.isComplete());
-    menuItem(u"mnuBestand_sluit"_s)->setEnabled(state.closeEnabled);
-    menuItem(u"mnuBestand_opslaanals"_s)->setEnabled(state.saveAsEnabled);
+        fileMenuRule(countLoadedWindows(*workspace_), commands_.isDocumentComplete());
+    menu_.item(Command::CloseWindow)->setEnabled(state.closeEnabled);
+    menu_.item(Command::SaveAs)->setEnabled(state.saveAsEnabled);
 }
 
 void MainWindow::applyWindowMenuRule() {
-    menuItem(u"mnuVenster_trapsgewijs"_s)
-        ->setEnabled(cascadeEnabled(countLoadedWindows(*workspace_)));
+    menu_.item(Command::Cascade)->setEnabled(cascadeEnabled(countLoadedWindows(*workspace_)));
     windowList_->refresh();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    event->setAccepted(fileMenuCommands_->allowClose());
+    event->setAccepted(commands_.allowClose());
 }
 
 } // namespace velmora::shell

@@ -1,10 +1,9 @@
 #include "shell/options_window.h"
 
 #include "platform/qt/windows1252.h"
-#include "shell/main_window.h"
-#include "users/account_windows.h"
 #include "users/window_title.h"
 #include "widgets/twips.h"
+#include "widgets/warning_window.h"
 #include "widgets/windows1252_text_box.h"
 
 #include <QBoxLayout>
@@ -28,8 +27,9 @@ QPushButton* button(const QString& objectName, const QString& caption, const QSt
 
 } // namespace
 
-OptionsWindow::OptionsWindow(MainWindow& mainWindow, QWidget* parent)
-    : QDialog(parent), mainWindow_(mainWindow),
+OptionsWindow::OptionsWindow(platform::SettingsStore& settings, const users::Session& session,
+                             users::MainWindowView& mainWindow, QWidget* parent)
+    : QDialog(parent), settings_(settings), session_(session), mainWindow_(mainWindow),
       titleBar_(widgets::windows1252TextBox(u"txtTitelbalk"_s, 0, this)) {
     setObjectName(u"frmOpties"_s);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -41,7 +41,7 @@ OptionsWindow::OptionsWindow(MainWindow& mainWindow, QWidget* parent)
     auto* cancel = button(u"cmdAnnuleren"_s, u"&Annuleren"_s,
                           u"Instellingen ongewijzicht laten en terugkeren."_s, this);
     titleBar_->setToolTip(u"Tekst die bovenin de titelbalk van het programma zal verschijnen."_s);
-    titleBar_->setText(platform::fromWindows1252(users::titleBarText(mainWindow_.settings())));
+    titleBar_->setText(platform::fromWindows1252(users::titleBarText(settings_)));
     titleBar_->setCursorPosition(0);
 
     auto* label = new QLabel(u"Titelbalktekst"_s, this);
@@ -70,8 +70,9 @@ OptionsWindow::OptionsWindow(MainWindow& mainWindow, QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void OptionsWindow::showModal(MainWindow& mainWindow) {
-    auto* window = new OptionsWindow(mainWindow);
+void OptionsWindow::showModal(platform::SettingsStore& settings, const users::Session& session,
+                              users::MainWindowView& mainWindow) {
+    auto* window = new OptionsWindow(settings, session, mainWindow);
     window->exec();
 }
 
@@ -80,9 +81,9 @@ std::string OptionsWindow::titleBarText() const {
 }
 
 bool OptionsWindow::storeTitleBarText(const std::string& text) {
-    const platform::Status status = users::saveTitleBarText(mainWindow_.settings(), text);
+    const platform::Status status = users::saveTitleBarText(settings_, text);
     if (!status.ok()) {
-        users::warnSettingsNotSaved(status.reason());
+        widgets::warnSettingsNotSaved(status.reason());
     }
     return status.ok();
 }
@@ -92,9 +93,8 @@ void OptionsWindow::confirm() {
     if (!storeTitleBarText(text)) {
         return;
     }
-    if (const auto title =
-            users::titleAfterOptionsConfirmed(text, mainWindow_.session().currentUser)) {
-        mainWindow_.setWindowTitle(platform::fromWindows1252(*title));
+    if (const auto title = users::titleAfterOptionsConfirmed(text, session_.currentUser)) {
+        mainWindow_.setTitle(*title);
     }
     accept();
 }
@@ -102,8 +102,7 @@ void OptionsWindow::confirm() {
 void OptionsWindow::apply() {
     const std::string text = titleBarText();
     if (storeTitleBarText(text)) {
-        mainWindow_.setWindowTitle(
-            platform::fromWindows1252(users::titleAfterOptionsApplied(text)));
+        mainWindow_.setTitle(users::titleAfterOptionsApplied(text));
     }
 }
 

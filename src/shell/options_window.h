@@ -1,12 +1,13 @@
 #pragma once
 
+#include "platform/settings_store.h"
+#include "users/accounts.h"
+
 #include <QDialog>
 
 class QLineEdit;
 
 namespace velmora::shell {
-
-class MainWindow;
 
 // frmOpties: the title-bar text, kept exactly as typed, and the main
 // window's caption composed from it. Deleted when closed.
@@ -14,11 +15,13 @@ class OptionsWindow : public QDialog {
     Q_OBJECT
 
 public:
-    explicit OptionsWindow(MainWindow& mainWindow, QWidget* parent = nullptr);
+    OptionsWindow(platform::SettingsStore& settings, const users::Session& session,
+                  users::MainWindowView& mainWindow, QWidget* parent = nullptr);
 
     // Loads the window and shows it modally with no owner; returns when it
     // has been closed.
-    static void showModal(MainWindow& mainWindow);
+    static void showModal(platform::SettingsStore& settings, const users::Session& session,
+                          users::MainWindowView& mainWindow);
 
 private:
     // Writes the text; false, after a message, when the store refused it.
@@ -27,7 +30,9 @@ private:
     void apply();
     std::string titleBarText() const;
 
-    MainWindow& mainWindow_;
+    platform::SettingsStore& settings_;
+    const users::Session& session_;
+    users::MainWindowView& mainWindow_;
     QLineEdit* titleBar_;
 };
 

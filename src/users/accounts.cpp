@@ -17,6 +17,14 @@ AccountItems accountItemsFor(std::string_view userName) {
                         .options = administrator};
 }
 
+AccountItems accountItemsAfterNewDocument() {
+    return AccountItems{.newDocument = false,
+                        .editCurrentUser = false,
+                        .options = false,
+                        .decoderInformation = false,
+                        .toolbarFollows = false};
+}
+
 platform::Status Login::seedAdministrator() {
     return store_.SaveSetting(kAdministratorName, kPasswordKey, kAdministratorPassword);
 }
@@ -40,11 +48,11 @@ LoginResult Login::logIn(const std::string& userName, const std::string& passwor
 }
 
 void Login::acceptUser(const std::string& userName) {
-    view_.leaveLogin();
+    leave();
     document_.replaceSet(station::SetKind::ProgrammeService, {});
     document_.replaceSet(station::SetKind::Radiotext, {});
-    view_.setMainTitle(titleAfterLogin(titleBarText(store_), userName));
-    view_.setAccountItems(accountItemsFor(userName));
+    mainWindow_.setTitle(titleAfterLogin(titleBarText(store_), userName));
+    mainWindow_.applyAccountItems(accountItemsFor(userName));
     // The store keeps the path as Windows-1252 text; the document holds it as UTF-8.
     document_.setFileName(station::utf8PathFromText(store_.GetSetting(userName, kLinkedFileKey)));
     if (!document_.fileName().empty()) {
@@ -59,9 +67,20 @@ void Login::finishAttempt() {
     document_.setExitAfterSave(false);
 }
 
-void Login::cancel() {
+// The main window is shown before the login window goes, so that at no moment
+// no window of the program is visible. Shown for the first time, the document
+// it holds counts as unmodified.
+void Login::leave() {
+    if (!mainWindow_.isShown()) {
+        mainWindow_.showMainWindow();
+        document_.setModified(false);
+    }
     view_.leaveLogin();
-    view_.setMainTitle(titleWithoutLogin(titleBarText(store_)));
+}
+
+void Login::cancel() {
+    leave();
+    mainWindow_.setTitle(titleWithoutLogin(titleBarText(store_)));
 }
 
 } // namespace velmora::users

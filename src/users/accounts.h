@@ -3,6 +3,7 @@
 #include "platform/settings_store.h"
 #include "station/document.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,30 +22,50 @@ inline constexpr std::string_view kWrongPasswordMessage =
     "Gebruikersnaam en/of wachtwoord is onjuist.";
 // Followed by the store's own reason.
 
-// The menu and toolbar items whose state depends on the kind of account.
+// The menu items whose state depends on who is logged in. An item without a
+// value stays as it is.
 struct AccountItems {
-    bool newDocument;     // "&Nieuw..." and the toolbar's "Nieuw"
-    bool editCurrentUser; // "Huidige gebruiker aanpassen"
-    bool comPort;         // "&Compoort"
-    bool options;         // "&Opties" and the toolbar's "Opties"
+    std::optional<bool> newDocument{};        // "&Nieuw..."
+    std::optional<bool> editCurrentUser{};    // "Huidige gebruiker aanpassen"
+    std::optional<bool> comPort{};            // "&Compoort"
+    std::optional<bool> options{};            // "&Opties"
+    std::optional<bool> decoderInformation{}; // "&Decoderinformatie"
+    // The toolbar's "Nieuw" and "Opties" follow their menu items.
+    bool toolbarFollows = true;
 
     bool operator==(const AccountItems&) const = default;
 };
 
 // Exact comparison, case included: "*^qentar^*" is an ordinary account.
 bool isAdministrator(std::string_view userName);
+// What a login of this user switches.
 AccountItems accountItemsFor(std::string_view userName);
+// After "&Nieuw..." nobody is logged in: the menu's account items are off
+// until the next login, and "&Decoderinformatie" for the rest of the run. The
+// toolbar keeps its entries, so that "Nieuw" still starts a new document.
+AccountItems accountItemsAfterNewDocument();
 
-// What the login asks of the windows.
+// The main window as the accounts change it.
+class MainWindowView {
+public:
+    virtual ~MainWindowView() = default;
+
+    // The main window's caption, Windows-1252.
+    virtual void setTitle(std::string_view title) = 0;
+    virtual void applyAccountItems(const AccountItems& items) = 0;
+    // Hidden until the first login window goes.
+    virtual bool isShown() const = 0;
+    virtual void showMainWindow() = 0;
+};
+
+// What the login asks of its window.
 class LoginView {
 public:
     virtual ~LoginView() = default;
 
     virtual void showWarning(std::string_view message) = 0;
-    // Closes the login window and shows the main window.
+    // Closes the login window.
     virtual void leaveLogin() = 0;
-    virtual void setMainTitle(std::string_view title) = 0;
-    virtual void setAccountItems(const AccountItems& items) = 0;
     // Reads the station file linked to the account, which the document names
     // by now, into the document, or reports that it is missing.
     virtual void openLinkedFile() = 0;
@@ -63,8 +84,9 @@ struct Session {
 class Login {
 public:
     Login(platform::SettingsStore& store, station::Document& document, Session& session,
-          LoginView& view)
-        : store_(store), document_(document), session_(session), view_(view) {}
+          LoginView& view, MainWindowView& mainWindow)
+        : store_(store), document_(document), session_(session), view_(view),
+          mainWindow_(mainWindow) {}
 
     // Runs each time the login window loads.
     platform::Status seedAdministrator();
@@ -74,11 +96,13 @@ public:
 private:
     void finishAttempt();
     void acceptUser(const std::string& userName);
+    void leave();
 
     platform::SettingsStore& store_;
     station::Document& document_;
     Session& session_;
     LoginView& view_;
+    MainWindowView& mainWindow_;
 };
 
 } // namespace velmora::users

@@ -51,11 +51,4 @@ void closeChildWindow(const QMdiArea& workspace, const QString& objectName) {
     }
 }
 
-void closeSettingsWindows(const QMdiArea& workspace) {
-    for (const auto* name : {"frmCompoort", "frmDecoder_informatie", "frmGebruiker", "frmOverzicht",
-                             "frmProgramma", "frmRadiotekst"}) {
-        closeChildWindow(workspace, QString::fromLatin1(name));
-    }
-}
-
 } // namespace velmora::widgets

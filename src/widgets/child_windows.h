@@ -25,8 +25,4 @@ QWidget* openChildWindow(QMdiArea& workspace, const QString& objectName,
 // Closes the open child window with this objectName, if there is one.
 void closeChildWindow(const QMdiArea& workspace, const QString& objectName);
 
-// Closes the port, editor, user and overview windows, as a re-login and the
-// end of the run do, so that none of them outlives what it shows.
-void closeSettingsWindows(const QMdiArea& workspace);
-
 } // namespace velmora::widgets

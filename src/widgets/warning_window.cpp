@@ -1,6 +1,10 @@
 #include "widgets/warning_window.h"
 
+#include "link/transfer.h"
+#include "platform/qt/windows1252.h"
+#include "platform/settings_store.h"
 #include "widgets/twips.h"
+#include "widgets/window_names.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -25,7 +29,7 @@ const QString kProgressCaption = u"Datacommunicatie met de Velmora"_s;
 WarningWindow::WarningWindow(QWidget* parent)
     : QDialog(parent), text_(new QLineEdit(this)), bar_(new QProgressBar(this)),
       ok_(new QPushButton(u"&Ok"_s, this)) {
-    setObjectName(u"frmWaarschuwing"_s);
+    setObjectName(kMessageWindow.toString());
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Waarschuwing..."_s);
     setFixedSize(twipsToSize(6300, 1815, this));
@@ -41,7 +45,7 @@ WarningWindow::WarningWindow(QWidget* parent)
 
     bar_->setObjectName(u"pgbWaarschuwing"_s);
     bar_->setAccessibleName(kProgressCaption);
-    bar_->setRange(0, kProgressMaximum);
+    bar_->setRange(0, link::kLastProgress);
     bar_->setTextVisible(false);
     bar_->hide();
 
@@ -118,6 +122,23 @@ void WarningWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void showWarning(std::string_view text) {
+    WarningWindow::showMessage(platform::fromWindows1252(text));
+}
+
+void warnSettingsNotSaved(const std::string& reason) {
+    showWarning(std::string(platform::kSettingsNotSavedMessage) + reason);
+}
+
+void closeMessageWindows() {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (window->objectName() == kMessageWindow) {
+            window->close();
+        }
+    }
 }
 
 } // namespace velmora::widgets

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
+#include <string_view>
 
 class QLineEdit;
 class QProgressBar;
@@ -16,8 +18,6 @@ class WarningWindow : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int kProgressMaximum = 15;
-
     explicit WarningWindow(QWidget* parent = nullptr);
 
     // Shows the message with a beep, modally and with no owner; returns when
@@ -45,5 +45,12 @@ private:
     QProgressBar* bar_;
     QPushButton* ok_;
 };
+
+// WarningWindow::showMessage for a text in Windows-1252.
+void showWarning(std::string_view text);
+// The message for a settings store that refused a write, with the store's reason.
+void warnSettingsNotSaved(const std::string& reason);
+// Closes every message window that is open, as the end of the run does.
+void closeMessageWindows();
 
 } // namespace velmora::widgets

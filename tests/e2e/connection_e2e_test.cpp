@@ -219,13 +219,13 @@ void ConnectionEndToEndTest::cancelledExitKeepsThePortClosedAndSaysSo() {
     EncoderSession session(config_.path());
     QVERIFY(session.start(5, kIdentity));
     QVERIFY(session.connect());
-    session.program.window().document().setModified(true);
+    session.program.document().setModified(true);
     session.watcher.setReaction(pressIn(u"frmOpslaan"_s, u"cmdAnnuleren"_s));
 
     session.program.exit();
 
     QVERIFY(session.program.window().isVisible());
-    QVERIFY(session.program.window().document().isModified());
+    QVERIFY(session.program.document().isModified());
     QVERIFY(!session.program.isPortOpen());
     QCOMPARE(session.program.statusText(), u"Verbinding met de Encoder is verbroken"_s);
     QCOMPARE(session.program.connectionTooltip(), u"Verbind de PC met de Encoder"_s);

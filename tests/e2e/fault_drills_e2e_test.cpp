@@ -65,7 +65,7 @@ struct Holdings {
 };
 
 Holdings holdingsOf(Program& program) {
-    const auto& document = program.window().document();
+    const auto& document = program.document();
     Holdings holdings{
         document.programmeServiceSet(), document.radiotextSet(), document.isModified(), {}};
     for (std::size_t key = 0; key < kDecoderKeys.size(); ++key) {
@@ -76,7 +76,7 @@ Holdings holdingsOf(Program& program) {
 
 // Gives the program the user's sets, unmodified, and decoder information.
 bool giveUserHoldings(Program& program) {
-    auto& document = program.window().document();
+    auto& document = program.document();
     document.replaceSet(SetKind::ProgrammeService, userSet(SetKind::ProgrammeService));
     document.replaceSet(SetKind::Radiotext, userSet(SetKind::Radiotext));
     document.setModified(false);
@@ -108,7 +108,7 @@ constexpr QFileDevice::Permissions kOpenToAll =
     QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
 
 QWidget* decoderWindow(Program& program) {
-    return velmora::widgets::findChildWindow(program.window().workspace(),
+    return velmora::widgets::findChildWindow(workspace(program.window()),
                                              u"frmDecoder_informatie"_s);
 }
 
@@ -153,7 +153,7 @@ void FaultDrillsTest::megabyteOfNoiseChangesNothing() {
     // The answers of a read-out come behind the noise and must arrive intact.
     session.program.click(u"Inladen");
     VELMORA_TRY_VERIFY(progressWindow() == nullptr, kDeadlineMs);
-    const auto& document = session.program.window().document();
+    const auto& document = session.program.document();
     QCOMPARE(document.programmeServiceSet(), setFromEncoder(stored, "ps", 10, 10));
     QCOMPARE(document.radiotextSet(), setFromEncoder(stored, "rt", 5, 5));
     QCOMPARE(session.program.setting("Decoder", "strTekstint"), std::string("30"));
@@ -249,7 +249,7 @@ void FaultDrillsTest::failedSaveKeepsTheOldFileAndTheChanges() {
     const QByteArray old(447, 'o');
     QVERIFY(writeFile(path, old));
     Program program(config_.path());
-    auto& document = program.window().document();
+    auto& document = program.document();
     document.setFileName(path.toStdString());
     QVERIFY(giveUserHoldings(program));
     document.setModified(true);
@@ -316,7 +316,8 @@ void FaultDrillsTest::unwritableSettingsStoreIsReported() {
         QVERIFY(session.start(24, {u"--demo"_s}));
         QVERIFY(session.connect());
     } else {
-        emit session.program.window().menuItem(u"mnuInstellingen_decoderinformatie"_s)->triggered();
+        emit menuItem(session.program.window(), u"mnuInstellingen_decoderinformatie"_s)
+            ->triggered();
         QVERIFY(decoderWindow(session.program) != nullptr);
         decoderWindow(session.program)
             ->findChild<QComboBox*>(u"cmbProgramma"_s)

@@ -109,8 +109,8 @@ void TransferEndToEndTest::initTestCase() {
 void TransferEndToEndTest::fillSendsSixteenFramesInOrder() {
     EncoderSession session(config_.path());
     QVERIFY(session.start(11));
-    session.program.window().document().replaceSet(SetKind::ProgrammeService, setOf(kNames));
-    session.program.window().document().replaceSet(SetKind::Radiotext, setOf(kTexts));
+    session.program.document().replaceSet(SetKind::ProgrammeService, setOf(kNames));
+    session.program.document().replaceSet(SetKind::Radiotext, setOf(kTexts));
     QVERIFY(writeDecoderKeys(session.program, {"10", "5", "1", "4", "5", "30"}));
     QVERIFY(session.connect());
 
@@ -136,9 +136,9 @@ void TransferEndToEndTest::readOutReplacesBothSetsAndTheDecoderKeys() {
     QVERIFY(session.start(12, {u"--demo"_s}));
     const auto stored = session.sim().storedState();
     QCOMPARE(stored.value("decoder"), QByteArray("10005004030"));
-    session.program.window().document().replaceSet(SetKind::ProgrammeService, setOf(kNames));
-    session.program.window().document().replaceSet(SetKind::Radiotext, setOf(kTexts));
-    session.program.window().document().setModified(false);
+    session.program.document().replaceSet(SetKind::ProgrammeService, setOf(kNames));
+    session.program.document().replaceSet(SetKind::Radiotext, setOf(kTexts));
+    session.program.document().setModified(false);
     QVERIFY(writeDecoderKeys(session.program, {"1", "2", "3", "6", "7", "32"}));
     QVERIFY(session.connect());
 
@@ -155,9 +155,9 @@ void TransferEndToEndTest::readOutReplacesBothSetsAndTheDecoderKeys() {
     for (int entry = 0; entry < 5; ++entry) {
         radiotext += stored.value("rt " + QByteArray::number(entry)) + "\r\n";
     }
-    QCOMPARE(bytes(session.program.window().document().programmeServiceSet()), programmeService);
-    QCOMPARE(bytes(session.program.window().document().radiotextSet()), radiotext);
-    QVERIFY(session.program.window().document().isModified());
+    QCOMPARE(bytes(session.program.document().programmeServiceSet()), programmeService);
+    QCOMPARE(bytes(session.program.document().radiotextSet()), radiotext);
+    QVERIFY(session.program.document().isModified());
     const std::array<std::pair<const char*, const char*>, 6> decoder{{{"Programma", "10"},
                                                                       {"Frequentie", "5"},
                                                                       {"Progint", "1"},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakes/encoder_frames.h"
 #include "fakes/fake_serial_line.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_timer.h"
@@ -11,8 +12,8 @@
 
 namespace velmora::link {
 
-inline constexpr std::string_view kIdentificationFrame = "^B^I12120302RX-UNIT1^E";
-inline constexpr std::string_view kSignOffFrame = "^B^S^E";
+using fakes::kIdentificationFrame;
+using fakes::kSignOffFrame;
 
 class NoDocumentView : public station::DocumentView {
 public:

@@ -64,7 +64,7 @@ private slots:
     void saveDialogReturnsTheTypedNameWithoutExtension() {
         QDir(home_.path()).mkdir(u"zenders"_s);
         const QString folder = home_.filePath(u"zenders"_s);
-        QtFileDialogs dialogs(nullptr);
+        QtFileDialogs dialogs;
         QStringList filters;
         QString shownFolder;
         ModalWatcher user([&](QWidget& window) {

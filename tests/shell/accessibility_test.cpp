@@ -2,14 +2,13 @@
 // read out: the caption of a button or check box, the label of a text box or
 // list, the purpose of a bar.
 
-#include "fakes/fake_settings_store.h"
 #include "shell/hardware_window.h"
 #include "shell/info_window.h"
 #include "shell/main_window.h"
 #include "shell/options_window.h"
 #include "shell/save_prompt.h"
 #include "shell/splash_window.h"
-#include "shell/workspace.h"
+#include "support/station.h"
 #include "support/test_main.h"
 #include "users/windows/login_window.h"
 #include "widgets/child_windows.h"
@@ -32,7 +31,6 @@
 #include <vector>
 
 using namespace Qt::StringLiterals;
-using velmora::shell::MainWindow;
 
 namespace {
 
@@ -109,15 +107,13 @@ private:
     QWidget* open(const QString& row);
     QWidget* openChildWindow(const QString& menuItem, const QString& windowName);
 
-    std::unique_ptr<velmora::fakes::FakeSettingsStore> settings_;
-    std::unique_ptr<MainWindow> mainWindow_;
+    std::unique_ptr<velmora::testing::Station> station_;
     std::vector<QPointer<QWidget>> topLevel_;
 };
 
 void AccessibilityTest::init() {
-    settings_ = std::make_unique<velmora::fakes::FakeSettingsStore>();
-    mainWindow_ = std::make_unique<MainWindow>(*settings_);
-    mainWindow_->showAsStarted();
+    station_ = std::make_unique<velmora::testing::Station>();
+    station_->window.show();
 }
 
 void AccessibilityTest::cleanup() {
@@ -125,22 +121,22 @@ void AccessibilityTest::cleanup() {
         delete window.data();
     }
     topLevel_.clear();
-    mainWindow_.reset();
-    settings_.reset();
+    station_.reset();
 }
 
 QWidget* AccessibilityTest::openChildWindow(const QString& menuItem, const QString& windowName) {
     // Some of these items are only enabled for the administrator.
-    emit mainWindow_->menuItem(menuItem)->triggered();
-    return velmora::widgets::findChildWindow(mainWindow_->workspace(), windowName);
+    station_->runEnabled(menuItem);
+    return velmora::widgets::findChildWindow(velmora::testing::workspace(station_->window),
+                                             windowName);
 }
 
 std::vector<std::pair<QString, AccessibilityTest::Opener>> AccessibilityTest::windows() {
     using namespace velmora;
     return {
-        {u"main window"_s, [this] { return mainWindow_.get(); }},
+        {u"main window"_s, [this] { return &station_->window; }},
         {u"splash"_s, [] { return new shell::SplashWindow; }},
-        {u"login"_s, [this] { return users::LoginWindow::load(*mainWindow_, [] {}); }},
+        {u"login"_s, [this] { return station_->program.loadLogin(); }},
         {u"info"_s, [] { return new shell::InfoWindow; }},
         {u"warning, message mode"_s,
          [] {
@@ -156,7 +152,11 @@ std::vector<std::pair<QString, AccessibilityTest::Opener>> AccessibilityTest::wi
          }},
         {u"hardware"_s, [] { return new shell::HardwareWindow; }},
         {u"save prompt"_s, [] { return new shell::SavePrompt; }},
-        {u"options"_s, [this] { return new shell::OptionsWindow(*mainWindow_); }},
+        {u"options"_s,
+         [this] {
+             return new shell::OptionsWindow(station_->settings, station_->session,
+                                             station_->window);
+         }},
         {u"programme service"_s,
          [this] {
              return openChildWindow(u"mnuInstellingen_programmaservice"_s, u"frmProgramma"_s);
@@ -188,7 +188,7 @@ QWidget* AccessibilityTest::open(const QString& row) {
     for (const auto& [name, opener] : windows()) {
         if (name == row) {
             QWidget* window = opener();
-            if (window != nullptr && window->isWindow() && window != mainWindow_.get()) {
+            if (window != nullptr && window->isWindow() && window != &station_->window) {
                 topLevel_.emplace_back(window);
                 window->show();
             }

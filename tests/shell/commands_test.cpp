@@ -1,9 +1,9 @@
-#include "fakes/fake_settings_store.h"
+#include "link/wire_protocol.h"
 #include "shell/main_toolbar.h"
 #include "shell/main_window.h"
-#include "shell/workspace.h"
 #include "support/closing_probe.h"
 #include "support/modal_watcher.h"
+#include "support/recording_commands.h"
 #include "support/station.h"
 #include "support/test_main.h"
 #include "support/wait.h"
@@ -21,8 +21,18 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
+using velmora::link::ConnectionState;
+using velmora::shell::Command;
 using velmora::shell::MainToolBar;
 using velmora::shell::MainWindow;
+using velmora::testing::menuItem;
+using velmora::testing::RecordingCommands;
+using velmora::testing::Station;
+using velmora::testing::toolbarEntry;
+using velmora::testing::toolbarEntryAt;
+using velmora::testing::workspace;
+
+Q_DECLARE_METATYPE(velmora::shell::Command)
 
 namespace {
 
@@ -139,6 +149,8 @@ private slots:
     void toolbarEntriesSitAtFixedPositions_data();
     void toolbarEntriesSitAtFixedPositions();
 
+    void menuItemRunsItsCommand_data();
+    void menuItemRunsItsCommand();
     void toolbarClickRunsItsCommand_data();
     void toolbarClickRunsItsCommand();
     void readOutFromToolbarClosesEditorsFirst_data();
@@ -164,13 +176,13 @@ void CommandsTest::menuItemsAreAsDocumented() {
     QFETCH(QString, caption);
     QFETCH(QString, keys);
     QFETCH(bool, enabled);
-    velmora::fakes::FakeSettingsStore store;
-    MainWindow window{store};
+    RecordingCommands commands;
+    MainWindow window{commands};
     const QString name = QString::fromUtf8(QTest::currentDataTag());
 
     auto* item = window.findChild<QAction*>(name);
     QVERIFY(item != nullptr);
-    QCOMPARE(window.menuItem(name), item);
+    QCOMPARE(menuItem(window, name), item);
     if (caption == u"-") {
         QVERIFY(item->isSeparator());
         return;
@@ -181,8 +193,8 @@ void CommandsTest::menuItemsAreAsDocumented() {
 }
 
 void CommandsTest::menusHoldTheirEntriesInOrder() {
-    velmora::fakes::FakeSettingsStore store;
-    MainWindow window{store};
+    RecordingCommands commands;
+    MainWindow window{commands};
     QMap<QString, QStringList> expected;
     for (const MenuRow& row : kMenuRows) {
         expected[QString::fromUtf8(row.parent)].append(QString::fromUtf8(row.name));
@@ -230,9 +242,9 @@ void CommandsTest::toolbarEntriesSitAtFixedPositions() {
     QFETCH(int, position);
     QFETCH(QString, key);
     QFETCH(QString, tooltip);
-    velmora::fakes::FakeSettingsStore store;
-    MainWindow window{store};
-    MainToolBar& toolBar = window.toolBar();
+    RecordingCommands commands;
+    MainWindow window{commands};
+    const MainToolBar& toolBar = *window.findChild<MainToolBar*>();
     QCOMPARE(toolBar.objectName(), u"tlbBasis"_s);
     QCOMPARE(toolBar.actions().size(), MainToolBar::kEntryCount);
 
@@ -245,63 +257,73 @@ void CommandsTest::toolbarEntriesSitAtFixedPositions() {
     QCOMPARE(entry->text(), key);
     QCOMPARE(entry->objectName(), key);
     QCOMPARE(entry->toolTip(), tooltip);
-    QCOMPARE(toolBar.entry(key), entry);
+    QCOMPARE(toolbarEntry(window, key), entry);
     QVERIFY(!entry->icon().pixmap(16, 16).isNull());
 }
 
+void CommandsTest::menuItemRunsItsCommand_data() {
+    QTest::addColumn<Command>("command");
+    QTest::newRow("mnuBestand_nieuw") << Command::NewDocument;
+    QTest::newRow("mnuBestand_open") << Command::OpenFile;
+    QTest::newRow("mnuBestand_sluit") << Command::CloseWindow;
+    QTest::newRow("mnuBestand_opslaan") << Command::Save;
+    QTest::newRow("mnuBestand_opslaanals") << Command::SaveAs;
+    QTest::newRow("mnuBestand_afdrukvoorbeeld") << Command::PrintPreview;
+    QTest::newRow("mnuBestand_afdrukken") << Command::Print;
+    QTest::newRow("mnuBestand_opnieuwaanmelden") << Command::LogInAgain;
+    QTest::newRow("mnuBestand_afsluiten") << Command::Exit;
+    QTest::newRow("mnuBewerken_velmoravullen") << Command::Fill;
+    QTest::newRow("mnuBewerken_velmorauitlezen") << Command::ReadOut;
+    QTest::newRow("mnuInstellingen_compoort") << Command::ComPort;
+    QTest::newRow("mnuInstellingen_radiotekst") << Command::Radiotext;
+    QTest::newRow("mnuInstellingen_programmaservice") << Command::ProgrammeService;
+    QTest::newRow("mnuInstellingen_decoderinformatie") << Command::DecoderInformation;
+    QTest::newRow("mnuInstellingenProgrammaIdentificatie") << Command::ProgrammeIdentification;
+    QTest::newRow("mnuInstellingen_gebruikers_gebruikertoevoegen") << Command::AddUser;
+    QTest::newRow("mnuInstellinge_gebruikers_huidigegebruikeraanpassen")
+        << Command::EditCurrentUser;
+    QTest::newRow("mnuInstellingen_opties") << Command::Options;
+    QTest::newRow("mnuVenster_overzicht") << Command::Overview;
+    QTest::newRow("mnuVenster_trapsgewijs") << Command::Cascade;
+    QTest::newRow("mnuHelp_info") << Command::About;
+}
+
+void CommandsTest::menuItemRunsItsCommand() {
+    QFETCH(Command, command);
+    RecordingCommands commands;
+    MainWindow window{commands};
+    QAction* item = menuItem(window, QString::fromUtf8(QTest::currentDataTag()));
+    item->setEnabled(true);
+    item->trigger();
+    QCOMPARE(commands.ran, std::vector{command});
+}
+
 void CommandsTest::toolbarClickRunsItsCommand_data() {
-    QTest::addColumn<QString>("menuItem");
-    QTest::addColumn<int>("toggles");
-    QTest::addColumn<int>("readOuts");
-    QTest::addColumn<int>("fills");
-    QTest::newRow("Nieuw") << u"mnuBestand_nieuw"_s << 0 << 0 << 0;
-    QTest::newRow("Open") << u"mnuBestand_open"_s << 0 << 0 << 0;
-    QTest::newRow("Opslaan") << u"mnuBestand_opslaan"_s << 0 << 0 << 0;
-    QTest::newRow("Opties") << u"mnuInstellingen_opties"_s << 0 << 0 << 0;
-    QTest::newRow("Overzicht") << u"mnuVenster_overzicht"_s << 0 << 0 << 0;
-    QTest::newRow("Programmaservice") << u"mnuInstellingen_programmaservice"_s << 0 << 0 << 0;
-    QTest::newRow("Radiotekst") << u"mnuInstellingen_radiotekst"_s << 0 << 0 << 0;
-    QTest::newRow("Versturen") << u"mnuBewerken_velmoravullen"_s << 0 << 0 << 1;
-    QTest::newRow("Verbinding") << QString() << 1 << 0 << 0;
-    QTest::newRow("Inladen") << QString() << 0 << 1 << 0;
-    QTest::newRow("Afdrukvoorbeeld") << QString() << 0 << 0 << 0;
-    QTest::newRow("Afdrukken") << QString() << 0 << 0 << 0;
+    QTest::addColumn<Command>("command");
+    QTest::newRow("Nieuw") << Command::NewDocument;
+    QTest::newRow("Open") << Command::OpenFile;
+    QTest::newRow("Opslaan") << Command::Save;
+    QTest::newRow("Afdrukvoorbeeld") << Command::PrintPreview;
+    QTest::newRow("Afdrukken") << Command::Print;
+    QTest::newRow("Opties") << Command::Options;
+    QTest::newRow("Overzicht") << Command::Overview;
+    QTest::newRow("Programmaservice") << Command::ProgrammeService;
+    QTest::newRow("Radiotekst") << Command::Radiotext;
+    QTest::newRow("Verbinding") << Command::ToggleConnection;
+    QTest::newRow("Inladen") << Command::ReadOutAfterClosingEditors;
+    QTest::newRow("Versturen") << Command::Fill;
 }
 
 // The entry is enabled as a click needs, its menu twin left as it starts:
 // an entry runs the command even while the menu item is disabled.
 void CommandsTest::toolbarClickRunsItsCommand() {
-    QFETCH(QString, menuItem);
-    QFETCH(int, toggles);
-    QFETCH(int, readOuts);
-    QFETCH(int, fills);
-    // "Open" and "Opslaan" ask for a file: the fake dialog answers at once.
-    velmora::testing::Station station;
-    MainWindow& window = station.window;
-    QList<std::pair<QString, std::shared_ptr<QSignalSpy>>> menuSpies;
-    for (const MenuRow& row : kMenuRows) {
-        const QString name = QString::fromUtf8(row.name);
-        menuSpies.append(
-            {name, std::make_shared<QSignalSpy>(window.menuItem(name), &QAction::triggered)});
-    }
-    QSignalSpy toggleSpy(&window, &MainWindow::connectionToggleRequested);
-    QSignalSpy readOutSpy(&window, &MainWindow::readOutRequested);
-    QSignalSpy fillSpy(&window, &MainWindow::fillRequested);
-
-    QAction* entry = window.toolBar().entry(QString::fromUtf8(QTest::currentDataTag()));
+    QFETCH(Command, command);
+    RecordingCommands commands;
+    MainWindow window{commands};
+    QAction* entry = toolbarEntry(window, QString::fromUtf8(QTest::currentDataTag()));
     entry->setEnabled(true);
-    // "Verbinding" really opens port 1; where this computer has none, the
-    // message window that says so is closed as a user would.
-    const velmora::testing::ModalWatcher user(
-        velmora::testing::always(velmora::testing::Answer::close()));
     entry->trigger();
-
-    for (const auto& [name, spy] : menuSpies) {
-        QCOMPARE(spy->count(), name == menuItem ? 1 : 0);
-    }
-    QCOMPARE(toggleSpy.count(), toggles);
-    QCOMPARE(readOutSpy.count(), readOuts);
-    QCOMPARE(fillSpy.count(), fills);
+    QCOMPARE(commands.ran, std::vector{command});
 }
 
 void CommandsTest::readOutFromToolbarClosesEditorsFirst_data() {
@@ -321,59 +343,55 @@ void CommandsTest::readOutFromToolbarClosesEditorsFirst_data() {
 void CommandsTest::readOutFromToolbarClosesEditorsFirst() {
     QFETCH(QStringList, open);
     QFETCH(QStringList, closed);
-    velmora::fakes::FakeSettingsStore store;
-    MainWindow window{store};
+    Station station;
+    MainWindow& window = station.window;
     QStringList events;
     for (const QString& name : open) {
         window.openChildWindow(name, [&events] { return new ClosingProbe(events); });
     }
-    connect(&window, &MainWindow::readOutRequested, this,
-            [&events] { events.append(u"read-out"_s); });
 
-    window.setTransferCommandsEnabled(true);
-    window.toolBar().entry(u"Inladen")->trigger();
+    station.connect();
+    toolbarEntry(window, u"Inladen")->trigger();
 
-    QCOMPARE(events, closed + QStringList{u"read-out"_s});
-    QCOMPARE(window.workspace().subWindowList().size(), open.size() - closed.size());
+    QCOMPARE(events, closed);
+    QCOMPARE(station.line.written(), std::string(velmora::link::kReadRequest));
+    QCOMPARE(workspace(window).subWindowList().size(), open.size() - closed.size());
 }
 
 void CommandsTest::readOutFromMenuClosesNothing() {
-    velmora::fakes::FakeSettingsStore store;
-    MainWindow window{store};
+    Station station;
+    MainWindow& window = station.window;
     QStringList events;
     window.openChildWindow(u"frmProgramma"_s, [&events] { return new ClosingProbe(events); });
-    QSignalSpy readOutSpy(&window, &MainWindow::readOutRequested);
-    QSignalSpy fillSpy(&window, &MainWindow::fillRequested);
 
-    window.setTransferCommandsEnabled(true);
-    window.menuItem(u"mnuBewerken_velmorauitlezen"_s)->trigger();
-    window.menuItem(u"mnuBewerken_velmoravullen"_s)->trigger();
-
-    QCOMPARE(readOutSpy.count(), 1);
-    QCOMPARE(fillSpy.count(), 1);
+    station.connect();
+    menuItem(window, u"mnuBewerken_velmorauitlezen"_s)->trigger();
+    QCOMPARE(station.line.written(), std::string(velmora::link::kReadRequest));
+    menuItem(window, u"mnuBewerken_velmoravullen"_s)->trigger();
+    QVERIFY(station.pacingTimer.isRunning());
     QVERIFY(events.isEmpty());
 }
 
 void CommandsTest::transferCommandsSwitchTogether() {
-    velmora::fakes::FakeSettingsStore store;
-    MainWindow window{store};
-    const QList<QAction*> commands{window.menuItem(u"mnuBewerken_velmorauitlezen"_s),
-                                   window.menuItem(u"mnuBewerken_velmoravullen"_s),
-                                   window.toolBar().entryAt(16), window.toolBar().entryAt(17)};
-    for (const bool enabled : {true, false}) {
-        window.setTransferCommandsEnabled(enabled);
+    RecordingCommands handler;
+    MainWindow window{handler};
+    const QList<QAction*> commands{menuItem(window, u"mnuBewerken_velmorauitlezen"_s),
+                                   menuItem(window, u"mnuBewerken_velmoravullen"_s),
+                                   toolbarEntryAt(window, 16), toolbarEntryAt(window, 17)};
+    for (const auto state : {ConnectionState::Connected, ConnectionState::Disconnected}) {
+        window.showConnectionState(state);
         for (const QAction* command : commands) {
-            QCOMPARE(command->isEnabled(), enabled);
+            QCOMPARE(command->isEnabled(), state == ConnectionState::Connected);
         }
     }
 }
 
 void CommandsTest::exitClosesTheMainWindow() {
-    velmora::fakes::FakeSettingsStore store;
-    MainWindow window{store};
+    Station station;
+    MainWindow& window = station.window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.menuItem(u"mnuBestand_afsluiten"_s)->trigger();
+    menuItem(window, u"mnuBestand_afsluiten"_s)->trigger();
     QVERIFY(!window.isVisible());
 }
 
@@ -398,13 +416,13 @@ void CommandsTest::fileKeysBesideATextBox() {
     QFETCH(Qt::Key, key);
     QFETCH(QString, command);
     QFETCH(QString, selected);
-    velmora::fakes::FakeSettingsStore store;
-    MainWindow window{store};
+    Station station;
+    MainWindow& window = station.window;
     QList<std::pair<QString, std::shared_ptr<QSignalSpy>>> menuSpies;
     for (const MenuRow& row : kMenuRows) {
         const QString name = QString::fromUtf8(row.name);
         menuSpies.append(
-            {name, std::make_shared<QSignalSpy>(window.menuItem(name), &QAction::triggered)});
+            {name, std::make_shared<QSignalSpy>(menuItem(window, name), &QAction::triggered)});
     }
     // The re-login shows the login window, which the user leaves.
     const velmora::testing::ModalWatcher user(

@@ -1,11 +1,11 @@
-#include "fakes/fake_settings_store.h"
+#include "app/startup.h"
 #include "shell/main_toolbar.h"
 #include "shell/main_window.h"
-#include "shell/startup.h"
 #include "shell/status_panels.h"
 #include "shell/workspace.h"
 #include "support/modal_watcher.h"
 #include "support/open_window.h"
+#include "support/station.h"
 #include "support/test_main.h"
 #include "support/wait.h"
 #include "widgets/twips.h"
@@ -29,7 +29,13 @@ using velmora::testing::always;
 using velmora::testing::Answer;
 using velmora::testing::deletePendingWindows;
 using velmora::testing::kDeadlineMs;
+using velmora::testing::menuItem;
 using velmora::testing::ModalWatcher;
+using velmora::testing::Station;
+using velmora::testing::statusPanels;
+using velmora::testing::toolbarEntry;
+using velmora::testing::toolbarEntryAt;
+using velmora::testing::workspace;
 
 namespace {
 
@@ -50,11 +56,11 @@ void openChildren(MainWindow& window, int count) {
 }
 
 void openMenu(MainWindow& window, const QString& name) {
-    emit window.menu().menu(name)->aboutToShow();
+    emit velmora::testing::menu(window, name)->aboutToShow();
 }
 
 bool isEnabled(const MainWindow& window, const QString& item) {
-    return window.menuItem(item)->isEnabled();
+    return menuItem(window, item)->isEnabled();
 }
 
 QWidget* splashWindow() {
@@ -88,14 +94,14 @@ private slots:
 };
 
 void MainWindowTest::loadShowsTheDisconnectedState() {
-    velmora::fakes::FakeSettingsStore store;
-    MainWindow window{store};
+    Station station;
+    MainWindow& window = station.window;
     QCOMPARE(window.objectName(), u"frmBasis"_s);
     QCOMPARE(window.windowTitle(), u"Velmora"_s);
     QCOMPARE(window.connectionStatusText(), u"Verbinding met de Encoder is verbroken"_s);
     QCOMPARE(window.connectionTooltip(), u"Verbind de PC met de Encoder"_s);
-    QVERIFY(!window.document().isModified());
-    QVERIFY(!window.document().exitsAfterSave());
+    QVERIFY(!station.document.isModified());
+    QVERIFY(!station.document.exitsAfterSave());
     QVERIFY(!window.isVisible());
 }
 
@@ -116,8 +122,8 @@ void MainWindowTest::menuRulesCountLoadedWindows() {
     QFETCH(bool, hiddenDialog);
     QFETCH(bool, closeEnabled);
     QFETCH(bool, cascadeEnabled);
-    velmora::fakes::FakeSettingsStore store;
-    MainWindow window{store};
+    Station station;
+    MainWindow& window = station.window;
     window.show();
     openChildren(window, children);
     std::unique_ptr<QDialog> dialog(hiddenDialog ? new QDialog : nullptr);
@@ -130,11 +136,11 @@ void MainWindowTest::menuRulesCountLoadedWindows() {
 }
 
 void MainWindowTest::closedChildWindowIsNoLongerCounted() {
-    velmora::fakes::FakeSettingsStore store;
-    MainWindow window{store};
+    Station station;
+    MainWindow& window = station.window;
     window.show();
     openChildren(window, 2);
-    window.workspace().subWindowList().constFirst()->close();
+    workspace(window).subWindowList().constFirst()->close();
 
     openMenu(window, u"mnuBestand"_s);
     openMenu(window, u"mnuVenster"_s);
@@ -144,65 +150,65 @@ void MainWindowTest::closedChildWindowIsNoLongerCounted() {
 }
 
 void MainWindowTest::saveAsFollowsTheCompleteDocument() {
-    velmora::fakes::FakeSettingsStore store;
-    MainWindow window{store};
+    Station station;
+    MainWindow& window = station.window;
     openMenu(window, u"mnuBestand"_s);
     QVERIFY(!isEnabled(window, u"mnuBestand_opslaanals"_s));
 
-    window.document().replaceSet(SetKind::ProgrammeService, kPsSet);
-    window.document().replaceSet(SetKind::Radiotext, kRtSet);
-    window.menuItem(u"mnuBestand_opslaanals"_s)->setEnabled(false);
+    station.document.replaceSet(SetKind::ProgrammeService, kPsSet);
+    station.document.replaceSet(SetKind::Radiotext, kRtSet);
+    menuItem(window, u"mnuBestand_opslaanals"_s)->setEnabled(false);
     openMenu(window, u"mnuBestand"_s);
     QVERIFY(isEnabled(window, u"mnuBestand_opslaanals"_s));
 }
 
 void MainWindowTest::documentChangesSwitchTheSaveCommands() {
-    velmora::fakes::FakeSettingsStore store;
-    MainWindow window{store};
-    const QList<QAction*> saveCommands{window.menuItem(u"mnuBestand_opslaan"_s),
-                                       window.menuItem(u"mnuBestand_opslaanals"_s),
-                                       window.toolBar().entry(u"Opslaan")};
+    Station station;
+    MainWindow& window = station.window;
+    const QList<QAction*> saveCommands{menuItem(window, u"mnuBestand_opslaan"_s),
+                                       menuItem(window, u"mnuBestand_opslaanals"_s),
+                                       toolbarEntry(window, u"Opslaan")};
     const auto expectSaving = [&saveCommands](bool enabled) {
         for (const QAction* command : saveCommands) {
             QCOMPARE(command->isEnabled(), enabled);
         }
     };
 
-    window.document().replaceSet(SetKind::ProgrammeService, kPsSet);
+    station.document.replaceSet(SetKind::ProgrammeService, kPsSet);
     expectSaving(false);
-    window.document().replaceSet(SetKind::Radiotext, kRtSet);
+    station.document.replaceSet(SetKind::Radiotext, kRtSet);
     expectSaving(true);
-    window.document().replaceSet(SetKind::ProgrammeService, "");
+    station.document.replaceSet(SetKind::ProgrammeService, "");
     expectSaving(false);
 }
 
 void MainWindowTest::resizingKeepsTheModifiedFlag() {
-    velmora::fakes::FakeSettingsStore store;
-    MainWindow window{store};
-    window.showAsStarted();
+    Station station;
+    MainWindow& window = station.window;
+    window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.document().replaceSet(SetKind::ProgrammeService, kPsSet);
+    station.document.replaceSet(SetKind::ProgrammeService, kPsSet);
 
     window.resize(window.size() + QSize(40, 30));
     QCoreApplication::processEvents();
-    QVERIFY(window.document().isModified());
+    QVERIFY(station.document.isModified());
     window.showMaximized();
     QCoreApplication::processEvents();
     window.showMinimized();
     QCoreApplication::processEvents();
     window.showNormal();
     QCoreApplication::processEvents();
-    QVERIFY(window.document().isModified());
+    QVERIFY(station.document.isModified());
 }
 
 void MainWindowTest::windowMenuListsTheChildWindows() {
-    velmora::fakes::FakeSettingsStore store;
-    MainWindow window{store};
+    Station station;
+    MainWindow& window = station.window;
     window.show();
     openChildren(window, 2);
-    QMdiSubWindow* first = window.workspace().subWindowList().constFirst();
-    window.workspace().setActiveSubWindow(first);
-    QMenu* menu = window.menu().menu(u"mnuVenster"_s);
+    QMdiSubWindow* first = workspace(window).subWindowList().constFirst();
+    workspace(window).setActiveSubWindow(first);
+    QMenu* menu = velmora::testing::menu(window, u"mnuVenster"_s);
     const auto itemCount = menu->actions().size();
 
     openMenu(window, u"mnuVenster"_s);
@@ -219,12 +225,12 @@ void MainWindowTest::windowMenuListsTheChildWindows() {
     QVERIFY(!secondEntry->isChecked());
 
     secondEntry->trigger();
-    QCOMPARE(window.workspace().activeSubWindow()->widget()->objectName(), u"frmKind2"_s);
+    QCOMPARE(workspace(window).activeSubWindow()->widget()->objectName(), u"frmKind2"_s);
 }
 
 void MainWindowTest::openingAnOpenWindowBringsItToTheFront() {
-    velmora::fakes::FakeSettingsStore store;
-    MainWindow window{store};
+    Station station;
+    MainWindow& window = station.window;
     window.show();
     int created = 0;
     const auto factory = [&created] {
@@ -236,30 +242,29 @@ void MainWindowTest::openingAnOpenWindowBringsItToTheFront() {
 
     QCOMPARE(window.openChildWindow(u"frmOverzicht"_s, factory), overview);
     QCOMPARE(created, 1);
-    QCOMPARE(window.workspace().activeSubWindow()->widget(), overview);
+    QCOMPARE(workspace(window).activeSubWindow()->widget(), overview);
     const int offset = velmora::widgets::twipsToPixels(10, &window);
     QCOMPARE(overview->parentWidget()->pos(), QPoint(offset, offset));
 }
 
 void MainWindowTest::connectionTextsAreShownWhereTheLinkSetsThem() {
-    velmora::fakes::FakeSettingsStore store;
-    MainWindow window{store};
-    window.setConnectionStatusText(u"Bezig verbinding te maken met de Encoder"_s);
-    window.setConnectionTooltip(u"Verbreek de verbinding met de Encoder"_s);
+    Station station;
+    MainWindow& window = station.window;
+    window.showConnectionState(velmora::link::ConnectionState::Connecting);
 
-    QCOMPARE(window.statusPanels().panelText(3), u"Bezig verbinding te maken met de Encoder"_s);
-    QCOMPARE(window.toolBar().entryAt(15)->toolTip(), u"Verbreek de verbinding met de Encoder"_s);
-    QCOMPARE(window.statusPanels().panelText(2),
+    QCOMPARE(statusPanels(window).panelText(3), u"Bezig verbinding te maken met de Encoder"_s);
+    QCOMPARE(toolbarEntryAt(window, 15)->toolTip(), u"Verbreek de verbinding met de Encoder"_s);
+    QCOMPARE(statusPanels(window).panelText(2),
              QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
-    QVERIFY(!window.statusPanels().panelText(4).isEmpty());
+    QVERIFY(!statusPanels(window).panelText(4).isEmpty());
 }
 
 void MainWindowTest::capsLockPanelFollowsTheKey() {
-    velmora::fakes::FakeSettingsStore store;
-    MainWindow window{store};
+    Station station;
+    MainWindow& window = station.window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const auto& panels = window.statusPanels();
+    const auto& panels = statusPanels(window);
     QCOMPARE(panels.panelText(1), QString());
 
     QTest::keyClick(window.windowHandle(), Qt::Key_CapsLock);
@@ -269,9 +274,9 @@ void MainWindowTest::capsLockPanelFollowsTheKey() {
 }
 
 void MainWindowTest::startupShowsTheMainWindowAfterTheSplash() {
-    velmora::shell::Startup startup;
+    velmora::app::Startup startup;
     bool hiddenWhenLoaded = false;
-    connect(&startup, &velmora::shell::Startup::mainWindowLoaded, this,
+    connect(&startup, &velmora::app::Startup::mainWindowLoaded, this,
             [&hiddenWhenLoaded](MainWindow& window) { hiddenWhenLoaded = !window.isVisible(); });
     startup.start();
     QVERIFY(splashWindow() != nullptr);

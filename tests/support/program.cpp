@@ -1,6 +1,6 @@
 #include "support/program.h"
 
-#include "shell/main_toolbar.h"
+#include "support/main_window_parts.h"
 #include "support/seen_window.h"
 
 #include <QAction>
@@ -15,8 +15,9 @@ using namespace Qt::StringLiterals;
 namespace velmora::testing {
 
 Program::Program(const QString& configFolder)
-    : settings_(configFolder + u"/velmora.ini"_s), window_(settings_) {
-    window_.showAsStarted();
+    : platform_(configFolder + u"/velmora.ini"_s), settings_(platform_.adapters().settings),
+      program_(platform_.adapters()) {
+    window_.show();
 }
 
 bool Program::usePort(int port) {
@@ -24,11 +25,11 @@ bool Program::usePort(int port) {
 }
 
 void Program::click(QStringView key) {
-    window_.toolBar().entry(key)->trigger();
+    toolbarEntry(window_, key)->trigger();
 }
 
 void Program::exit() {
-    window_.menuItem(u"mnuBestand_afsluiten"_s)->trigger();
+    menuItem(window_, u"mnuBestand_afsluiten"_s)->trigger();
 }
 
 QString Program::statusText() const {
@@ -40,10 +41,11 @@ QString Program::connectionTooltip() const {
 }
 
 int Program::enabledTransferCommands() const {
-    const std::array<const QAction*, 4> commands{window_.toolBar().entry(u"Inladen"),
-                                                 window_.toolBar().entry(u"Versturen"),
-                                                 window_.menuItem(u"mnuBewerken_velmorauitlezen"_s),
-                                                 window_.menuItem(u"mnuBewerken_velmoravullen"_s)};
+    const QWidget& window = window_;
+    const std::array<const QAction*, 4> commands{toolbarEntry(window, u"Inladen"),
+                                                 toolbarEntry(window, u"Versturen"),
+                                                 menuItem(window, u"mnuBewerken_velmorauitlezen"_s),
+                                                 menuItem(window, u"mnuBewerken_velmoravullen"_s)};
     return static_cast<int>(
         std::count_if(commands.begin(), commands.end(),
                       [](const QAction* command) { return command->isEnabled(); }));

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/encoder_link.h"
-#include "platform/qt/qt_settings_store.h"
-#include "shell/main_window.h"
+#include "app/composition_root.h"
+#include "app/qt_adapters.h"
+#include "support/main_window_parts.h"
 
 #include <QString>
 #include <string>
@@ -12,14 +12,15 @@ class QWidget;
 
 namespace velmora::testing {
 
-// The program as a user meets it: the main window with its settings file in
-// the given folder, worked through its toolbar.
+// The program as a user meets it, on Qt: the main window with its settings
+// file in the given folder, worked through its toolbar.
 class Program {
 public:
     explicit Program(const QString& configFolder);
 
     shell::MainWindow& window() { return window_; }
-    platform::QtSettingsStore& settings() { return settings_; }
+    station::Document& document() { return program_.document(); }
+    platform::SettingsStore& settings() { return settings_; }
     // Sets "Compoort"; false if the settings file cannot be written.
     [[nodiscard]] bool usePort(int port);
 
@@ -35,14 +36,16 @@ public:
     bool transferCommandsDisabled() const;
     bool showsConnected() const;
     bool showsDisconnected() const;
-    bool isPortOpen() { return window_.encoderLink().isPortOpen(); }
+    bool isPortOpen() { return program_.encoderLink().isPortOpen(); }
     std::string setting(std::string_view section, std::string_view key) const;
 
 private:
     int enabledTransferCommands() const;
 
-    platform::QtSettingsStore settings_;
-    shell::MainWindow window_;
+    app::QtAdapters platform_;
+    platform::SettingsStore& settings_;
+    app::CompositionRoot program_;
+    shell::MainWindow& window_{program_.mainWindow()};
 };
 
 inline const QString kConnectedText = QStringLiteral("Verbonden met de Velmora");

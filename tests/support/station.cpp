@@ -1,17 +1,13 @@
 #include "support/station.h"
 
-#include "shell/file_menu_commands.h"
-#include "users/account_windows.h"
+#include "fakes/encoder_frames.h"
+#include "support/main_window_parts.h"
+#include "support/modal_watcher.h"
 
 #include <QAction>
 #include <QTest>
 
 namespace velmora::testing {
-
-template <typename FileStore> BasicStation<FileStore>::BasicStation() {
-    window.fileMenuCommands().useFileAccess(dialogs, files);
-    window.accountWindows().useFileDialogs(dialogs);
-}
 
 template <typename FileStore>
 void BasicStation<FileStore>::addAccount(const std::string& name, const std::string& password,
@@ -21,12 +17,20 @@ void BasicStation<FileStore>::addAccount(const std::string& name, const std::str
 }
 
 template <typename FileStore> void BasicStation<FileStore>::run(const QString& menuItem) {
-    window.menuItem(menuItem)->trigger();
+    testing::menuItem(window, menuItem)->trigger();
 }
 
 template <typename FileStore> void BasicStation<FileStore>::runEnabled(const QString& menuItem) {
-    window.menuItem(menuItem)->setEnabled(true);
+    testing::menuItem(window, menuItem)->setEnabled(true);
     run(menuItem);
+}
+
+template <typename FileStore> void BasicStation<FileStore>::connect() {
+    const ModalWatcher user(always(Answer::close()));
+    toolbarEntry(window, u"Verbinding")->trigger();
+    line.receive(fakes::kIdentificationFrame);
+    QCOMPARE(program.encoderLink().state(), link::ConnectionState::Connected);
+    line.clearWrites();
 }
 
 template struct BasicStation<fakes::FakeFileStore>;

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "app/composition_root.h"
 #include "fakes/fake_file_dialogs.h"
 #include "fakes/fake_file_store.h"
+#include "fakes/fake_serial_line.h"
 #include "fakes/fake_settings_store.h"
+#include "fakes/fake_timer.h"
 #include "platform/qt/qt_file_store.h"
-#include "shell/main_window.h"
+#include "support/main_window_parts.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -12,21 +15,37 @@
 
 namespace velmora::testing {
 
-// A main window as the start-up loads it, hidden, on fake settings and file
+// The program as the start-up puts it together, its main window hidden, on
+// fake settings, a fake serial line, hand-driven timers and fake file
 // dialogs, and on station files in a store of the given type.
 template <typename FileStore> struct BasicStation {
-    BasicStation();
-
     void addAccount(const std::string& name, const std::string& password,
                     const std::string& linkedFile = {});
     void run(const QString& menuItem);
+    // Connects as a user does, with "Verbinding", the fake encoder announcing
+    // itself and the hardware window closed as a user would; nothing written
+    // remains on the line.
+    void connect();
     // Runs the menu item as it runs once a login has enabled it.
     void runEnabled(const QString& menuItem);
 
     fakes::FakeSettingsStore settings;
+    fakes::FakeSerialLine line;
+    fakes::FakeTimer supervisionTimer;
+    fakes::FakeTimer pacingTimer;
     fakes::FakeFileDialogs dialogs;
     FileStore files;
-    shell::MainWindow window{settings};
+    app::CompositionRoot program{
+        app::Adapters{.settings = settings,
+                      .serialLine = line,
+                      .supervisionTimer = supervisionTimer,
+                      .pacingTimer = pacingTimer,
+                      .fileDialogs = dialogs,
+                      .fileStore = files,
+                      .newTimer = [] { return std::make_unique<fakes::FakeTimer>(); }}};
+    shell::MainWindow& window = program.mainWindow();
+    station::Document& document = program.document();
+    users::Session& session = program.session();
 };
 
 extern template struct BasicStation<fakes::FakeFileStore>;

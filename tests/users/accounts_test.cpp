@@ -14,14 +14,17 @@ public:
     void enableSaveCommands(bool) override {}
 };
 
-class RecordingLoginView : public LoginView {
+// The login window and the main window at once, as a login sees them.
+class RecordingLoginView : public LoginView, public MainWindowView {
 public:
     explicit RecordingLoginView(const station::Document& document) : document_(document) {}
 
     void showWarning(std::string_view message) override { warnings.emplace_back(message); }
     void leaveLogin() override { ++leaves; }
-    void setMainTitle(std::string_view newTitle) override { title = newTitle; }
-    void setAccountItems(const AccountItems& newItems) override { items = newItems; }
+    void setTitle(std::string_view newTitle) override { title = newTitle; }
+    void applyAccountItems(const AccountItems& newItems) override { items = newItems; }
+    bool isShown() const override { return shown; }
+    void showMainWindow() override { shown = true; }
     void openLinkedFile() override { opened.push_back(document_.fileName()); }
 
     std::vector<std::string> warnings;
@@ -30,6 +33,7 @@ public:
     std::string title;
     std::optional<AccountItems> items;
     int leaves = 0;
+    bool shown = false;
 
 private:
     const station::Document& document_;
@@ -63,8 +67,22 @@ protected:
     station::Document document{documentView};
     RecordingLoginView view{document};
     Session session;
-    Login login{store, document, session, view};
+    Login login{store, document, session, view, view};
 };
+
+// The main window comes up as the first login window goes; a document it then
+// holds is nobody's edit. Once shown, leaving a login changes nothing of that.
+TEST_F(LoginTest, OnlyTheFirstLeavingShowsTheMainWindowAsUnmodified) {
+    document.setModified(true);
+    login.cancel();
+    EXPECT_TRUE(view.shown);
+    EXPECT_FALSE(document.isModified());
+
+    document.setModified(true);
+    login.cancel();
+    EXPECT_TRUE(document.isModified());
+    EXPECT_EQ(view.leaves, 2);
+}
 
 TEST_F(LoginTest, AdministratorLogsInOnACleanStore) {
     EXPECT_EQ(login.logIn("*^Qentar^*", "Kez"), LoginResult::LoggedIn);
@@ -159,7 +177,9 @@ TEST_F(LoginTest, SeedingReportsAStoreThatCannotBeWritten) {
     EXPECT_FALSE(login.seedAdministrator().ok());
 }
 
+// As after "Opnieuw aanmelden", with the main window up.
 TEST_F(LoginTest, CancelSetsOnlyTheTitle) {
+    view.shown = true;
     login.logIn("piet", "x");
     view.warnings.clear();
     document.setModified(true);

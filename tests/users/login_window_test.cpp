@@ -1,6 +1,4 @@
-#include "shell/main_toolbar.h"
-#include "shell/startup.h"
-#include "shell/workspace.h"
+#include "app/startup.h"
 #include "station/station_settings.h"
 #include "support/modal_watcher.h"
 #include "support/open_window.h"
@@ -9,7 +7,6 @@
 #include "support/test_main.h"
 #include "support/user_input.h"
 #include "support/wait.h"
-#include "users/account_windows.h"
 #include "users/windows/login_window.h"
 
 #include <QAction>
@@ -40,7 +37,7 @@ QString accountItems(const MainWindow& window) {
           u"mnuInstellinge_gebruikers_huidigegebruikeraanpassen"_s, u"mnuInstellingen_compoort"_s,
           u"mnuInstellingen_opties"_s, u"Opties"_s}) {
         const QAction* action =
-            item.startsWith(u"mnu") ? window.menuItem(item) : window.toolBar().entry(item);
+            item.startsWith(u"mnu") ? menuItem(window, item) : toolbarEntry(window, item);
         states.append(action->isEnabled() ? u'1' : u'0');
     }
     return states;
@@ -59,10 +56,10 @@ struct LoginAtStartup : Station {
         addAccount("kees", "Kaas");
         addAccount("*^QENTAR^*", "Kez");
         files.put("/stations/radio.Rds", kFilePs + "\r\n" + kFileRt);
-        window.document().replaceSet(SetKind::ProgrammeService, kOldPs);
-        window.document().setFileName("/oud.Rds");
-        window.document().setExitAfterSave(true);
-        login = window.accountWindows().loadLogin();
+        document.replaceSet(SetKind::ProgrammeService, kOldPs);
+        document.setFileName("/oud.Rds");
+        document.setExitAfterSave(true);
+        login = program.loadLogin();
         login->showModally();
     }
     // The login window has no owner; it must not outlive this main window.
@@ -164,13 +161,13 @@ void LoginWindowTest::everyOutcomeOfALogin() {
         QCOMPARE(control<QLineEdit>(u"frmAanmelden"_s, u"txtGebruikersnaam"_s)->text(), name);
         QCOMPARE(control<QLineEdit>(u"frmAanmelden"_s, u"txtWachtwoord"_s)->text(), password);
     }
-    QCOMPARE(QString::fromStdString(station.window.session().currentUser), user);
-    QCOMPARE(QString::fromStdString(station.window.document().fileName()), fileName);
-    QCOMPARE(QString::fromStdString(station.window.document().programmeServiceSet()), psSet);
+    QCOMPARE(QString::fromStdString(station.session.currentUser), user);
+    QCOMPARE(QString::fromStdString(station.document.fileName()), fileName);
+    QCOMPARE(QString::fromStdString(station.document.programmeServiceSet()), psSet);
     QCOMPARE(station.window.windowTitle(), title);
     QCOMPARE(accountItems(station.window), items);
-    QVERIFY(!station.window.document().isModified());
-    QVERIFY(!station.window.document().exitsAfterSave());
+    QVERIFY(!station.document.isModified());
+    QVERIFY(!station.document.exitsAfterSave());
     QCOMPARE(station.settings.GetSetting("*^Qentar^*", "Wachtwoord"), "Kez");
 }
 
@@ -233,7 +230,7 @@ void LoginWindowTest::leavingWithoutLoginShowsANewDocument() {
     QVERIFY(station.settings.SaveSetting("Opties", "Titelbalk", titleBarText.toStdString()).ok());
     // A refused attempt first: its name stays the current user.
     station.logIn(u"anna"_s, u"x"_s);
-    station.window.document().setModified(true);
+    station.document.setModified(true);
     if (closeBox) {
         station.login->close();
     } else {
@@ -244,10 +241,10 @@ void LoginWindowTest::leavingWithoutLoginShowsANewDocument() {
     QCOMPARE(openWindow(u"frmAanmelden"_s), nullptr);
     QCOMPARE(station.window.windowTitle(), title);
     QCOMPARE(accountItems(station.window), kStartItems);
-    QCOMPARE(station.window.session().currentUser, "anna");
-    QCOMPARE(station.window.document().programmeServiceSet(), kOldPs);
+    QCOMPARE(station.session.currentUser, "anna");
+    QCOMPARE(station.document.programmeServiceSet(), kOldPs);
     // Showing the main window for the first time counts as not modified.
-    QVERIFY(!station.window.document().isModified());
+    QVERIFY(!station.document.isModified());
 }
 
 void LoginWindowTest::closingAfterReloginLeavesTheMainWindowAsItWas() {
@@ -261,7 +258,7 @@ void LoginWindowTest::closingAfterReloginLeavesTheMainWindowAsItWas() {
     QVERIFY(station.window.isVisible());
     QCOMPARE(station.window.windowTitle(), u"Velmora    (jan)"_s);
     QCOMPARE(accountItems(station.window), kOrdinaryItems);
-    QCOMPARE(station.window.session().currentUser, "");
+    QCOMPARE(station.session.currentUser, "");
 }
 
 void LoginWindowTest::reloginUnloadsWindowsEmptiesTheDocumentAndSeedsAgain() {
@@ -279,11 +276,11 @@ void LoginWindowTest::reloginUnloadsWindowsEmptiesTheDocumentAndSeedsAgain() {
     QVERIFY(openWindow(u"frmPi"_s) != nullptr);
     QVERIFY(openWindow(u"frmAanmelden"_s) != nullptr);
     QCOMPARE(station.settings.GetSetting("*^Qentar^*", "Wachtwoord"), "Kez");
-    QCOMPARE(station.window.session().currentUser, "");
-    QCOMPARE(station.window.document().programmeServiceSet(), "");
-    QCOMPARE(station.window.document().radiotextSet(), "");
-    QCOMPARE(station.window.document().fileName(), "/stations/radio.Rds");
-    QVERIFY(!station.window.document().isModified());
+    QCOMPARE(station.session.currentUser, "");
+    QCOMPARE(station.document.programmeServiceSet(), "");
+    QCOMPARE(station.document.radiotextSet(), "");
+    QCOMPARE(station.document.fileName(), "/stations/radio.Rds");
+    QVERIFY(!station.document.isModified());
     QCOMPARE(accountItems(station.window), kOrdinaryItems);
 
     station.logIn(u"*^Qentar^*"_s, u"Kez"_s);
@@ -305,9 +302,9 @@ void LoginWindowTest::accountCreatedWithoutLoginLogsInAfterRelogin() {
     station.run(u"mnuBestand_opnieuwaanmelden"_s);
     station.logIn(u"anna"_s, u"Zomer"_s);
     QCOMPARE(station.window.windowTitle(), u"Velmora    (anna)"_s);
-    QCOMPARE(station.window.document().programmeServiceSet(), kFilePs);
-    QCOMPARE(station.window.document().radiotextSet(), kFileRt);
-    QVERIFY(!station.window.document().isModified());
+    QCOMPARE(station.document.programmeServiceSet(), kFilePs);
+    QCOMPARE(station.document.radiotextSet(), kFileRt);
+    QVERIFY(!station.document.isModified());
     QVERIFY(station.warnings.messages().isEmpty());
 }
 
@@ -315,7 +312,7 @@ void LoginWindowTest::seedingThatFailsIsReportedAndTheLoginGoesOn() {
     Station station;
     ModalWatcher warnings(okInMessagesOnly());
     station.settings.failSaves = true;
-    station.window.accountWindows().loadLogin()->showModally();
+    station.program.loadLogin()->showModally();
     QCOMPARE(warnings.messages(),
              QStringList{u"De instellingen konden niet worden opgeslagen: Schijf vol"_s});
     QVERIFY(openWindow(u"frmAanmelden"_s) != nullptr);
@@ -324,7 +321,7 @@ void LoginWindowTest::seedingThatFailsIsReportedAndTheLoginGoesOn() {
 }
 
 void LoginWindowTest::startupShowsTheLoginOverTheHiddenMainWindow() {
-    velmora::shell::Startup startup;
+    velmora::app::Startup startup;
     startup.start();
     VELMORA_TRY_VERIFY(openWindow(u"frmAanmelden"_s) != nullptr, 3000);
     QVERIFY(!startup.mainWindow()->isVisible());
@@ -333,7 +330,7 @@ void LoginWindowTest::startupShowsTheLoginOverTheHiddenMainWindow() {
              (QStringList{u"txtGebruikersnaam"_s, u"txtWachtwoord"_s, u"cmdAanmelden"_s,
                           u"cmdAnnuleren"_s}));
     QCOMPARE(openWindow(u"frmStart"_s), nullptr);
-    QCOMPARE(startup.mainWindow()->settings().GetSetting("*^Qentar^*", "Wachtwoord"), "Kez");
+    QCOMPARE(startup.program()->settings().GetSetting("*^Qentar^*", "Wachtwoord"), "Kez");
 
     type(u"frmAanmelden"_s, u"txtGebruikersnaam"_s, u"*^Qentar^*"_s);
     type(u"frmAanmelden"_s, u"txtWachtwoord"_s, u"Kez"_s);
@@ -356,7 +353,7 @@ void LoginWindowTest::messageAfterALoginOutlivesTheClosedLoginWindow() {
     QCOMPARE(station.warnings.messages(),
              QStringList{u"Het gekoppelde bestand is niet gevonden"_s});
     QVERIFY(station.window.isVisible());
-    QVERIFY(!station.window.document().isModified());
+    QVERIFY(!station.document.isModified());
     deletePendingWindows();
     QVERIFY(station.login.isNull());
 }

@@ -120,7 +120,7 @@ void SettingsWindowsTest::editingTheCurrentUserUnderANewNameAddsAnAccount() {
     Station station;
     station.window.show();
     station.addAccount("jan", "Geheim", "/stations/jan.Rds");
-    station.window.session().currentUser = "jan";
+    station.session.currentUser = "jan";
     station.window.setWindowTitle(u"Velmora    (jan)"_s);
     station.runEnabled(u"mnuInstellinge_gebruikers_huidigegebruikeraanpassen"_s);
     QCOMPARE(openWindow(kEditor)->windowTitle(), u"Gebruiker aanpassen"_s);
@@ -135,14 +135,14 @@ void SettingsWindowsTest::editingTheCurrentUserUnderANewNameAddsAnAccount() {
     QCOMPARE(station.settings.GetSetting("janneke", "Wachtwoord"), "Geheim");
     QCOMPARE(station.settings.GetSetting("janneke", "Bestand"), "/stations/jan.Rds");
     QCOMPARE(station.settings.GetSetting("jan", "Wachtwoord"), "Geheim");
-    QCOMPARE(station.window.session().currentUser, "jan");
+    QCOMPARE(station.session.currentUser, "jan");
     QCOMPARE(station.window.windowTitle(), u"Velmora    (jan)"_s);
 }
 
 void SettingsWindowsTest::reopeningTheEditorKeepsOrOverwritesTheBoxes() {
     Station station;
     station.addAccount("jan", "Geheim");
-    station.window.session().currentUser = "jan";
+    station.session.currentUser = "jan";
     station.run(u"mnuInstellingen_gebruikers_gebruikertoevoegen"_s);
     fillEditor(u"anna"_s, u"pw"_s, QString());
     station.run(u"mnuInstellingen_gebruikers_gebruikertoevoegen"_s);
@@ -153,7 +153,7 @@ void SettingsWindowsTest::reopeningTheEditorKeepsOrOverwritesTheBoxes() {
     station.run(u"mnuInstellingen_gebruikers_gebruikertoevoegen"_s);
     QCOMPARE(openWindow(kEditor)->windowTitle(), u"Gebruiker toevoegen"_s);
     QCOMPARE(boxText(kEditor, u"txtGebruikersnaam"_s), u"jan"_s);
-    QCOMPARE(station.window.workspace().subWindowList().size(), 1);
+    QCOMPARE(workspace(station.window).subWindowList().size(), 1);
 }
 
 void SettingsWindowsTest::applyButtonDoesNothing() {
@@ -202,7 +202,7 @@ void SettingsWindowsTest::browseStartsInTheOptionsFolder() {
     Station station;
     ModalWatcher reader(okInMessagesOnly());
     station.addAccount("jan", "Geheim", "/oud.Rds");
-    station.window.session().currentUser = "jan";
+    station.session.currentUser = "jan";
     QVERIFY(station.settings
                 .SaveSetting("Opties", "Bestand", velmora::platform::toWindows1252(optionsFolder))
                 .ok());
@@ -317,10 +317,10 @@ void SettingsWindowsTest::optionsButtonsComposeTheCaption() {
     QFETCH(QString, title);
     Station station;
     QVERIFY(station.settings.SaveSetting("Opties", "Titelbalk", "Oud").ok());
-    station.window.session().currentUser = user.toStdString();
+    station.session.currentUser = user.toStdString();
     station.window.setWindowTitle(u"Velmora    (Nieuw)"_s);
     QPointer<velmora::shell::OptionsWindow> options =
-        new velmora::shell::OptionsWindow(station.window);
+        new velmora::shell::OptionsWindow(station.settings, station.session, station.window);
     options->show();
     type(u"frmOpties"_s, u"txtTitelbalk"_s, text);
     click(u"frmOpties"_s, button);
@@ -335,7 +335,7 @@ void SettingsWindowsTest::optionsButtonsComposeTheCaption() {
 void SettingsWindowsTest::optionsWindowShowsTheStoredText() {
     Station station;
     QVERIFY(station.settings.SaveSetting("Opties", "Titelbalk", "  Radio Noord\xE9 ").ok());
-    velmora::shell::OptionsWindow options(station.window);
+    velmora::shell::OptionsWindow options(station.settings, station.session, station.window);
     options.show();
     QCOMPARE(boxText(u"frmOpties"_s, u"txtTitelbalk"_s), u"  Radio Noord\u00e9 "_s);
     QCOMPARE(options.windowTitle(), u"Opties"_s);
@@ -345,9 +345,11 @@ void SettingsWindowsTest::optionsWindowShowsTheStoredText() {
 
 void SettingsWindowsTest::toolbarOptionsOpensTheOptionsWindow() {
     Station station;
-    station.window.session().currentUser = "*^Qentar^*";
+    station.session.currentUser = "*^Qentar^*";
     ModalWatcher user;
-    station.window.dispatchToolbarEntry(u"Opties"_s);
+    QAction* entry = toolbarEntry(station.window, u"Opties");
+    entry->setEnabled(true);
+    entry->trigger();
     QCOMPARE(user.closed().size(), 1);
     QCOMPARE(user.closed().constFirst().name, u"frmOpties"_s);
     QCOMPARE(station.window.windowTitle(), u"Velmora    (*^Qentar^*)"_s);

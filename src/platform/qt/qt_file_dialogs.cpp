@@ -2,6 +2,7 @@
 
 #include "platform/qt/windows1252.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -49,7 +50,7 @@ std::optional<std::string> QtFileDialogs::askFileToSave(const FileDialogRequest&
 }
 
 std::optional<std::string> QtFileDialogs::ask(const FileDialogRequest& request, Purpose purpose) {
-    QFileDialog dialog(parent_, fromWindows1252(request.title),
+    QFileDialog dialog(QApplication::activeWindow(), fromWindows1252(request.title),
                        startFolder(QString::fromStdString(request.initialFolder)));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(purpose == Purpose::Open ? QFileDialog::AcceptOpen

@@ -6,17 +6,14 @@
 #include <QStringList>
 #include <string_view>
 
-class QWidget;
-
 namespace velmora::platform {
 
-// The Open and Save As dialogs as QFileDialog. Like one shared dialog, it
-// remembers the last file name between uses. Paths go in and out as UTF-8;
+// The Open and Save As dialogs as QFileDialog, over the window that is active
+// when one is asked for. Like one shared dialog, it remembers the last file
+// name between uses. Paths go in and out as UTF-8;
 // the title and the filter are Windows-1252 text like everything shown.
 class QtFileDialogs : public FileDialogs {
 public:
-    explicit QtFileDialogs(QWidget* parent) : parent_(parent) {}
-
     std::optional<std::string> askFileToOpen(const FileDialogRequest& request) override;
     std::optional<std::string> askFileToSave(const FileDialogRequest& request) override;
 
@@ -24,7 +21,6 @@ private:
     enum class Purpose { Open, Save };
     std::optional<std::string> ask(const FileDialogRequest& request, Purpose purpose);
 
-    QWidget* parent_;
     QString lastFileName_;
 };
 

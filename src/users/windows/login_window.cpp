@@ -1,9 +1,6 @@
 #include "users/windows/login_window.h"
 
 #include "platform/qt/windows1252.h"
-#include "shell/main_toolbar.h"
-#include "shell/main_window.h"
-#include "users/account_windows.h"
 #include "users/windows/login_window_picture.h"
 #include "widgets/warning_window.h"
 #include "widgets/windows1252_text_box.h"
@@ -16,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <array>
 
 using namespace Qt::StringLiterals;
 
@@ -38,26 +34,11 @@ QLabel* caption(const QString& objectName, const QString& text, QLineEdit* buddy
     return label;
 }
 
-// The menu items and toolbar entries that follow the kind of account.
-struct AccountItem {
-    QStringView menuItem;
-    QStringView toolbarKey; // empty: the item has no toolbar entry of its own
-    bool AccountItems::*state;
-};
-
-constexpr std::array kAccountItems{
-    AccountItem{u"mnuBestand_nieuw", u"Nieuw", &AccountItems::newDocument},
-    AccountItem{u"mnuInstellinge_gebruikers_huidigegebruikeraanpassen", u"",
-                &AccountItems::editCurrentUser},
-    AccountItem{u"mnuInstellingen_compoort", u"", &AccountItems::comPort},
-    AccountItem{u"mnuInstellingen_opties", u"Opties", &AccountItems::options},
-};
-
 } // namespace
 
-LoginWindow::LoginWindow(shell::MainWindow& mainWindow, LinkedFileOpener openLinkedFile)
-    : mainWindow_(mainWindow), openLinkedFile_(std::move(openLinkedFile)),
-      login_(mainWindow.settings(), mainWindow.document(), mainWindow.session(), *this),
+LoginWindow::LoginWindow(const LoginContext& context)
+    : mainWindow_(context.mainWindow), openLinkedFile_(context.openLinkedFile),
+      login_(context.settings, context.document, context.session, *this, context.mainWindow),
       userName_(widgets::windows1252TextBox(u"txtGebruikersnaam"_s, kMaxFieldLength, this)),
       password_(widgets::windows1252TextBox(u"txtWachtwoord"_s, kMaxFieldLength, this)),
       logInButton_(new QPushButton(u"&Aanmelden"_s, this)),
@@ -121,10 +102,10 @@ LoginWindow::LoginWindow(shell::MainWindow& mainWindow, LinkedFileOpener openLin
     connect(cancelButton_, &QPushButton::clicked, this, [this] { login_.cancel(); });
 }
 
-LoginWindow* LoginWindow::load(shell::MainWindow& mainWindow, LinkedFileOpener openLinkedFile) {
-    auto* window = new LoginWindow(mainWindow, std::move(openLinkedFile));
+LoginWindow* LoginWindow::load(const LoginContext& context) {
+    auto* window = new LoginWindow(context);
     if (const platform::Status seeded = window->login_.seedAdministrator(); !seeded.ok()) {
-        warnSettingsNotSaved(seeded.reason());
+        widgets::warnSettingsNotSaved(seeded.reason());
     }
     return window;
 }
@@ -135,7 +116,7 @@ void LoginWindow::showModally() {
 }
 
 void LoginWindow::reject() {
-    if (mainWindow_.isVisible()) {
+    if (mainWindow_.isShown()) {
         QDialog::reject();
     } else {
         login_.cancel();
@@ -169,30 +150,11 @@ void LoginWindow::logIn() {
 }
 
 void LoginWindow::showWarning(std::string_view message) {
-    widgets::WarningWindow::showMessage(platform::fromWindows1252(message));
+    widgets::showWarning(message);
 }
 
-// The main window is shown before the login window goes, so that at no
-// moment no window of the program is visible.
 void LoginWindow::leaveLogin() {
-    if (!mainWindow_.isVisible()) {
-        mainWindow_.showAsStarted();
-    }
     done(Accepted);
-}
-
-void LoginWindow::setMainTitle(std::string_view title) {
-    mainWindow_.setWindowTitle(platform::fromWindows1252(title));
-}
-
-void LoginWindow::setAccountItems(const AccountItems& items) {
-    for (const AccountItem& item : kAccountItems) {
-        const bool enabled = items.*item.state;
-        mainWindow_.menuItem(item.menuItem.toString())->setEnabled(enabled);
-        if (!item.toolbarKey.isEmpty()) {
-            mainWindow_.toolBar().entry(item.toolbarKey)->setEnabled(enabled);
-        }
-    }
 }
 
 void LoginWindow::openLinkedFile() {

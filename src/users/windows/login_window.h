@@ -8,11 +8,18 @@
 class QLineEdit;
 class QPushButton;
 
-namespace velmora::shell {
-class MainWindow;
-}
-
 namespace velmora::users {
+
+// What the login window works on.
+struct LoginContext {
+    platform::SettingsStore& settings;
+    station::Document& document;
+    Session& session;
+    MainWindowView& mainWindow;
+    // Reads the station file named by the document's file name into the
+    // document, or reports that it is missing.
+    std::function<void()> openLinkedFile;
+};
 
 // frmAanmelden: user name and password, "&Aanmelden" and "A&nnuleren". Loading
 // the window seeds the administrator account. Leaving it by either button
@@ -22,13 +29,9 @@ class LoginWindow : public QDialog, private LoginView {
     Q_OBJECT
 
 public:
-    // Reads the station file named by the document's file name into the
-    // document, or reports that it is missing.
-    using LinkedFileOpener = std::function<void()>;
-
     // Loads the window; a store that cannot be written is reported, and the
     // login goes on.
-    static LoginWindow* load(shell::MainWindow& mainWindow, LinkedFileOpener openLinkedFile);
+    static LoginWindow* load(const LoginContext& context);
     // Shows the window modal to the whole program, with no owner.
     void showModally();
 
@@ -41,18 +44,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    LoginWindow(shell::MainWindow& mainWindow, LinkedFileOpener openLinkedFile);
+    explicit LoginWindow(const LoginContext& context);
 
     void logIn();
 
     void showWarning(std::string_view message) override;
     void leaveLogin() override;
-    void setMainTitle(std::string_view title) override;
-    void setAccountItems(const AccountItems& items) override;
     void openLinkedFile() override;
 
-    shell::MainWindow& mainWindow_;
-    LinkedFileOpener openLinkedFile_;
+    MainWindowView& mainWindow_;
+    std::function<void()> openLinkedFile_;
     Login login_;
     QLineEdit* userName_;
     QLineEdit* password_;

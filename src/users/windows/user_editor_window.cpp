@@ -2,7 +2,6 @@
 
 #include "platform/qt/windows1252.h"
 #include "station/path_text.h"
-#include "users/account_windows.h"
 #include "widgets/editor_buttons.h"
 #include "widgets/warning_window.h"
 #include "widgets/windows1252_text_box.h"
@@ -141,11 +140,11 @@ void UserEditorWindow::confirm() {
     std::string reason;
     switch (saveAccount(store_, fields(), reason)) {
     case AccountSaveResult::PasswordsDiffer:
-        widgets::WarningWindow::showMessage(textOf(std::string(kPasswordMismatchMessage)));
+        widgets::showWarning(kPasswordMismatchMessage);
         break;
     case AccountSaveResult::StoreFailed:
         // The editor stays open with everything typed, so the user can try again.
-        warnSettingsNotSaved(reason);
+        widgets::warnSettingsNotSaved(reason);
         return;
     case AccountSaveResult::Saved:
         break;

@@ -1,7 +1,5 @@
-#include "fakes/fake_settings_store.h"
-#include "shell/main_window.h"
-#include "shell/workspace.h"
 #include "support/open_window.h"
+#include "support/station.h"
 #include "support/test_main.h"
 #include "support/wait.h"
 #include "widgets/twips.h"
@@ -20,11 +18,15 @@ using namespace Qt::StringLiterals;
 using velmora::shell::MainWindow;
 using velmora::testing::control;
 using velmora::testing::deletePendingWindows;
+using velmora::testing::menuItem;
+using velmora::testing::Station;
+using velmora::testing::toolbarEntry;
+using velmora::testing::workspace;
 
 namespace {
 
 QMdiSubWindow* childWindow(const MainWindow& window, const QString& name) {
-    const QList<QMdiSubWindow*> windows = window.workspace().subWindowList();
+    const QList<QMdiSubWindow*> windows = workspace(window).subWindowList();
     for (QMdiSubWindow* child : windows) {
         if (child->widget()->objectName() == name) {
             return child;
@@ -34,7 +36,7 @@ QMdiSubWindow* childWindow(const MainWindow& window, const QString& name) {
 }
 
 void choose(MainWindow& window, const QString& item) {
-    window.menuItem(item)->trigger();
+    menuItem(window, item)->trigger();
 }
 
 } // namespace
@@ -72,15 +74,15 @@ void EditorCommandsTest::menuItemsOpenTheirWindows() {
     QFETCH(QString, item);
     QFETCH(QString, window);
     QFETCH(QString, caption);
-    velmora::fakes::FakeSettingsStore store;
-    MainWindow main(store);
+    Station station;
+    MainWindow& main = station.window;
     main.show();
 
     choose(main, item);
     QMdiSubWindow* child = childWindow(main, window);
     QVERIFY(child != nullptr);
     QCOMPARE(child->windowTitle(), caption);
-    const int offset = velmora::widgets::twipsToPixels(10, &main.workspace());
+    const int offset = velmora::widgets::twipsToPixels(10, &workspace(main));
     QCOMPARE(child->pos(), QPoint(offset, offset));
     QVERIFY(child->widget()->isVisible());
 }
@@ -96,15 +98,15 @@ void EditorCommandsTest::toolbarEntriesOpenTheirWindows_data() {
 void EditorCommandsTest::toolbarEntriesOpenTheirWindows() {
     QFETCH(QString, key);
     QFETCH(QString, window);
-    velmora::fakes::FakeSettingsStore store;
-    MainWindow main(store);
-    main.dispatchToolbarEntry(key);
+    Station station;
+    MainWindow& main = station.window;
+    toolbarEntry(main, key)->trigger();
     QVERIFY(childWindow(main, window) != nullptr);
 }
 
 void EditorCommandsTest::anOpenWindowComesToTheFrontAsItIs() {
-    velmora::fakes::FakeSettingsStore store;
-    MainWindow main(store);
+    Station station;
+    MainWindow& main = station.window;
     main.show();
     choose(main, u"mnuInstellingen_programmaservice"_s);
     auto* name = control<QLineEdit>(u"frmProgramma"_s, u"txtProgramma_3"_s);
@@ -115,25 +117,25 @@ void EditorCommandsTest::anOpenWindowComesToTheFrontAsItIs() {
     control<QComboBox>(u"frmDecoder_informatie"_s, u"cmbProgramma"_s)->setCurrentIndex(7);
 
     choose(main, u"mnuInstellingen_programmaservice"_s);
-    QCOMPARE(main.workspace().subWindowList().size(), 3);
-    QCOMPARE(main.workspace().activeSubWindow(), childWindow(main, u"frmProgramma"_s));
+    QCOMPARE(workspace(main).subWindowList().size(), 3);
+    QCOMPARE(workspace(main).activeSubWindow(), childWindow(main, u"frmProgramma"_s));
     QCOMPARE(control<QLineEdit>(u"frmProgramma"_s, u"txtProgramma_3"_s), name);
     QCOMPARE(name->text(), u"TYPED"_s);
     choose(main, u"mnuInstellingenProgrammaIdentificatie"_s);
     QCOMPARE(control<QLineEdit>(u"frmPi"_s, u"txtPi"_s)->text(), u"4660"_s);
     choose(main, u"mnuInstellingen_decoderinformatie"_s);
     QCOMPARE(control<QComboBox>(u"frmDecoder_informatie"_s, u"cmbProgramma"_s)->currentIndex(), 7);
-    QCOMPARE(main.workspace().subWindowList().size(), 3);
+    QCOMPARE(workspace(main).subWindowList().size(), 3);
 }
 
 void EditorCommandsTest::theFirstNameBoxTakesTheFocusInTheWorkspace() {
-    velmora::fakes::FakeSettingsStore store;
-    MainWindow main(store);
+    Station station;
+    MainWindow& main = station.window;
     std::string set;
     for (int k = 0; k < 10; ++k) {
         set += "        1\r\n";
     }
-    main.document().replaceSet(velmora::station::SetKind::ProgrammeService, set);
+    station.document.replaceSet(velmora::station::SetKind::ProgrammeService, set);
     main.show();
     main.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main));
@@ -146,8 +148,8 @@ void EditorCommandsTest::theFirstNameBoxTakesTheFocusInTheWorkspace() {
 }
 
 void EditorCommandsTest::anAppliedNameShowsInAFreshOverview() {
-    velmora::fakes::FakeSettingsStore store;
-    MainWindow main(store);
+    Station station;
+    MainWindow& main = station.window;
     main.show();
     choose(main, u"mnuVenster_overzicht"_s);
     const QString label = u"lblProgramma_overzicht_2"_s;
@@ -159,7 +161,7 @@ void EditorCommandsTest::anAppliedNameShowsInAFreshOverview() {
     control<QPushButton>(u"frmProgramma"_s, u"cmdOk"_s)->click();
     deletePendingWindows();
     QVERIFY(childWindow(main, u"frmProgramma"_s) == nullptr);
-    QVERIFY(main.document().isModified());
+    QVERIFY(station.document.isModified());
 
     choose(main, u"mnuVenster_overzicht"_s);
     QCOMPARE(control<QLabel>(u"frmOverzicht"_s, label)->text(), u"Leeg"_s);
@@ -170,14 +172,14 @@ void EditorCommandsTest::anAppliedNameShowsInAFreshOverview() {
 }
 
 void EditorCommandsTest::decoderEditorLeavesTheModifiedFlag() {
-    velmora::fakes::FakeSettingsStore store;
-    MainWindow main(store);
+    Station station;
+    MainWindow& main = station.window;
     main.show();
     choose(main, u"mnuInstellingen_decoderinformatie"_s);
     control<QComboBox>(u"frmDecoder_informatie"_s, u"cmbAlternatief"_s)->setCurrentIndex(3);
     control<QPushButton>(u"frmDecoder_informatie"_s, u"cmdToepassen"_s)->click();
-    QCOMPARE(store.GetSetting("Decoder", "Frequentie"), std::string("3"));
-    QVERIFY(!main.document().isModified());
+    QCOMPARE(station.settings.GetSetting("Decoder", "Frequentie"), std::string("3"));
+    QVERIFY(!station.document.isModified());
 }
 
 VELMORA_TEST_MAIN(EditorCommandsTest)

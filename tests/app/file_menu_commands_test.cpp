@@ -1,14 +1,12 @@
-#include "shell/file_menu_commands.h"
-#include "shell/main_toolbar.h"
 #include "shell/main_window.h"
 #include "shell/save_prompt.h"
-#include "shell/workspace.h"
 #include "station/station_settings.h"
 #include "support/closing_probe.h"
 #include "support/disk_files.h"
 #include "support/modal_watcher.h"
 #include "support/station.h"
 #include "support/test_main.h"
+#include "support/user_input.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,12 +21,17 @@ using namespace Qt::StringLiterals;
 using velmora::shell::MainWindow;
 using velmora::shell::SavePrompt;
 using velmora::station::SetKind;
+using velmora::testing::click;
 using velmora::testing::ClosingProbe;
 using velmora::testing::fileBytes;
+using velmora::testing::menu;
+using velmora::testing::menuItem;
 using velmora::testing::ModalWatcher;
 using velmora::testing::pressInTurn;
 using velmora::testing::SeenWindow;
 using velmora::testing::StationInFolder;
+using velmora::testing::toolbarEntry;
+using velmora::testing::workspace;
 using velmora::testing::writeFile;
 
 namespace {
@@ -53,8 +56,8 @@ struct ShownStation : StationInFolder {
     ShownStation() { window.show(); }
 
     void fill() {
-        window.document().replaceSet(SetKind::ProgrammeService, kPsSet);
-        window.document().replaceSet(SetKind::Radiotext, kRtSet);
+        document.replaceSet(SetKind::ProgrammeService, kPsSet);
+        document.replaceSet(SetKind::Radiotext, kRtSet);
     }
 };
 
@@ -142,8 +145,8 @@ void FileMenuCommandsTest::exitSequence() {
     ShownStation station;
     const QString path = fileName.isEmpty() ? QString() : station.path(fileName);
     station.fill();
-    station.window.document().setFileName(path.toStdString());
-    station.window.document().setModified(modified);
+    station.document.setFileName(path.toStdString());
+    station.document.setModified(modified);
     if (!saveAsName.isEmpty()) {
         station.dialogs.answer = station.path(saveAsName).toStdString();
     }
@@ -169,10 +172,10 @@ void FileMenuCommandsTest::exitSequence() {
     QCOMPARE(station.window.isVisible(), !ends);
     if (!ends) {
         // Back in the main window with the document as it was before the exit.
-        QVERIFY(station.window.document().isModified());
-        QVERIFY(!station.window.document().exitsAfterSave());
-        QCOMPARE(QString::fromStdString(station.window.document().fileName()), path);
-        QCOMPARE(station.window.document().programmeServiceSet(), kPsSet);
+        QVERIFY(station.document.isModified());
+        QVERIFY(!station.document.exitsAfterSave());
+        QCOMPARE(QString::fromStdString(station.document.fileName()), path);
+        QCOMPARE(station.document.programmeServiceSet(), kPsSet);
     }
     for (const QString& name : {u"a.Rds"_s, u"b.Rds"_s}) {
         QCOMPARE(fileBytes(station.path(name)), name == written ? kStationFile : QByteArray());
@@ -182,7 +185,7 @@ void FileMenuCommandsTest::exitSequence() {
 void FileMenuCommandsTest::exitAsksAgainAfterSaving() {
     ShownStation station;
     station.fill();
-    station.window.document().setFileName(station.path(u"a.Rds"_s).toStdString());
+    station.document.setFileName(station.path(u"a.Rds"_s).toStdString());
     station.run(u"mnuBestand_opslaan"_s);
     QCOMPARE(fileBytes(station.path(u"a.Rds"_s)), kStationFile);
 
@@ -219,39 +222,39 @@ void FileMenuCommandsTest::newTwice() {
     for (const QString& item :
          {u"mnuInstellinge_gebruikers_huidigegebruikeraanpassen"_s,
           u"mnuInstellingen_decoderinformatie"_s, u"mnuInstellingen_opties"_s}) {
-        window.menuItem(item)->setEnabled(true);
+        menuItem(window, item)->setEnabled(true);
     }
-    window.menuItem(u"mnuBestand_nieuw"_s)->setEnabled(true);
-    window.toolBar().entry(u"Nieuw")->setEnabled(true);
+    menuItem(window, u"mnuBestand_nieuw"_s)->setEnabled(true);
+    toolbarEntry(window, u"Nieuw")->setEnabled(true);
     window.setWindowTitle(u"Velmora  Zender    (jan)"_s);
-    window.session().currentUser = "jan";
+    station.session.currentUser = "jan";
     station.fill();
-    window.document().setFileName(station.path(u"a.Rds"_s).toStdString());
-    window.document().setModified(false);
+    station.document.setFileName(station.path(u"a.Rds"_s).toStdString());
+    station.document.setModified(false);
 
     station.run(u"mnuBestand_nieuw"_s);
 
     QCOMPARE(window.windowTitle(), u"Velmora    (Nieuw)"_s);
-    QVERIFY(window.document().programmeServiceSet().empty());
-    QVERIFY(window.document().radiotextSet().empty());
-    QVERIFY(window.document().fileName().empty());
-    QVERIFY(window.session().currentUser.empty());
-    QVERIFY(window.document().isModified());
+    QVERIFY(station.document.programmeServiceSet().empty());
+    QVERIFY(station.document.radiotextSet().empty());
+    QVERIFY(station.document.fileName().empty());
+    QVERIFY(station.session.currentUser.empty());
+    QVERIFY(station.document.isModified());
     for (const QString& item :
          {u"mnuBestand_nieuw"_s, u"mnuInstellinge_gebruikers_huidigegebruikeraanpassen"_s,
           u"mnuInstellingen_decoderinformatie"_s, u"mnuInstellingen_opties"_s,
           u"mnuBestand_opslaan"_s}) {
-        QVERIFY2(!window.menuItem(item)->isEnabled(), qPrintable(item));
+        QVERIFY2(!menuItem(window, item)->isEnabled(), qPrintable(item));
     }
-    QVERIFY(!window.toolBar().entry(u"Opslaan")->isEnabled());
-    QVERIFY(window.toolBar().entry(u"Nieuw")->isEnabled());
+    QVERIFY(!toolbarEntry(window, u"Opslaan")->isEnabled());
+    QVERIFY(toolbarEntry(window, u"Nieuw")->isEnabled());
 
     station.fill();
     window.setWindowTitle(u"Velmora"_s);
     station.run(u"mnuBestand_nieuw"_s); // disabled: nothing happens
-    QCOMPARE(window.document().programmeServiceSet(), kPsSet);
-    window.toolBar().entry(u"Nieuw")->trigger();
-    QVERIFY(window.document().programmeServiceSet().empty());
+    QCOMPARE(station.document.programmeServiceSet(), kPsSet);
+    toolbarEntry(window, u"Nieuw")->trigger();
+    QVERIFY(station.document.programmeServiceSet().empty());
     QCOMPARE(window.windowTitle(), u"Velmora    (Nieuw)"_s);
 }
 
@@ -264,27 +267,27 @@ void FileMenuCommandsTest::openSaveAndSaveAs() {
     QVERIFY(writeFile(original, QByteArray::fromStdString(psFromFile + "\r\n" + kRtSet + "\r\n")));
     QVERIFY(
         station.settings.SaveSetting("Opties", "Bestanden", station.folder.path().toStdString()));
-    window.document().setModified(false);
+    station.document.setModified(false);
 
     station.dialogs.answer = original.toStdString();
-    window.toolBar().entry(u"Open")->trigger();
-    QCOMPARE(window.document().programmeServiceSet(), psFromFile);
-    QCOMPARE(window.document().radiotextSet(), kRtSet);
-    QCOMPARE(window.document().fileName(), original.toStdString());
-    QVERIFY(window.document().isModified());
-    QVERIFY(window.menuItem(u"mnuBestand_opslaan"_s)->isEnabled());
+    toolbarEntry(window, u"Open")->trigger();
+    QCOMPARE(station.document.programmeServiceSet(), psFromFile);
+    QCOMPARE(station.document.radiotextSet(), kRtSet);
+    QCOMPARE(station.document.fileName(), original.toStdString());
+    QVERIFY(station.document.isModified());
+    QVERIFY(menuItem(window, u"mnuBestand_opslaan"_s)->isEnabled());
 
     const QString copy = station.path(u"kopie"_s);
     station.dialogs.answer = copy.toStdString();
     station.run(u"mnuBestand_opslaanals"_s);
     const QByteArray expected = QByteArray::fromStdString(psFromFile + "\r\n" + kRtSet);
     QCOMPARE(fileBytes(copy), expected);
-    QCOMPARE(window.document().fileName(), copy.toStdString());
+    QCOMPARE(station.document.fileName(), copy.toStdString());
 
     QFile::remove(copy);
-    window.toolBar().entry(u"Opslaan")->trigger();
+    toolbarEntry(window, u"Opslaan")->trigger();
     QCOMPARE(fileBytes(copy), expected);
-    QVERIFY(window.document().isModified());
+    QVERIFY(station.document.isModified());
 
     const auto& shown = station.dialogs.shown();
     QCOMPARE(shown.size(), 2u);
@@ -304,7 +307,7 @@ void FileMenuCommandsTest::cancelledSaveAsKeepsTheFileName() {
     QVERIFY(writeFile(other, "ander"));
     QVERIFY(station.settings.SaveSetting("strgebruikersnaam", "Bestand", other.toStdString()));
     station.fill();
-    station.window.document().setFileName(own.toStdString());
+    station.document.setFileName(own.toStdString());
 
     station.run(u"mnuBestand_opslaanals"_s);
     station.run(u"mnuBestand_opslaan"_s);
@@ -323,7 +326,7 @@ void FileMenuCommandsTest::closeClosesTheActiveWindow() {
         station.window.openChildWindow(name, [&closed] { return new ClosingProbe(closed); });
     }
     const auto closeFromTheMenu = [&station] {
-        emit station.window.menu().menu(u"mnuBestand"_s)->aboutToShow();
+        emit menu(station.window, u"mnuBestand"_s)->aboutToShow();
         station.run(u"mnuBestand_sluit"_s);
     };
     closeFromTheMenu();
@@ -332,7 +335,7 @@ void FileMenuCommandsTest::closeClosesTheActiveWindow() {
 
     station.window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&station.window));
-    station.window.workspace().setActiveSubWindow(nullptr);
+    workspace(station.window).setActiveSubWindow(nullptr);
     closeFromTheMenu();
     QCOMPARE(closed, (QStringList{u"frmRadiotekst"_s, u"frmProgramma"_s}));
     QVERIFY(!station.window.isVisible());
@@ -345,15 +348,16 @@ void FileMenuCommandsTest::reloginLeavesAnUnmodifiedDocument() {
     const QString file = station.path(u"zender.Rds"_s);
     QVERIFY(writeFile(file, kStationFile));
     station.fill();
-    station.window.document().setFileName(file.toStdString());
-    station.window.session().currentUser = "jan";
+    station.document.setFileName(file.toStdString());
+    station.session.currentUser = "jan";
 
-    station.window.fileMenuCommands().clearForRelogin();
+    station.run(u"mnuBestand_opnieuwaanmelden"_s);
+    click(u"frmAanmelden"_s, u"cmdAnnuleren"_s);
 
-    QVERIFY(station.window.document().programmeServiceSet().empty());
-    QVERIFY(station.window.session().currentUser.empty());
-    QCOMPARE(station.window.document().fileName(), file.toStdString());
-    QVERIFY(!station.window.document().isModified());
+    QVERIFY(station.document.programmeServiceSet().empty());
+    QVERIFY(station.session.currentUser.empty());
+    QCOMPARE(station.document.fileName(), file.toStdString());
+    QVERIFY(!station.document.isModified());
     ModalWatcher answers(pressInTurn({u"cmdJa"_s}));
     station.window.close();
     QVERIFY(answers.closed().isEmpty());

@@ -1,21 +1,19 @@
-#include "shell/startup.h"
+#include "app/startup.h"
 
-#include "shell/main_window.h"
 #include "shell/splash_window.h"
-#include "users/account_windows.h"
 #include "users/windows/login_window.h"
 
 #include <QEventLoopLocker>
 
-namespace velmora::shell {
+namespace velmora::app {
 
 Startup::Startup(QObject* parent) : QObject(parent) {}
 
 Startup::~Startup() = default;
 
 void Startup::start() {
-    splash_ = new SplashWindow;
-    connect(splash_, &SplashWindow::elapsed, this, &Startup::continueAfterSplash);
+    splash_ = new shell::SplashWindow;
+    connect(splash_, &shell::SplashWindow::elapsed, this, &Startup::continueAfterSplash);
     splash_->show();
 }
 
@@ -24,12 +22,12 @@ void Startup::continueAfterSplash() {
     // the application from ending there.
     const QEventLoopLocker keepRunning;
 
-    mainWindow_ = std::make_unique<MainWindow>(settings_);
-    emit mainWindowLoaded(*mainWindow_);
-    users::LoginWindow* login = mainWindow_->accountWindows().loadLogin();
+    program_ = std::make_unique<CompositionRoot>(platform_.adapters());
+    emit mainWindowLoaded(program_->mainWindow());
+    users::LoginWindow* login = program_->loadLogin();
     splash_->close();
     // Either way of leaving the login window shows the main window.
     login->showModally();
 }
 
-} // namespace velmora::shell
+} // namespace velmora::app

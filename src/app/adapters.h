@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/file_dialogs.h"
+#include "platform/file_store.h"
+#include "platform/serial_line.h"
+#include "platform/settings_store.h"
+#include "platform/timer.h"
+
+#include <functional>
+#include <memory>
+
+namespace velmora::app {
+
+// The platform as the program uses it: one of each for the whole run, on Qt
+// in the program and on fakes in the tests.
+struct Adapters {
+    platform::SettingsStore& settings;
+    // The serial port mscBasis, the supervision timer tmrBasis and the pacing
+    // timer tmrBasis_Delay of the encoder link.
+    platform::SerialLine& serialLine;
+    platform::Timer& supervisionTimer;
+    platform::Timer& pacingTimer;
+    platform::FileDialogs& fileDialogs;
+    platform::FileStore& fileStore;
+    // A timer of its own for a window that opens while the program runs.
+    std::function<std::unique_ptr<platform::Timer>()> newTimer;
+};
+
+} // namespace velmora::app

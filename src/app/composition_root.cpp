@@ -1,0 +1,167 @@
+#include "app/composition_root.h"
+
+#include "shell/info_window.h"
+#include "users/window_title.h"
+#include "users/windows/login_window.h"
+#include "widgets/warning_window.h"
+#include "widgets/window_names.h"
+
+#include <array>
+
+namespace velmora::app {
+
+using shell::Command;
+
+namespace {
+
+// The windows that a re-login and the end of the run close, so that none of
+// them outlives what it shows.
+const std::array kSettingsWindows{
+    widgets::kComPortWindow.toString(),          widgets::kDecoderWindow.toString(),
+    widgets::kUserEditorWindow.toString(),       widgets::kOverviewWindow.toString(),
+    widgets::kProgrammeServiceWindow.toString(), widgets::kRadiotextWindow.toString()};
+
+// The windows a read-out from the toolbar closes first, in this order, so that
+// none of them shows stale settings afterwards.
+const std::array kEditorsClosedBeforeReadOut{
+    widgets::kOverviewWindow.toString(), widgets::kProgrammeServiceWindow.toString(),
+    widgets::kRadiotextWindow.toString(), widgets::kDecoderWindow.toString()};
+
+} // namespace
+
+CompositionRoot::CompositionRoot(const Adapters& adapters)
+    : adapters_(adapters), link_(adapters_.serialLine, adapters_.supervisionTimer,
+                                 adapters_.pacingTimer, adapters_.settings, document_, window_),
+      stationFiles_(document_, adapters_.fileDialogs, adapters_.fileStore, adapters_.settings,
+                    window_),
+      documentCommands_(document_, stationFiles_, window_),
+      settingsWindows_(adapters_, window_, document_, session_, link_) {
+    QObject::connect(&window_, &shell::MainWindow::progressClosedByUser, &window_,
+                     [this] { link_.progressClosedByUser(); });
+    window_.showConnectionState(link_.state());
+}
+
+users::LoginWindow* CompositionRoot::loadLogin() {
+    return users::LoginWindow::load(
+        {.settings = adapters_.settings,
+         .document = document_,
+         .session = session_,
+         .mainWindow = window_,
+         .openLinkedFile = [this] { stationFiles_.GekoppeldBestandOpenen(); }});
+}
+
+void CompositionRoot::run(Command command) {
+    switch (command) {
+    case Command::NewDocument:
+        startNewDocument();
+        break;
+    case Command::OpenFile:
+        stationFiles_.BestandOpenen();
+        break;
+    case Command::CloseWindow:
+        window_.closeActiveWindow();
+        break;
+    case Command::Save:
+        (void)documentCommands_.save();
+        break;
+    case Command::SaveAs:
+        (void)stationFiles_.BestandOpslaanAls();
+        break;
+    case Command::PrintPreview:
+    case Command::Print:
+        // Printing is not offered: both items stay disabled.
+        break;
+    case Command::LogInAgain:
+        logInAgain();
+        break;
+    case Command::Exit:
+        exit();
+        break;
+    case Command::Fill:
+        link_.startFill();
+        break;
+    case Command::ReadOut:
+        link_.startReadOut();
+        break;
+    case Command::ToggleConnection:
+        link_.toggleConnection();
+        break;
+    case Command::ReadOutAfterClosingEditors:
+        readOutAfterClosingEditors();
+        break;
+    case Command::ComPort:
+        settingsWindows_.openComPortWindow();
+        break;
+    case Command::Radiotext:
+        settingsWindows_.openSetEditor(editors::kRadiotextForm);
+        break;
+    case Command::ProgrammeService:
+        settingsWindows_.openSetEditor(editors::kProgrammeServiceForm);
+        break;
+    case Command::DecoderInformation:
+        settingsWindows_.openDecoderWindow();
+        break;
+    case Command::ProgrammeIdentification:
+        settingsWindows_.openPiWindow();
+        break;
+    case Command::AddUser:
+        settingsWindows_.openUserEditorToAdd();
+        break;
+    case Command::EditCurrentUser:
+        settingsWindows_.openUserEditorForCurrentUser();
+        break;
+    case Command::Options:
+        settingsWindows_.showOptions();
+        break;
+    case Command::Overview:
+        settingsWindows_.openOverview();
+        break;
+    case Command::Cascade:
+        window_.cascadeChildWindows();
+        break;
+    case Command::About:
+        shell::InfoWindow::showModal();
+        break;
+    }
+}
+
+// Nobody is logged in afterwards.
+void CompositionRoot::startNewDocument() {
+    window_.setTitle(users::titleOfNewDocument());
+    documentCommands_.startNewDocument();
+    window_.applyAccountItems(users::accountItemsAfterNewDocument());
+    session_.currentUser.clear();
+}
+
+// The document is emptied and nobody is logged in; the file name stays for
+// the login to decide, and the document is not modified afterwards.
+void CompositionRoot::logInAgain() {
+    window_.closeChildWindows(kSettingsWindows);
+    documentCommands_.emptyForRelogin();
+    session_.currentUser.clear();
+    loadLogin()->showModally();
+}
+
+void CompositionRoot::readOutAfterClosingEditors() {
+    window_.closeChildWindows(kEditorsClosedBeforeReadOut);
+    link_.startReadOut();
+}
+
+// "Afsluiten" lets go of the encoder first, also when the save prompt then
+// keeps the program open; the display follows the closed port.
+void CompositionRoot::exit() {
+    link_.closePortWithoutNotice();
+    window_.close();
+}
+
+bool CompositionRoot::allowClose() {
+    if (!documentCommands_.mayEnd()) {
+        return false;
+    }
+    window_.closeChildWindows(kSettingsWindows);
+    widgets::closeMessageWindows();
+    link_.closePortWithoutNotice();
+    return true;
+}
+
+} // namespace velmora::app

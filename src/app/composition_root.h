@@ -1,0 +1,57 @@
+#pragma once
+
+#include "app/adapters.h"
+#include "app/settings_windows.h"
+#include "link/encoder_link.h"
+#include "shell/main_window.h"
+#include "station/document.h"
+#include "station/document_commands.h"
+#include "station/station_file_commands.h"
+#include "users/accounts.h"
+
+namespace velmora::users {
+class LoginWindow;
+}
+
+namespace velmora::app {
+
+// The program put together once for the whole run: the main window, the
+// document, who is logged in and the encoder link, on the given platform, and
+// what every command of the menus and the toolbar does.
+class CompositionRoot : public shell::CommandHandler {
+public:
+    explicit CompositionRoot(const Adapters& adapters);
+    CompositionRoot(const CompositionRoot&) = delete;
+    CompositionRoot& operator=(const CompositionRoot&) = delete;
+
+    platform::SettingsStore& settings() { return adapters_.settings; }
+    shell::MainWindow& mainWindow() { return window_; }
+    station::Document& document() { return document_; }
+    users::Session& session() { return session_; }
+    link::EncoderLink& encoderLink() { return link_; }
+
+    // Loads frmAanmelden, which seeds the administrator account; the caller
+    // shows it with LoginWindow::showModally.
+    users::LoginWindow* loadLogin();
+
+    void run(shell::Command command) override;
+    bool allowClose() override;
+    bool isDocumentComplete() const override { return document_.isComplete(); }
+
+private:
+    void startNewDocument();
+    void logInAgain();
+    void readOutAfterClosingEditors();
+    void exit();
+
+    Adapters adapters_;
+    shell::MainWindow window_{*this};
+    station::Document document_{window_};
+    users::Session session_;
+    link::EncoderLink link_;
+    station::StationFileCommands stationFiles_;
+    station::DocumentCommands documentCommands_;
+    SettingsWindows settingsWindows_;
+};
+
+} // namespace velmora::app

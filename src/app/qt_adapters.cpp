@@ -1,0 +1,15 @@
+#include "app/qt_adapters.h"
+
+namespace velmora::app {
+
+Adapters QtAdapters::adapters() {
+    return Adapters{.settings = settings_,
+                    .serialLine = serialLine_,
+                    .supervisionTimer = supervisionTimer_,
+                    .pacingTimer = pacingTimer_,
+                    .fileDialogs = fileDialogs_,
+                    .fileStore = fileStore_,
+                    .newTimer = [] { return std::make_unique<platform::QtTimer>(); }};
+}
+
+} // namespace velmora::app

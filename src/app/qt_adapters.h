@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/adapters.h"
+#include "platform/qt/qt_file_dialogs.h"
+#include "platform/qt/qt_file_store.h"
+#include "platform/qt/qt_serial_line.h"
+#include "platform/qt/qt_settings_store.h"
+#include "platform/qt/qt_timer.h"
+
+namespace velmora::app {
+
+// The platform on Qt.
+class QtAdapters {
+public:
+    // The settings in the user's settings file.
+    QtAdapters() = default;
+    // The settings in this INI file.
+    explicit QtAdapters(const QString& settingsFile) : settings_(settingsFile) {}
+
+    Adapters adapters();
+
+private:
+    platform::QtSettingsStore settings_;
+    platform::QtSerialLine serialLine_;
+    platform::QtTimer supervisionTimer_;
+    platform::QtTimer pacingTimer_;
+    platform::QtFileDialogs fileDialogs_;
+    platform::QtFileStore fileStore_;
+};
+
+} // namespace velmora::app

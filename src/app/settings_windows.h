@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/adapters.h"
+#include "editors/set_editor.h"
+#include "link/encoder_link.h"
+#include "shell/main_window.h"
+#include "station/document.h"
+#include "users/accounts.h"
+
+#include <QString>
+
+namespace velmora::app {
+
+// Opens the windows of the Settings and Window menus, each with only what it
+// works on. A child window that is open already comes to the front as it is.
+class SettingsWindows {
+public:
+    SettingsWindows(const Adapters& adapters, shell::MainWindow& mainWindow,
+                    station::Document& document, const users::Session& session,
+                    link::EncoderLink& link)
+        : adapters_(adapters), mainWindow_(mainWindow), document_(document), session_(session),
+          link_(link) {}
+
+    // The programme service or radiotext editor.
+    void openSetEditor(const editors::SetEditorForm& form);
+    void openDecoderWindow();
+    void openPiWindow();
+    void openOverview();
+    void openComPortWindow();
+    // "&Gebruiker toevoegen": the user editor, empty when it opens.
+    void openUserEditorToAdd();
+    // "Huidige gebruiker aanpassen": the user editor with the current account.
+    void openUserEditorForCurrentUser();
+    // "&Opties", modal.
+    void showOptions();
+
+private:
+    QWidget* openUserEditor(const QString& title);
+
+    const Adapters& adapters_;
+    shell::MainWindow& mainWindow_;
+    station::Document& document_;
+    const users::Session& session_;
+    link::EncoderLink& link_;
+};
+
+} // namespace velmora::app
