@@ -5,23 +5,24 @@
 // Meant for a real display (Xvfb with the xcb platform), so that the windows
 // are drawn as the program draws them. Prints "name value" lines.
 
+#include "app/startup.h"
 #include "platform/qt/windows1252.h"
 #include "run_until.h"
 #include "shell/hardware_window.h"
 #include "shell/info_window.h"
 #include "shell/main_window.h"
 #include "shell/save_prompt.h"
-#include "shell/startup.h"
 #include "shell/transfer_progress.h"
-#include "shell/workspace.h"
 #include "users/accounts.h"
 #include "widgets/warning_window.h"
+#include "window_item.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QEventLoop>
 #include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -35,6 +36,7 @@
 #include <string>
 
 using namespace Qt::StringLiterals;
+using velmora::bench::windowItem;
 using velmora::shell::MainWindow;
 
 namespace {
@@ -121,7 +123,7 @@ int countVisibleWindows(const MainWindow& window) {
     for (const QWidget* topLevel : QApplication::topLevelWidgets()) {
         count += topLevel->isVisible() ? 1 : 0;
     }
-    for (const QMdiSubWindow* child : workspace(window).subWindowList()) {
+    for (const QMdiSubWindow* child : window.findChild<QMdiArea*>()->subWindowList()) {
         count += child->isVisible() ? 1 : 0;
     }
     return count;
@@ -141,7 +143,7 @@ int main(int argc, char** argv) {
         QCoreApplication::installTranslator(&qtTranslation);
     }
 
-    velmora::shell::Startup startup;
+    velmora::app::Startup startup;
     startup.start();
     if (!logInAsAdministrator()) {
         std::fprintf(stderr, "all_windows: the login did not lead to the main window\n");
@@ -149,7 +151,7 @@ int main(int argc, char** argv) {
     }
     MainWindow& window = *startup.mainWindow();
     for (const QString& item : kWorkspaceWindowItems) {
-        menuItem(window, item)->trigger();
+        windowItem(window, item)->trigger();
     }
     velmora::shell::TransferProgress progress;
     progress.open(7);
@@ -168,7 +170,7 @@ int main(int argc, char** argv) {
                 return;
             }
             progress.close();
-            window.document().setModified(false);
+            startup.program()->document().setModified(false);
             window.close();
             QCoreApplication::quit();
         });
@@ -178,10 +180,11 @@ int main(int argc, char** argv) {
         {
             [] {
                 velmora::shell::HardwareWindow::present(
-                    {u"Hardware"_s, u"RDS-SIM1"_s, u"1.2"_s, u"12-03-02"_s});
+                    {u"Hardware"_s,
+                     velmora::shell::HardwareRows{u"RDS-SIM1"_s, u"1.2"_s, u"12-03-02"_s}});
             },
-            [&window] { menuItem(window, u"mnuInstellingen_opties"_s)->trigger(); },
-            [&window] { menuItem(window, u"mnuBestand_open"_s)->trigger(); },
+            [&window] { windowItem(window, u"mnuInstellingen_opties"_s)->trigger(); },
+            [&window] { windowItem(window, u"mnuBestand_open"_s)->trigger(); },
             [] { velmora::shell::InfoWindow::showModal(); },
             [] { velmora::shell::SavePrompt::ask(u"Wijzigingen opslaan?"_s); },
             [] { velmora::widgets::WarningWindow::showMessage(u"Encoder antwoord niet."_s); },

@@ -2,13 +2,12 @@
 // frames as the simulator receives them, and the time from the click on
 // "Versturen" to the decoder frame. Prints one "name value" line per figure.
 
-#include "link/encoder_link.h"
-#include "platform/qt/qt_settings_store.h"
+#include "app/composition_root.h"
+#include "app/qt_adapters.h"
 #include "run_until.h"
 #include "sample_sets.h"
-#include "shell/main_toolbar.h"
-#include "shell/main_window.h"
 #include "timed_simulator.h"
+#include "window_item.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,6 +23,7 @@
 using namespace Qt::StringLiterals;
 using velmora::bench::Clock;
 using velmora::bench::TimedSimulator;
+using velmora::bench::windowItem;
 
 namespace {
 
@@ -72,7 +72,7 @@ bool timeOneFill(velmora::shell::MainWindow& window, const TimedSimulator& sim, 
         return times;
     };
     const Clock::time_point click = Clock::now();
-    toolbarEntry(window, u"Versturen")->trigger();
+    windowItem(window, u"Versturen"_s)->trigger();
     if (!runUntil([&] { return frames().size() >= kFramesPerFill; }, std::chrono::seconds(5))) {
         return false;
     }
@@ -109,13 +109,14 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    velmora::platform::QtSettingsStore settings(config.path() + u"/velmora.ini"_s);
-    velmora::shell::MainWindow window(settings);
-    window.showAsStarted();
-    window.document().replaceSet(velmora::station::SetKind::ProgrammeService,
-                                 velmora::bench::samplePsSet());
-    window.document().replaceSet(velmora::station::SetKind::Radiotext,
-                                 velmora::bench::sampleRtSet());
+    velmora::app::QtAdapters platform(config.path() + u"/velmora.ini"_s);
+    velmora::app::CompositionRoot program(platform.adapters());
+    velmora::shell::MainWindow& window = program.mainWindow();
+    window.show();
+    program.document().replaceSet(velmora::station::SetKind::ProgrammeService,
+                                  velmora::bench::samplePsSet());
+    program.document().replaceSet(velmora::station::SetKind::Radiotext,
+                                  velmora::bench::sampleRtSet());
     // The hardware window of the connect is closed as soon as it shows.
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, &closer, [] {
@@ -124,10 +125,10 @@ int main(int argc, char** argv) {
         }
     });
     closer.start(10);
-    toolbarEntry(window, u"Verbinding")->trigger();
+    windowItem(window, u"Verbinding"_s)->trigger();
     if (!runUntil(
             [&] {
-                return window.encoderLink().state() == velmora::link::ConnectionState::Connected &&
+                return program.encoderLink().state() == velmora::link::ConnectionState::Connected &&
                        QApplication::activeModalWidget() == nullptr;
             },
             std::chrono::seconds(5))) {
