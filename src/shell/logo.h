@@ -3,20 +3,15 @@
 #include <QIcon>
 #include <QPixmap>
 
-class QColor;
-class QPainter;
-class QRectF;
-
 namespace velmora::shell {
 
-// The product logo of the splash and about windows, 744 x 151 pixels.
+// The product logo of the splash and about windows, pictures/logo.png. The
+// windows lay out by this size, and the picture has it.
 inline constexpr QSize kLogoSize{744, 151};
 QPixmap velmoraLogo();
 
-// The program's window icon: the round emblem of the logo.
+// The program's window icon, the round emblem of the logo:
+// pictures/window-icon, 16 x 16 up to 64 x 64.
 QIcon velmoraIcon();
-
-// A broadcast mast sending waves to both sides, filling the given square.
-void paintBroadcastMast(QPainter& painter, const QRectF& square, const QColor& colour);
 
 } // namespace velmora::shell

@@ -6,8 +6,8 @@
 namespace velmora::shell {
 
 // The icon of the toolbar entry with this key: the desktop theme's icon where
-// it has one, otherwise a simple 16 x 16 picture of our own. Null for a key
-// without an icon.
+// it has one, otherwise our own picture from pictures/toolbar, 16 x 16 and
+// 32 x 32. Null for a key without an icon.
 QIcon toolbarIcon(QStringView key);
 
 } // namespace velmora::shell

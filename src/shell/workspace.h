@@ -21,8 +21,7 @@ private:
     QPixmap shown_;
 };
 
-// The 1616 x 735 pixel background picture.
-inline constexpr QSize kBackgroundSize{1616, 735};
+// The background picture, pictures/background.png, of any size.
 QPixmap backgroundPicture();
 
 } // namespace velmora::shell
