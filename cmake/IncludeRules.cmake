@@ -109,3 +109,20 @@ function(velmora_check_include_rules_in root)
     endif()
 endfunction()
 
+# velmora_check_include_rules(): checks the project's includes in every build
+# in which a source or the rules changed, before the program is linked.
+function(velmora_check_include_rules)
+    set(check ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/check_include_rules.cmake)
+    set(stamp ${CMAKE_BINARY_DIR}/include_rules.stamp)
+    velmora_include_rule_sources(sources ${PROJECT_SOURCE_DIR} CONFIGURE_DEPENDS)
+    add_custom_command(OUTPUT ${stamp}
+        COMMAND ${CMAKE_COMMAND} -D VELMORA_SOURCE_ROOT=${PROJECT_SOURCE_DIR} -P ${check}
+        COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
+        DEPENDS ${sources} ${check} ${CMAKE_CURRENT_FUNCTION_LIST_FILE}
+        COMMENT "Checking the includes against the include rules"
+        VERBATIM)
+    add_custom_target(include_rules ALL DEPENDS ${stamp})
+    if(TARGET velmora)
+        add_dependencies(velmora include_rules)
+    endif()
+endfunction()
