@@ -1,5 +1,7 @@
 #include "link/rounded_number.h"
 
+#include "station/leading_number.h"
+
 #include <cstddef>
 #include <limits>
 
@@ -10,33 +12,17 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-struct LeadingNumber {
-    bool negative = false;
-    std::string_view digits;
-    bool roundsUp = false;
-};
-
-LeadingNumber leadingNumber(std::string_view text) {
-    LeadingNumber number;
-    std::size_t pos = 0;
-    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
-        number.negative = text[pos] == '-';
-        ++pos;
-    }
-    const std::size_t first = pos;
-    while (pos < text.size() && isDigit(text[pos])) {
-        ++pos;
-    }
-    number.digits = text.substr(first, pos - first);
-    number.roundsUp = !number.digits.empty() && pos + 1 < text.size() && text[pos] == '.' &&
-                      isDigit(text[pos + 1]) && text[pos + 1] >= '5';
-    return number;
+// A fraction whose first digit is 5 or more rounds the number up.
+bool roundsUp(const station::LeadingNumber& number) {
+    const std::string_view rest = number.rest;
+    return !number.digits.empty() && rest.size() >= 2 && rest[0] == '.' && isDigit(rest[1]) &&
+           rest[1] >= '5';
 }
 
 } // namespace
 
 int roundedNumberFromText(std::string_view text) {
-    const LeadingNumber number = leadingNumber(text);
+    const station::LeadingNumber number = station::leadingNumber(text);
     constexpr std::int64_t kLimit = std::numeric_limits<int>::max();
     std::int64_t magnitude = 0;
     for (const char digit : number.digits) {
@@ -46,20 +32,20 @@ int roundedNumberFromText(std::string_view text) {
             break;
         }
     }
-    if (number.roundsUp && magnitude < kLimit) {
+    if (roundsUp(number) && magnitude < kLimit) {
         ++magnitude;
     }
     return static_cast<int>(number.negative ? -magnitude : magnitude);
 }
 
 std::uint16_t low16BitsOfNumber(std::string_view text) {
-    const LeadingNumber number = leadingNumber(text);
+    const station::LeadingNumber number = station::leadingNumber(text);
     // Arithmetic modulo 2^16 keeps exactly the low bits of any length of number.
     unsigned bits = 0;
     for (const char digit : number.digits) {
         bits = (bits * 10U + static_cast<unsigned>(digit - '0')) & 0xFFFFU;
     }
-    if (number.roundsUp) {
+    if (roundsUp(number)) {
         bits = (bits + 1U) & 0xFFFFU;
     }
     if (number.negative) {

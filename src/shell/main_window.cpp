@@ -109,7 +109,7 @@ void MainWindow::enableSaveCommands(bool enabled) {
 }
 
 void MainWindow::showWarning(std::string_view text) {
-    widgets::WarningWindow::showMessage(fromWindows1252(text));
+    widgets::showWarning(text);
 }
 
 // Called from within the main window's close request, which Qt does not let

@@ -1,5 +1,7 @@
 #include "station/station_settings.h"
 
+#include "station/leading_number.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -44,18 +46,13 @@ std::string compose(const std::vector<EntryInput>& entries, const SetLayout& lay
 
 std::int64_t numberFromText(std::string_view text) {
     constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
-    std::size_t pos = 0;
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
-        negative = text[pos] == '-';
-        ++pos;
-    }
+    const LeadingNumber number = leadingNumber(text);
     std::int64_t value = 0;
-    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
-        const int digit = text[pos] - '0';
+    for (const char digitCharacter : number.digits) {
+        const int digit = digitCharacter - '0';
         value = value > (kMax - digit) / 10 ? kMax : value * 10 + digit;
     }
-    return negative ? -value : value;
+    return number.negative ? -value : value;
 }
 
 const std::array<std::string_view, kProgrammeTypeCount>& programmeTypes() {
