@@ -19,10 +19,10 @@ SavePrompt::SavePrompt(QWidget* parent) : QDialog(parent), text_(new QPlainTextE
     setModal(true);
     setFixedSize(widgets::twipsToSize(6300, 1815, this));
 
-    QPushButton* yes = addAnswerButton(u"cmdJa"_s, u"&Ja"_s, SavePromptAnswer::Ja);
-    QPushButton* no = addAnswerButton(u"cmdNee"_s, u"&Nee"_s, SavePromptAnswer::Nee);
+    QPushButton* yes = addAnswerButton(u"cmdJa"_s, u"&Ja"_s, SavePromptAnswer::Save);
+    QPushButton* no = addAnswerButton(u"cmdNee"_s, u"&Nee"_s, SavePromptAnswer::Discard);
     QPushButton* cancel =
-        addAnswerButton(u"cmdAnnuleren"_s, u"&Annuleren"_s, SavePromptAnswer::Annuleren);
+        addAnswerButton(u"cmdAnnuleren"_s, u"&Annuleren"_s, SavePromptAnswer::Cancel);
     yes->setDefault(true);
 
     // A full path may be long: the question wraps rather than scrolls away.

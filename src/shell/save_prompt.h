@@ -29,7 +29,7 @@ private:
                                  station::SavePromptAnswer answer);
 
     QPlainTextEdit* text_;
-    station::SavePromptAnswer answer_ = station::SavePromptAnswer::Annuleren;
+    station::SavePromptAnswer answer_ = station::SavePromptAnswer::Cancel;
 };
 
 } // namespace velmora::shell

@@ -52,7 +52,7 @@ void DocumentCommands::emptySets() {
 
 bool DocumentCommands::carryOut(SavePromptAnswer answer, bool hasFile) {
     switch (answer) {
-    case SavePromptAnswer::Ja: {
+    case SavePromptAnswer::Save: {
         // A completed save closes the main window itself; anything less keeps
         // the document and its changes in the open window.
         const SaveResult saved = hasFile ? files_.BestandOpslaan() : files_.BestandOpslaanAls();
@@ -61,10 +61,10 @@ bool DocumentCommands::carryOut(SavePromptAnswer answer, bool hasFile) {
         }
         return false;
     }
-    case SavePromptAnswer::Nee:
+    case SavePromptAnswer::Discard:
         document_.setModified(false);
         return true;
-    case SavePromptAnswer::Annuleren:
+    case SavePromptAnswer::Cancel:
         stayOpen(hasFile);
         return false;
     }

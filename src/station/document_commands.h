@@ -7,7 +7,7 @@
 
 namespace velmora::station {
 
-enum class SavePromptAnswer { Ja, Nee, Annuleren };
+enum class SavePromptAnswer { Save, Discard, Cancel };
 
 // What the exit asks of the main window besides the file operations.
 class SavePromptView {

@@ -106,7 +106,7 @@ void FileMenuCommandsTest::savePromptIsAsDocumented() {
 
     prompt.show();
     prompt.reject();
-    QCOMPARE(prompt.answer(), velmora::station::SavePromptAnswer::Annuleren);
+    QCOMPARE(prompt.answer(), velmora::station::SavePromptAnswer::Cancel);
 }
 
 void FileMenuCommandsTest::exitSequence_data() {

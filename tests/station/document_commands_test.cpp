@@ -33,7 +33,7 @@ public:
         return answer;
     }
 
-    SavePromptAnswer answer = SavePromptAnswer::Annuleren;
+    SavePromptAnswer answer = SavePromptAnswer::Cancel;
     std::function<void()> whileAsking;
     std::vector<std::string> questions;
     std::vector<std::string> warnings;
@@ -120,23 +120,23 @@ constexpr const char* kQuestionNew = "Wilt U de wijzigingen in Nieuw opslaan.";
 INSTANTIATE_TEST_SUITE_P(
     Answers, ExitSequenceTest,
     testing::Values(
-        ExitRow{"Unmodified", "/zenders/a.Rds", false, SavePromptAnswer::Ja, std::nullopt, false,
+        ExitRow{"Unmodified", "/zenders/a.Rds", false, SavePromptAnswer::Save, std::nullopt, false,
                 nullptr, true, false, "/zenders/a.Rds", false, nullptr},
-        ExitRow{"JaSavesToTheFile", "/zenders/a.Rds", true, SavePromptAnswer::Ja, std::nullopt,
+        ExitRow{"JaSavesToTheFile", "/zenders/a.Rds", true, SavePromptAnswer::Save, std::nullopt,
                 false, kQuestionA, false, true, "/zenders/a.Rds", false, "/zenders/a.Rds"},
-        ExitRow{"JaWithoutFileAsksWhere", "", true, SavePromptAnswer::Ja, "/zenders/b.Rds", false,
+        ExitRow{"JaWithoutFileAsksWhere", "", true, SavePromptAnswer::Save, "/zenders/b.Rds", false,
                 kQuestionNew, false, true, "/zenders/b.Rds", false, "/zenders/b.Rds"},
-        ExitRow{"JaDialogCancelledStays", "", true, SavePromptAnswer::Ja, std::nullopt, false,
+        ExitRow{"JaDialogCancelledStays", "", true, SavePromptAnswer::Save, std::nullopt, false,
                 kQuestionNew, false, false, "", true, nullptr},
-        ExitRow{"JaSaveFailsStays", "/zenders/a.Rds", true, SavePromptAnswer::Ja, std::nullopt,
+        ExitRow{"JaSaveFailsStays", "/zenders/a.Rds", true, SavePromptAnswer::Save, std::nullopt,
                 true, kQuestionA, false, false, "/zenders/a.Rds", true, nullptr},
-        ExitRow{"JaSaveAsFailsStays", "", true, SavePromptAnswer::Ja, "/zenders/b.Rds", true,
+        ExitRow{"JaSaveAsFailsStays", "", true, SavePromptAnswer::Save, "/zenders/b.Rds", true,
                 kQuestionNew, false, false, "", true, nullptr},
-        ExitRow{"NeeEndsWithoutSaving", "/zenders/a.Rds", true, SavePromptAnswer::Nee, std::nullopt,
-                false, kQuestionA, true, false, "/zenders/a.Rds", false, nullptr},
-        ExitRow{"AnnulerenKeepsTheFile", "/zenders/a.Rds", true, SavePromptAnswer::Annuleren,
+        ExitRow{"NeeEndsWithoutSaving", "/zenders/a.Rds", true, SavePromptAnswer::Discard,
+                std::nullopt, false, kQuestionA, true, false, "/zenders/a.Rds", false, nullptr},
+        ExitRow{"AnnulerenKeepsTheFile", "/zenders/a.Rds", true, SavePromptAnswer::Cancel,
                 std::nullopt, false, kQuestionA, false, false, "/zenders/a.Rds", true, nullptr},
-        ExitRow{"AnnulerenDropsThePlaceholder", "", true, SavePromptAnswer::Annuleren, std::nullopt,
+        ExitRow{"AnnulerenDropsThePlaceholder", "", true, SavePromptAnswer::Cancel, std::nullopt,
                 false, kQuestionNew, false, false, "", true, nullptr}),
     fakes::ByCaseName());
 
@@ -152,7 +152,7 @@ TEST_F(DocumentCommandsTest, CloseRequestWhileAskingIsRefused) {
     fill();
     std::optional<bool> nested;
     view.whileAsking = [&] { nested = commands.mayEnd(); };
-    view.answer = SavePromptAnswer::Nee;
+    view.answer = SavePromptAnswer::Discard;
     EXPECT_TRUE(commands.mayEnd());
     EXPECT_EQ(nested, false);
     EXPECT_EQ(view.questions.size(), 1u);
