@@ -5,6 +5,7 @@
 #include "shell/workspace.h"
 #include "support/modal_watcher.h"
 #include "support/open_window.h"
+#include "support/recording_commands.h"
 #include "support/station.h"
 #include "support/test_main.h"
 #include "support/wait.h"
@@ -36,6 +37,8 @@ using velmora::testing::statusPanels;
 using velmora::testing::toolbarEntry;
 using velmora::testing::toolbarEntryAt;
 using velmora::testing::workspace;
+
+Q_DECLARE_METATYPE(velmora::users::AccountItems)
 
 namespace {
 
@@ -90,6 +93,8 @@ private slots:
     void openingAnOpenWindowBringsItToTheFront();
     void connectionTextsAreShownWhereTheLinkSetsThem();
     void capsLockPanelFollowsTheKey();
+    void accountItemsSwitchTheirMenuItemsAndToolbarEntries_data();
+    void accountItemsSwitchTheirMenuItemsAndToolbarEntries();
     void startupShowsTheMainWindowAfterTheSplash();
 };
 
@@ -271,6 +276,45 @@ void MainWindowTest::capsLockPanelFollowsTheKey() {
     QCOMPARE(panels.panelText(1), u"CAPS"_s);
     QTest::keyClick(window.windowHandle(), Qt::Key_CapsLock);
     QCOMPARE(panels.panelText(1), QString());
+}
+
+void MainWindowTest::accountItemsSwitchTheirMenuItemsAndToolbarEntries_data() {
+    using velmora::users::accountItemsAfterNewDocument;
+    using velmora::users::accountItemsFor;
+    QTest::addColumn<velmora::users::AccountItems>("items");
+    // "1" where enabled afterwards, an item left as it was included, since all
+    // start enabled: &Nieuw..., Nieuw, Huidige gebruiker aanpassen, &Compoort,
+    // &Opties, Opties, &Decoderinformatie.
+    QTest::addColumn<QString>("states");
+    QTest::newRow("administrator") << accountItemsFor("*^Qentar^*") << u"1101111"_s;
+    QTest::newRow("ordinary account") << accountItemsFor("jan") << u"1110001"_s;
+    QTest::newRow("after a new document") << accountItemsAfterNewDocument() << u"0101010"_s;
+}
+
+void MainWindowTest::accountItemsSwitchTheirMenuItemsAndToolbarEntries() {
+    QFETCH(velmora::users::AccountItems, items);
+    QFETCH(QString, states);
+    velmora::testing::RecordingCommands commands;
+    MainWindow window{commands};
+    const QList<QAction*> switched{
+        menuItem(window, u"mnuBestand_nieuw"_s),
+        toolbarEntry(window, u"Nieuw"),
+        menuItem(window, u"mnuInstellinge_gebruikers_huidigegebruikeraanpassen"_s),
+        menuItem(window, u"mnuInstellingen_compoort"_s),
+        menuItem(window, u"mnuInstellingen_opties"_s),
+        toolbarEntry(window, u"Opties"),
+        menuItem(window, u"mnuInstellingen_decoderinformatie"_s)};
+    for (QAction* item : switched) {
+        item->setEnabled(true);
+    }
+
+    window.applyAccountItems(items);
+
+    QString shown;
+    for (const QAction* item : switched) {
+        shown.append(item->isEnabled() ? u'1' : u'0');
+    }
+    QCOMPARE(shown, states);
 }
 
 void MainWindowTest::startupShowsTheMainWindowAfterTheSplash() {
