@@ -1,3 +1,4 @@
 #include "shell/main_window.h"
-#include "station/document.h"
+
 #include "editors/set_editor.h"
+#include "station/document.h"

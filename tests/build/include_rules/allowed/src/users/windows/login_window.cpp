@@ -1,3 +1,4 @@
 #include "users/windows/login_window.h"
+
 #include "users/accounts.h"
 #include "widgets/twips.h"
