@@ -63,7 +63,7 @@ for package in $(echo "$depends" | sed 's/([^)]*)//g; s/,/ /g'); do
     *) fail "depends on $package, which is not part of the Qt runtime" ;;
     esac
 done
-for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6; do
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 libqt6network6; do
     echo "$depends" | grep -q "$package" || fail "does not depend on $package"
 done
 

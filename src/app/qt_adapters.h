@@ -3,7 +3,7 @@
 #include "app/adapters.h"
 #include "platform/qt/qt_file_dialogs.h"
 #include "platform/qt/qt_file_store.h"
-#include "platform/qt/qt_serial_line.h"
+#include "platform/qt/qt_port_line.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_timer.h"
 
@@ -21,7 +21,7 @@ public:
 
 private:
     platform::QtSettingsStore settings_;
-    platform::QtSerialLine serialLine_;
+    platform::QtPortLine serialLine_;
     platform::QtTimer supervisionTimer_;
     platform::QtTimer pacingTimer_;
     platform::QtFileDialogs fileDialogs_;

@@ -10,6 +10,18 @@ namespace velmora::link {
 
 using OpenResult = platform::SerialLine::OpenResult;
 
+std::string noAccessMessage(int portNumber, const platform::SerialLine::AccessFailure& failure) {
+    std::string message = "Geen toegang tot poort " + std::to_string(portNumber);
+    if (!failure.device.empty()) {
+        message += " (" + failure.device + ")";
+    }
+    message += ".";
+    if (!failure.remedy.empty()) {
+        message += " " + failure.remedy;
+    }
+    return message;
+}
+
 int portNumberFromSetting(std::string_view setting, int numberInForce) {
     if (setting.empty()) {
         return 1;
@@ -45,17 +57,36 @@ void Connection::connect() {
     // A port still open here, while a disconnect waits for its answer, is in
     // use whatever the platform would say about opening it twice.
     const OpenResult result = line_.isOpen() ? OpenResult::PortInUse : line_.open(portNumber_);
-    if (result == OpenResult::NoSuchPort) {
-        closeAndReport(kNoSuchPort);
-        return;
-    }
-    if (result == OpenResult::PortInUse) {
-        closeAndReport(kPortInUse);
+    if (reportOpenFailure(result)) {
         return;
     }
     // Any other failure leaves the greeting unanswered, which supervision reports.
     supervisionTimer_.start(kSupervisionInterval);
     line_.write(kGreetingFrame);
+}
+
+bool Connection::reportOpenFailure(OpenResult result) {
+    switch (result) {
+    case OpenResult::NoSuchPort:
+        closeAndReport(kNoSuchPort);
+        return true;
+    case OpenResult::PortInUse:
+        closeAndReport(kPortInUse);
+        return true;
+    case OpenResult::NoAccess:
+        closeAndReport(noAccessMessage(portNumber_, line_.accessFailure()));
+        return true;
+    case OpenResult::Opened:
+    case OpenResult::OtherFailure:
+        return false;
+    }
+    return false;
+}
+
+void Connection::openFailed(OpenResult result) {
+    if (state_ == ConnectionState::Connecting) {
+        reportOpenFailure(result);
+    }
 }
 
 void Connection::disconnect() {

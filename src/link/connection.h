@@ -7,6 +7,7 @@
 #include "platform/timer.h"
 
 #include <functional>
+#include <string>
 #include <string_view>
 
 namespace velmora::link {
@@ -18,6 +19,11 @@ inline constexpr std::string_view kNoSuchPort = "Dit poortnummer is niet op uw s
 inline constexpr std::string_view kPortInUse = "Deze poort is al in gebruik";
 inline constexpr std::string_view kPortLost =
     "De poort is niet meer aanwezig; de verbinding met de Encoder is verbroken";
+
+// A port that this user may not open: its number, the device it leads to and
+// the remedy, for example "Geen toegang tot poort 1 (/dev/ttyUSB0). Vraag uw
+// beheerder u toe te voegen aan de groep dialout."
+std::string noAccessMessage(int portNumber, const platform::SerialLine::AccessFailure& failure);
 
 // The port number to open for a "Compoort" setting: 1 when it is empty, its
 // rounded leading number when it starts with a digit from 1 to 9, otherwise
@@ -45,12 +51,18 @@ public:
     void supervisionExpired();
     // The open port failed for good, for example because the device vanished.
     void portLost();
+    // An open that went ahead while the port was still being reached failed
+    // after all, for example because a device server's host does not exist.
+    void openFailed(platform::SerialLine::OpenResult result);
 
 private:
     void connect();
     void disconnect();
     void enter(ConnectionState state);
     void closeAndReport(std::string_view text);
+    // Closes with the message for a failed open; false for a failure that
+    // supervision reports instead.
+    bool reportOpenFailure(platform::SerialLine::OpenResult result);
 
     platform::SerialLine& line_;
     platform::Timer& supervisionTimer_;

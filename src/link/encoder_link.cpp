@@ -22,6 +22,8 @@ EncoderLink::EncoderLink(platform::SerialLine& line, platform::Timer& supervisio
         }
     });
     line_.setLostHandler([this] { connection_.portLost(); });
+    line_.setOpenFailedHandler(
+        [this](platform::SerialLine::OpenResult result) { connection_.openFailed(result); });
     supervisionTimer_.setTimeoutHandler([this] { connection_.supervisionExpired(); });
     pacingTimer_.setTimeoutHandler([this] { transfer_.pacingTick(); });
 }
@@ -29,6 +31,7 @@ EncoderLink::EncoderLink(platform::SerialLine& line, platform::Timer& supervisio
 EncoderLink::~EncoderLink() {
     line_.setReceiveHandler({});
     line_.setLostHandler({});
+    line_.setOpenFailedHandler({});
     supervisionTimer_.setTimeoutHandler({});
     pacingTimer_.setTimeoutHandler({});
 }

@@ -30,6 +30,13 @@ void FakeSerialLine::vanish() {
     }
 }
 
+void FakeSerialLine::failOpen(OpenResult result) {
+    open_ = false;
+    if (openFailedHandler_) {
+        openFailedHandler_(result);
+    }
+}
+
 std::string FakeSerialLine::written() const {
     std::string all;
     for (const auto& w : writes_) {

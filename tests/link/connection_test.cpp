@@ -39,6 +39,12 @@ protected:
             line.nextOpenResult = OpenResult::NoSuchPort;
         } else if (event == "taken") {
             line.nextOpenResult = OpenResult::PortInUse;
+        } else if (event == "forbidden") {
+            line.nextOpenResult = OpenResult::NoAccess;
+            line.accessFailureOnOpen = {"/dev/ttyUSB0",
+                                        "Vraag uw beheerder u toe te voegen aan de groep dialout."};
+        } else if (event == "unreachable") {
+            line.failOpen(OpenResult::NoSuchPort);
         } else if (event == "broken") {
             line.nextOpenResult = OpenResult::OtherFailure;
         } else {
@@ -126,6 +132,28 @@ INSTANTIATE_TEST_SUITE_P(
          "",
          {std::string(kPortInUse)},
          false},
+        // Not "in use": nothing else holds the port, the user may not open it.
+        {"PortWithoutAccess",
+         {"forbidden", "click"},
+         State::Disconnected,
+         "",
+         {"Geen toegang tot poort 1 (/dev/ttyUSB0). Vraag uw beheerder u toe te voegen aan de "
+          "groep dialout."},
+         false},
+        // A device server's host that turns out not to exist once the
+        // greeting is on its way.
+        {"PortFoundAbsentWhileConnecting",
+         {"click", "unreachable"},
+         State::Disconnected,
+         greeting,
+         {std::string(kNoSuchPort)},
+         false},
+        {"PortFoundAbsentAfterTheClickThatEndedTheConnect",
+         {"click", "click", "unreachable"},
+         State::Disconnected,
+         greeting,
+         {},
+         false},
         {"OtherOpenFailureWaitsForSupervision",
          {"broken", "click"},
          State::Connecting,
@@ -171,6 +199,14 @@ INSTANTIATE_TEST_SUITE_P(
          true},
     }),
     fakes::ByCaseName());
+
+// Where the system words the reason itself, or knows no device, the message
+// names what it has.
+TEST(NoAccessMessage, NamesWhatTheLineKnows) {
+    EXPECT_EQ(noAccessMessage(3, {"COM3", "Toegang geweigerd."}),
+              "Geen toegang tot poort 3 (COM3). Toegang geweigerd.");
+    EXPECT_EQ(noAccessMessage(2, {}), "Geen toegang tot poort 2.");
+}
 
 TEST(ConnectionDisplay, TransferCommandsFollowTheConfirmedConnection) {
     EXPECT_FALSE(displayOf(State::Connecting).transferCommandsEnabled);

@@ -1,5 +1,6 @@
 // The Qt serial line against encoder-sim on a pseudo-terminal.
 
+#include "platform/qt/port_links.h"
 #include "platform/qt/qt_serial_line.h"
 #include "support/config_folder.h"
 #include "support/encoder_sim_process.h"
@@ -13,10 +14,14 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <grp.h>
 #include <iostream>
 #include <optional>
+#include <pwd.h>
 #include <string>
+#include <sys/stat.h>
 #include <termios.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using velmora::platform::QtSerialLine;
@@ -106,16 +111,41 @@ int holdPort(int port) {
     return 0;
 }
 
+// Opens the device as a user without rights to it would: as nobody when this
+// runs as root, through a port link of its own. Prints what the line said.
+int openAsStranger(int argc, char** argv) {
+    if (::geteuid() == 0) {
+        const passwd* nobody = ::getpwnam("nobody");
+        if (nobody == nullptr || ::setgroups(0, nullptr) != 0 || ::setgid(nobody->pw_gid) != 0 ||
+            ::setuid(nobody->pw_uid) != 0) {
+            std::cout << "no stranger to be" << std::endl;
+            return 1;
+        }
+    }
+    const QCoreApplication application(argc, argv);
+    const QString device = QString::fromLocal8Bit(argv[2]);
+    const QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    const QString ports = config.path() + u"/velmora/ports"_s;
+    if (!QDir().mkpath(ports) || !QFile::link(device, ports + u"/COM1"_s)) {
+        std::cout << "no port link" << std::endl;
+        return 1;
+    }
+    QtSerialLine line;
+    const bool noAccess = line.open(1) == OpenResult::NoAccess;
+    const auto failure = line.accessFailure();
+    std::cout << (noAccess ? "no access" : "another result") << '\n'
+              << failure.device << '\n'
+              << failure.remedy << std::endl;
+    return 0;
+}
+
 } // namespace
 
 class QtSerialLineTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void portLocation_data();
-    void portLocation();
-    void configFolderFallsBackToHome_data();
-    void configFolderFallsBackToHome();
     void lineRunsAt9600BaudEightBitsNoParityOneStopBitNoFlowControl();
     void simulatorAnswers_data();
     void simulatorAnswers();
@@ -124,6 +154,8 @@ private slots:
     void portOpenElsewhereGivesPortInUse_data();
     void portOpenElsewhereGivesPortInUse();
     void openingAnOpenLineAgainGivesPortInUse();
+    void deviceWithoutRightsGivesNoAccess_data();
+    void deviceWithoutRightsGivesNoAccess();
     void vanishingDeviceClosesLineAndCallsLostHandler();
     void bytesArrivingWhileHandlerWaitsAreDelivered();
 
@@ -136,65 +168,6 @@ private:
     // Read by the line here and inherited by every encoder-sim started.
     velmora::testing::ConfigFolder config_;
 };
-
-void QtSerialLineTest::portLocation_data() {
-    QTest::addColumn<int>("port");
-    QTest::addColumn<QString>("location");
-
-    const QString device = config_.path() + u"/ttyUSB0"_s;
-    QFile file(device);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    const QString byId = config_.path() + u"/usb-adapter"_s;
-    QVERIFY(QFile::link(device, byId));
-    linkPort(5, device);
-    linkPort(6, byId);
-    linkPort(7, u"/nonexistent/ttyUSB9"_s);
-    for (const int port : {1, 12}) {
-        QVERIFY(QFile::remove(config_.portLink(port)));
-    }
-
-    const QString canonicalDevice = QFileInfo(device).canonicalFilePath();
-    QTest::newRow("link to a device") << 5 << canonicalDevice;
-    QTest::newRow("link to a link to a device") << 6 << canonicalDevice;
-    QTest::newRow("link pointing nowhere") << 7 << u"/nonexistent/ttyUSB9"_s;
-    QTest::newRow("no link, port 1") << 1 << u"/dev/ttyS0"_s;
-    QTest::newRow("no link, port 12") << 12 << u"/dev/ttyS11"_s;
-}
-
-void QtSerialLineTest::portLocation() {
-    QFETCH(int, port);
-    QFETCH(QString, location);
-    QCOMPARE(QtSerialLine::portLocation(port), location);
-}
-
-void QtSerialLineTest::configFolderFallsBackToHome_data() {
-    QTest::addColumn<QByteArray>("xdgConfigHome");
-    QTest::newRow("not set") << QByteArray();
-    QTest::newRow("empty") << QByteArray("");
-    QTest::newRow("relative") << QByteArray("relative/config");
-}
-
-void QtSerialLineTest::configFolderFallsBackToHome() {
-    QFETCH(QByteArray, xdgConfigHome);
-    QTemporaryDir home;
-    const QByteArray oldHome = qgetenv("HOME");
-    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
-    const auto restore = qScopeGuard([&] {
-        qputenv("HOME", oldHome);
-        qputenv("XDG_CONFIG_HOME", oldConfig);
-    });
-    qputenv("HOME", home.path().toLocal8Bit());
-    if (xdgConfigHome.isNull()) {
-        qunsetenv("XDG_CONFIG_HOME");
-    } else {
-        qputenv("XDG_CONFIG_HOME", xdgConfigHome);
-    }
-    const QString ports = home.path() + u"/.config/velmora/ports"_s;
-    QVERIFY(QDir().mkpath(ports));
-    QVERIFY(QFile::link(u"/nonexistent/ttyACM0"_s, ports + u"/COM3"_s));
-
-    QCOMPARE(QtSerialLine::portLocation(3), u"/nonexistent/ttyACM0"_s);
-}
 
 void QtSerialLineTest::simulatorAnswers_data() {
     QTest::addColumn<QStringList>("options");
@@ -314,6 +287,52 @@ void QtSerialLineTest::openingAnOpenLineAgainGivesPortInUse() {
     QCOMPARE(received.bytes(), identification);
 }
 
+void QtSerialLineTest::deviceWithoutRightsGivesNoAccess_data() {
+    QTest::addColumn<mode_t>("mode");
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("remedy");
+    QTest::newRow("no rights for anyone")
+        << mode_t{0} << QString() << u"Vraag uw beheerder u toegang te geven tot dit apparaat."_s;
+    QTest::newRow("rights for the group dialout")
+        << mode_t{0660} << u"dialout"_s
+        << u"Vraag uw beheerder u toe te voegen aan de groep dialout."_s;
+}
+
+void QtSerialLineTest::deviceWithoutRightsGivesNoAccess() {
+    QFETCH(mode_t, mode);
+    QFETCH(QString, group);
+    QFETCH(QString, remedy);
+    EncoderSimProcess simulator(27);
+    QVERIFY(simulator.waitUntilReady());
+    const QByteArray device = velmora::platform::portDestination(27).device.toLocal8Bit();
+    struct stat before {};
+    QCOMPARE(::stat(device.constData(), &before), 0);
+    const auto restore = qScopeGuard([&] {
+        (void)::chown(device.constData(), static_cast<uid_t>(-1), before.st_gid);
+        (void)::chmod(device.constData(), before.st_mode & 07777);
+    });
+    if (!group.isEmpty()) {
+        const struct group* owners = ::getgrnam(group.toLocal8Bit().constData());
+        if (::geteuid() != 0 || owners == nullptr ||
+            ::chown(device.constData(), static_cast<uid_t>(-1), owners->gr_gid) != 0) {
+            QSKIP("only root can hand the device to a group it is not in");
+        }
+    }
+    QCOMPARE(::chmod(device.constData(), mode), 0);
+
+    QProcess stranger;
+    stranger.start(QCoreApplication::applicationFilePath(),
+                   {u"--open-as-stranger"_s, QString::fromLocal8Bit(device)});
+    QVERIFY(stranger.waitForFinished(kDeadlineMs));
+    const QStringList said = QString::fromLocal8Bit(stranger.readAllStandardOutput()).split(u'\n');
+    if (said.value(0) == u"no stranger to be") {
+        QSKIP("this system lets the test become no other user");
+    }
+    QCOMPARE(said.value(0), u"no access"_s);
+    QCOMPARE(said.value(1), QString::fromLocal8Bit(device));
+    QCOMPARE(said.value(2), remedy);
+}
+
 void QtSerialLineTest::vanishingDeviceClosesLineAndCallsLostHandler() {
     EncoderSimProcess simulator(24, {u"--vanish-after"_s, u"1"_s});
     QVERIFY(simulator.waitUntilReady());
@@ -365,6 +384,9 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::string_view(argv[1]) == "--hold-port") {
         const QCoreApplication application(argc, argv);
         return holdPort(QByteArray(argv[2]).toInt());
+    }
+    if (argc == 3 && std::string_view(argv[1]) == "--open-as-stranger") {
+        return openAsStranger(argc, argv);
     }
     const velmora::testing::TestProcess process;
     const QCoreApplication application(argc, argv);

@@ -1,22 +1,17 @@
 #include "platform/qt/qt_serial_line.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QMetaObject>
-#include <utility>
+#include "platform/qt/port_links.h"
+#include "platform/qt/windows1252.h"
+
+#ifndef Q_OS_WIN
+#include "platform/qt/device_access.h"
+#endif
 
 using namespace Qt::StringLiterals;
 
 namespace velmora::platform {
 
 namespace {
-
-#ifndef Q_OS_WIN
-QString configHome() {
-    const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
-    return QDir::isAbsolutePath(xdg) ? xdg : QDir::homePath() + u"/.config"_s;
-}
-#endif
 
 SerialLine::OpenResult openFailure(QSerialPort::SerialPortError error) {
     switch (error) {
@@ -38,7 +33,8 @@ SerialLine::OpenResult openFailure(QSerialPort::SerialPortError error) {
 } // namespace
 
 QtSerialLine::QtSerialLine() {
-    QObject::connect(&port_, &QSerialPort::readyRead, &port_, [this] { takeArrivedBytes(); });
+    QObject::connect(&port_, &QSerialPort::readyRead, &port_,
+                     [this] { received_.add(port_.readAll()); });
     QObject::connect(&port_, &QSerialPort::errorOccurred, &port_,
                      [this](QSerialPort::SerialPortError error) { handleError(error); });
 }
@@ -47,44 +43,47 @@ QtSerialLine::~QtSerialLine() {
     close();
 }
 
-QString QtSerialLine::portLocation(int portNumber) {
-    const QString number = QString::number(portNumber);
-#ifdef Q_OS_WIN
-    return u"COM"_s + number;
-#else
-    const QFileInfo link(configHome() + u"/velmora/ports/COM"_s + number);
-    if (link.exists()) {
-        // The device itself, not a path to it, so that Qt's lock file is the
-        // same one every other program uses for that device.
-        return link.canonicalFilePath();
-    }
-    if (link.isSymLink()) {
-        return link.symLinkTarget(); // points nowhere: the device has gone
-    }
-    return u"/dev/ttyS"_s + QString::number(portNumber - 1);
-#endif
-}
-
 SerialLine::OpenResult QtSerialLine::open(int portNumber) {
     if (port_.isOpen()) {
         return OpenResult::PortInUse;
     }
+    accessFailure_ = {};
     if (portNumber < 1) {
         return OpenResult::NoSuchPort;
     }
-    port_.setPortName(portLocation(portNumber));
+    const QString device = portDestination(portNumber).device;
+    if (device.isEmpty()) {
+        return OpenResult::NoSuchPort; // a network address, which this line cannot reach
+    }
+    port_.setPortName(device);
     port_.setBaudRate(QSerialPort::Baud9600);
     port_.setDataBits(QSerialPort::Data8);
     port_.setParity(QSerialPort::NoParity);
     port_.setStopBits(QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
     if (!port_.open(QIODevice::ReadWrite)) {
-        return openFailure(port_.error());
+        return refusal(device);
     }
 #ifndef Q_OS_WIN
     hangUpWatch_.start(static_cast<int>(port_.handle()));
 #endif
     return OpenResult::Opened;
+}
+
+// Qt says PermissionError both for a device this user may not open and for
+// one that another program holds; the device's access rights tell them apart.
+SerialLine::OpenResult QtSerialLine::refusal(const QString& device) {
+#ifndef Q_OS_WIN
+    if (port_.error() == QSerialPort::PermissionError) {
+        if (const auto remedy = missingAccessRemedy(device)) {
+            accessFailure_ = {.device = toWindows1252(device), .remedy = *remedy};
+            return OpenResult::NoAccess;
+        }
+    }
+#else
+    Q_UNUSED(device)
+#endif
+    return openFailure(port_.error());
 }
 
 void QtSerialLine::close() {
@@ -110,28 +109,6 @@ void QtSerialLine::discardBuffers() {
     received_.clear();
     if (port_.isOpen()) {
         port_.clear(QSerialPort::AllDirections);
-    }
-}
-
-// QSerialPort emits no readyRead while a slot of it still runs. The receive
-// handler may show a modal window, and bytes that arrive meanwhile must still
-// be handled, so the bytes are handed over from the event queue instead.
-void QtSerialLine::takeArrivedBytes() {
-    const QByteArray bytes = port_.readAll();
-    received_.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    if (!deliveryQueued_) {
-        deliveryQueued_ = true;
-        QMetaObject::invokeMethod(
-            &port_, [this] { deliverReceived(); }, Qt::QueuedConnection);
-    }
-}
-
-void QtSerialLine::deliverReceived() {
-    deliveryQueued_ = false;
-    const std::string bytes = std::exchange(received_, {});
-    // A copy, so that a handler may replace itself while it runs.
-    if (const auto handler = receiveHandler_; handler && !bytes.empty()) {
-        handler(bytes);
     }
 }
 

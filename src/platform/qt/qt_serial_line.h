@@ -1,10 +1,10 @@
 #pragma once
 
+#include "platform/qt/queued_delivery.h"
 #include "platform/serial_line.h"
 
 #include <QSerialPort>
 #include <QString>
-#include <string>
 
 #ifndef Q_OS_WIN
 #include "platform/qt/hang_up_watch.h"
@@ -12,7 +12,8 @@
 
 namespace velmora::platform {
 
-// The line to the encoder on a QSerialPort: 9600 8N1, no flow control.
+// The line to the encoder on a QSerialPort: 9600 8N1, no flow control. Port
+// number n is the device that portDestination(n) names.
 class QtSerialLine : public SerialLine {
 public:
     QtSerialLine();
@@ -21,35 +22,29 @@ public:
     QtSerialLine& operator=(const QtSerialLine&) = delete;
 
     OpenResult open(int portNumber) override;
+    AccessFailure accessFailure() const override { return accessFailure_; }
     void close() override;
     bool isOpen() const override { return port_.isOpen(); }
     void write(std::string_view bytes) override;
     void discardBuffers() override;
     void setReceiveHandler(std::function<void(std::string_view bytes)> handler) override {
-        receiveHandler_ = std::move(handler);
+        received_.setHandler(std::move(handler));
     }
     void setLostHandler(std::function<void()> handler) override {
         lostHandler_ = std::move(handler);
     }
 
-    // The device that port number n names on this computer: COMn on Windows;
-    // elsewhere the device behind the per-user link ~/.config/velmora/ports/COMn
-    // when that link exists, otherwise /dev/ttyS(n-1).
-    static QString portLocation(int portNumber);
-
 private:
-    void takeArrivedBytes();
-    void deliverReceived();
     void handleError(QSerialPort::SerialPortError error);
     void lineGone();
+    OpenResult refusal(const QString& device);
 
     QSerialPort port_;
 #ifndef Q_OS_WIN
     HangUpWatch hangUpWatch_{[this] { lineGone(); }};
 #endif
-    std::string received_; // read from the port, not yet handed to the receive handler
-    bool deliveryQueued_ = false;
-    std::function<void(std::string_view)> receiveHandler_;
+    AccessFailure accessFailure_;
+    QueuedDelivery received_{port_};
     std::function<void()> lostHandler_;
 };
 
