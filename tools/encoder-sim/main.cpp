@@ -1,15 +1,19 @@
-// encoder-sim: a simulated Velmora encoder on a pseudo-terminal. See usage().
+// encoder-sim: a simulated Velmora encoder on a pseudo-terminal or a TCP port. See usage().
 
 #include "frame_reader.h"
+#include "line.h"
 #include "options.h"
 #include "port_link.h"
 #include "pty.h"
 #include "session.h"
+#include "tcp_line.h"
 
 #include <csignal>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <poll.h>
+#include <vector>
 
 namespace {
 
@@ -27,7 +31,8 @@ extern "C" void requestState(int) {
 
 // A frame that may still grow is settled after this much silence.
 constexpr timespec quietLine{0, 20'000'000};
-// While no program has the port open the line keeps reporting a hang-up.
+// While no program has the port open a pseudo-terminal keeps reporting a
+// hang-up, and a listener that cannot accept stays readable.
 constexpr timespec noProgramPause{0, 20'000'000};
 
 // The signals are blocked except while waiting for the line, so that none
@@ -52,7 +57,15 @@ sigset_t catchSignals() {
     return waitMask;
 }
 
-void serve(Session& session, Pty& line, const sigset_t& waitMask) {
+std::vector<pollfd> waitsFor(const Line& line) {
+    std::vector<pollfd> waits;
+    for (const int fd : line.fds()) {
+        waits.push_back({fd, POLLIN, 0});
+    }
+    return waits;
+}
+
+void serve(Session& session, Line& line, const sigset_t& waitMask) {
     FrameReader reader;
     bool programAttached = false;
     while (stopRequested == 0) {
@@ -60,8 +73,9 @@ void serve(Session& session, Pty& line, const sigset_t& waitMask) {
             stateRequested = 0;
             session.printState();
         }
-        pollfd ready{line.fd(), POLLIN, 0};
-        const int count = ::ppoll(&ready, 1, reader.hasPending() ? &quietLine : nullptr, &waitMask);
+        std::vector<pollfd> waits = waitsFor(line);
+        const int count = ::ppoll(waits.data(), waits.size(),
+                                  reader.hasPending() ? &quietLine : nullptr, &waitMask);
         if (count < 0) {
             continue; // a signal; its flag is looked at above
         }
@@ -72,7 +86,23 @@ void serve(Session& session, Pty& line, const sigset_t& waitMask) {
             continue;
         }
         std::string bytes;
-        if (!line.read(bytes)) {
+        switch (line.read(bytes)) {
+        case Line::Event::Nothing:
+            break;
+        case Line::Event::Attached:
+            session.log("program connected");
+            programAttached = true;
+            break;
+        case Line::Event::Refused:
+            session.log("refused a second connection");
+            break;
+        case Line::Event::Bytes:
+            programAttached = true;
+            if (!session.handle(reader.feed(bytes))) {
+                return;
+            }
+            break;
+        case Line::Event::Released:
             if (!session.handle(reader.settle())) {
                 return;
             }
@@ -81,13 +111,23 @@ void serve(Session& session, Pty& line, const sigset_t& waitMask) {
                 programAttached = false;
             }
             ::ppoll(nullptr, 0, &noProgramPause, &waitMask);
-            continue;
-        }
-        programAttached = true;
-        if (!session.handle(reader.feed(bytes))) {
-            return;
+            break;
         }
     }
+}
+
+// Returns an error text, empty on success.
+std::string openLine(const Options& options, std::unique_ptr<Line>& line) {
+    if (options.tcpPort) {
+        auto tcp = std::make_unique<TcpLine>();
+        std::string error = tcp->listen(*options.tcpPort);
+        line = std::move(tcp);
+        return error;
+    }
+    auto pty = std::make_unique<Pty>();
+    std::string error = pty->open();
+    line = std::move(pty);
+    return error;
 }
 
 } // namespace
@@ -107,22 +147,22 @@ int main(int argc, char** argv) {
 
     // Before the link exists, so that Ctrl+C always gets to remove it.
     const sigset_t waitMask = catchSignals();
-    Pty line;
+    std::unique_ptr<Line> line;
     PortLink link;
-    std::string error = line.open();
+    std::string error = openLine(options, line);
     if (error.empty()) {
-        error = link.publish(options.port, line.slavePath(), options.replaceLink);
+        error = link.publish(options.port, line->address(), options.replaceLink);
     }
     if (!error.empty()) {
         std::cerr << program << ": " << error << '\n';
         return 1;
     }
 
-    Session session(options, line, std::cout);
-    session.log("ready: port " + std::to_string(options.port) + " is " + line.slavePath() +
+    Session session(options, *line, std::cout);
+    session.log("ready: port " + std::to_string(options.port) + " is " + line->address() +
                 " (link " + link.path().string() + ")");
-    serve(session, line, waitMask);
-    line.close();
+    serve(session, *line, waitMask);
+    line->close();
     link.remove();
     if (options.printStateAtExit) {
         session.printState();

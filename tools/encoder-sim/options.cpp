@@ -79,9 +79,11 @@ struct ValuedOption {
     bool (*set)(Options&, std::string_view);
 };
 
-const std::array<ValuedOption, 8> valuedOptions{{
+const std::array<ValuedOption, 9> valuedOptions{{
     {"--port", "a port number from 1 to 255",
      [](Options& o, std::string_view v) { return assign(o.port, number(v, 1, 255)); }},
+    {"--tcp", "a TCP port from 0 to 65535",
+     [](Options& o, std::string_view v) { return assign(o.tcpPort, number(v, 0, 65535)); }},
     {"--id-version", "a version such as 1.2",
      [](Options& o, std::string_view v) { return assign(o.identity.version, versionDigits(v)); }},
     {"--id-date", "a date such as 12-03-02",
@@ -133,6 +135,10 @@ port N through the link $XDG_CONFIG_HOME/velmora/ports/COMN (~/.config when
 XDG_CONFIG_HOME is not set), where the program looks for port N. The link is
 removed on exit (Ctrl+C, SIGTERM).
 
+With --tcp it plays a serial device server instead: it listens on a raw TCP
+port of 127.0.0.1 and the link points at tcp://127.0.0.1:PORT. It takes one
+program at a time and closes any other connection at once.
+
 It answers the greeting with its identification, stores every PS, RT, decoder
 and PI frame, answers the read request with the stored 10 PS, 5 RT and 1
 decoder messages and the disconnect request with its sign-off. Every frame it
@@ -140,9 +146,13 @@ receives or sends is printed with the milliseconds since start.
 
 Options:
   --port N             publish as port N (default 1)
+  --tcp PORT           listen on 127.0.0.1:PORT instead of opening a
+                       pseudo-terminal, and publish the link target
+                       tcp://127.0.0.1:PORT; 0 lets the system pick a free port,
+                       which the ready line shows
   --replace            take over the link even if it points at an existing device
-                       (a link that points nowhere is always taken over); the
-                       earlier link is put back on exit
+                       (a link that points nowhere, as a tcp:// link does, is
+                       always taken over); the earlier link is put back on exit
   --id-version X.Y     version in the identification (default 1.2)
   --id-date DD-DD-DD   update date in the identification (default 12-03-02)
   --id-name NAME       hardware name, up to 8 characters (default RDS-SIM1);
@@ -166,6 +176,7 @@ Faults:
                        so that no frame starts in them
   --vanish-after N     close the line and exit once N frames have arrived,
                        without answering the last one, as an unplugged device
+                       (with --tcp: the connection and the listener close)
 )usage";
 }
 

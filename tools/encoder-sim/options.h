@@ -3,12 +3,14 @@
 #include "encoder.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace velmora::encodersim {
 
 struct Options {
     int port = 1;
+    std::optional<int> tcpPort; // listen on 127.0.0.1:tcpPort instead of a pseudo-terminal
     Identity identity;
     bool demoContent = false;
     bool replaceLink = false;

@@ -58,14 +58,14 @@ void Pty::close() {
     }
 }
 
-bool Pty::read(std::string& bytes) {
+Line::Event Pty::read(std::string& bytes) {
     std::array<char, 512> chunk{};
     const ssize_t count = ::read(master_, chunk.data(), chunk.size());
     if (count <= 0) {
-        return false; // EIO: the slave side is closed
+        return Event::Released; // EIO: the slave side is closed
     }
     bytes.append(chunk.data(), static_cast<std::size_t>(count));
-    return true;
+    return Event::Bytes;
 }
 
 void Pty::write(std::string_view bytes) {

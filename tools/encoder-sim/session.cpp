@@ -6,7 +6,7 @@
 
 namespace velmora::encodersim {
 
-Session::Session(const Options& options, Pty& line, std::ostream& log)
+Session::Session(const Options& options, Line& line, std::ostream& log)
     : options_(options), line_(line), log_(log),
       encoder_(options.identity, options.signsOff, options.readOutLimit) {
     if (options.demoContent) {

@@ -2,8 +2,8 @@
 
 #include "encoder.h"
 #include "frame_reader.h"
+#include "line.h"
 #include "options.h"
-#include "pty.h"
 
 #include <chrono>
 #include <ostream>
@@ -18,7 +18,7 @@ namespace velmora::encodersim {
 // directions with the milliseconds since start.
 class Session {
 public:
-    Session(const Options& options, Pty& line, std::ostream& log);
+    Session(const Options& options, Line& line, std::ostream& log);
 
     // Returns false once the encoder has vanished from the line.
     bool handle(const std::vector<Received>& units);
@@ -33,7 +33,7 @@ private:
     std::string randomBytes(std::size_t count, char never);
 
     const Options& options_;
-    Pty& line_;
+    Line& line_;
     std::ostream& log_;
     Encoder encoder_;
     int framesReceived_ = 0;
