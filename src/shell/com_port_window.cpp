@@ -2,12 +2,15 @@
 
 #include "link/connection.h"
 #include "platform/qt/windows1252.h"
+#include "shell/port_description.h"
+#include "shell/port_link_dialog.h"
 #include "widgets/editor_buttons.h"
 #include "widgets/twips.h"
 #include "widgets/warning_window.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
@@ -23,9 +26,10 @@ constexpr int kPortCount = 9;
 } // namespace
 
 ComPortWindow::ComPortWindow(platform::SettingsStore& store, QWidget* parent)
-    : QWidget(parent), store_(store), ports_(new QComboBox(this)) {
+    : QWidget(parent), store_(store), ports_(new QComboBox(this)), destination_(new QLabel(this)) {
     setWindowTitle(u"Compoort"_s);
-    setFixedSize(widgets::twipsToSize(4335, 1815, this));
+    // Wider than the list alone needs, for where the number leads.
+    setFixedSize(widgets::twipsToSize(8640, 1815, this));
 
     ports_->setObjectName(u"cmbCompoort"_s);
     for (int port = 1; port <= kPortCount; ++port) {
@@ -39,9 +43,25 @@ ComPortWindow::ComPortWindow(platform::SettingsStore& store, QWidget* parent)
     label->setObjectName(u"Label1"_s);
     label->setBuddy(ports_);
 
-    auto* choice = new QHBoxLayout;
-    choice->addWidget(label);
-    choice->addWidget(ports_);
+    destination_->setObjectName(u"lblApparaat"_s);
+    destination_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // It takes the room there is; a long path is shortened to fit.
+    destination_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    auto* link = new QPushButton(u"&Koppelen..."_s, this);
+    link->setObjectName(u"cmdKoppelen"_s);
+    connect(ports_, &QComboBox::currentIndexChanged, this, [this] { showDestination(); });
+    connect(link, &QPushButton::clicked, this, [this] {
+        if (PortLinkDialog::linkModally(selectedPort(), this)) {
+            showDestination();
+        }
+    });
+
+    auto* choice = new QGridLayout;
+    choice->addWidget(label, 0, 0);
+    choice->addWidget(ports_, 0, 1);
+    choice->setColumnStretch(2, 1);
+    choice->addWidget(link, 0, 3);
+    choice->addWidget(destination_, 1, 0, 1, 4);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choice);
     layout->addStretch();
@@ -51,7 +71,23 @@ ComPortWindow::ComPortWindow(platform::SettingsStore& store, QWidget* parent)
     setTabOrder(buttons.ok, ports_);
     setTabOrder(ports_, buttons.apply);
     setTabOrder(buttons.apply, buttons.cancel);
+    setTabOrder(buttons.cancel, link);
     buttons.ok->setFocus();
+    layout->activate();
+    showDestination();
+}
+
+int ComPortWindow::selectedPort() const {
+    return ports_->currentText().toInt();
+}
+
+// A long device path is shortened in the middle; the whole of it is the tooltip.
+void ComPortWindow::showDestination() {
+    const QString text = describePort(selectedPort());
+    destination_->setToolTip(text);
+    destination_->setAccessibleName(text);
+    destination_->setText(
+        destination_->fontMetrics().elidedText(text, Qt::ElideMiddle, destination_->width()));
 }
 
 bool ComPortWindow::storeChoice() {

@@ -5,12 +5,14 @@
 #include <QWidget>
 
 class QComboBox;
+class QLabel;
 
 namespace velmora::shell {
 
 // frmCompoort: a child window in which the administrator picks the serial
-// port, 1 to 9, for the next connect. It only writes the store; an open
-// connection is left alone.
+// port, 1 to 9, for the next connect, sees where the chosen number leads, and
+// may link it to another device. It only writes the store and the port's
+// link; an open connection is left alone.
 class ComPortWindow : public QWidget {
     Q_OBJECT
 
@@ -22,9 +24,12 @@ public:
 private:
     // "&Ok" and "&Toepassen"; false when the store could not be written.
     bool storeChoice();
+    int selectedPort() const;
+    void showDestination();
 
     platform::SettingsStore& store_;
     QComboBox* ports_;
+    QLabel* destination_;
 };
 
 } // namespace velmora::shell

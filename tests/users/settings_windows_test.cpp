@@ -232,7 +232,7 @@ void SettingsWindowsTest::focusFollowsTheTabOrder_data() {
                        u"cmdBladeren"_s,       u"txtBestand"_s};
     QTest::newRow("frmCompoort") << u"mnuInstellingen_compoort"_s << u"frmCompoort"_s
                                  << QStringList{u"cmdOk"_s, u"cmbCompoort"_s, u"cmdToepassen"_s,
-                                                u"cmdAnnuleren"_s};
+                                                u"cmdAnnuleren"_s, u"cmdKoppelen"_s};
 }
 
 void SettingsWindowsTest::focusFollowsTheTabOrder() {

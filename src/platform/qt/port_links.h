@@ -25,13 +25,13 @@ std::optional<NetworkAddress> networkAddressFromLinkTarget(const QString& target
 struct PortDestination {
     // What the port's link names, as it names it (a /dev/serial/by-id path, a
     // pseudo-terminal, "tcp://host:port"); empty without a link.
-    QString linkTarget;
+    QString linkTarget{};
     // The device to open: on Windows COMn; elsewhere the device behind the
     // link, followed through every link on the way so that Qt's lock file is
     // the one every other program uses for it, or the target of a link that
     // points nowhere; without a link /dev/ttyS(n-1). Empty for a network address.
-    QString device;
-    std::optional<NetworkAddress> network;
+    QString device{};
+    std::optional<NetworkAddress> network{};
 };
 
 // On Windows, port n is COMn. Elsewhere it is the per-user link
