@@ -1,5 +1,6 @@
-// Fill and read-out through the toolbar, with the real serial line and
-// timers against encoder-sim, and a port that vanishes during a fill.
+// Fill and read-out through the toolbar, with the real lines and timers
+// against encoder-sim, and a port that vanishes during a fill; each over a
+// pseudo-terminal and over TCP, as through a serial device server.
 
 #include "support/config_folder.h"
 #include "support/encoder_session.h"
@@ -7,6 +8,7 @@
 #include "support/wait.h"
 
 #include <QApplication>
+#include <QStringList>
 #include <QTest>
 #include <array>
 #include <string>
@@ -75,6 +77,12 @@ QList<QByteArray> expectedFill() {
     return frames;
 }
 
+// The simulator's options, with those of the transport of this run.
+QStringList over(QStringList options = {}) {
+    QFETCH_GLOBAL(QStringList, transport);
+    return options + transport;
+}
+
 bool writeDecoderKeys(Program& program, const std::array<const char*, 6>& values) {
     const std::array<const char*, 6> keys{"Programma",  "Frequentie", "Progint",
                                           "strProgint", "Tekstint",   "strTekstint"};
@@ -92,6 +100,7 @@ class TransferEndToEndTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase_data();
     void initTestCase();
     void fillSendsSixteenFramesInOrder();
     void readOutReplacesBothSetsAndTheDecoderKeys();
@@ -102,13 +111,19 @@ private:
     ConfigFolder config_;
 };
 
+void TransferEndToEndTest::initTestCase_data() {
+    QTest::addColumn<QStringList>("transport");
+    QTest::newRow("serial line") << QStringList{};
+    QTest::newRow("device server") << QStringList{u"--tcp"_s, u"0"_s};
+}
+
 void TransferEndToEndTest::initTestCase() {
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
 void TransferEndToEndTest::fillSendsSixteenFramesInOrder() {
     EncoderSession session(config_.path());
-    QVERIFY(session.start(11));
+    QVERIFY(session.start(11, over()));
     session.program.document().replaceSet(SetKind::ProgrammeService, setOf(kNames));
     session.program.document().replaceSet(SetKind::Radiotext, setOf(kTexts));
     QVERIFY(writeDecoderKeys(session.program, {"10", "5", "1", "4", "5", "30"}));
@@ -133,7 +148,7 @@ void TransferEndToEndTest::fillSendsSixteenFramesInOrder() {
 
 void TransferEndToEndTest::readOutReplacesBothSetsAndTheDecoderKeys() {
     EncoderSession session(config_.path());
-    QVERIFY(session.start(12, {u"--demo"_s}));
+    QVERIFY(session.start(12, over({u"--demo"_s})));
     const auto stored = session.sim().storedState();
     QCOMPARE(stored.value("decoder"), QByteArray("10005004030"));
     session.program.document().replaceSet(SetKind::ProgrammeService, setOf(kNames));
@@ -175,7 +190,7 @@ void TransferEndToEndTest::readOutReplacesBothSetsAndTheDecoderKeys() {
 // the user closes it, and the next read-out shows a window of its own again.
 void TransferEndToEndTest::unfinishedReadOutCanBeDismissedAndStartedAgain() {
     EncoderSession session(config_.path());
-    QVERIFY(session.start(14, {u"--demo"_s, u"--partial-readout"_s, u"3"_s}));
+    QVERIFY(session.start(14, over({u"--demo"_s, u"--partial-readout"_s, u"3"_s})));
     QVERIFY(session.connect());
     session.program.click(u"Inladen");
     VELMORA_TRY_COMPARE(progressValue(), 3, kDeadlineMs);
@@ -193,7 +208,7 @@ void TransferEndToEndTest::unfinishedReadOutCanBeDismissedAndStartedAgain() {
 // shows Disconnected, and connects again once the device is back.
 void TransferEndToEndTest::portVanishingDuringFillEndsTheConnection() {
     EncoderSession session(config_.path());
-    QVERIFY(session.start(13, {u"--vanish-after"_s, u"6"_s}));
+    QVERIFY(session.start(13, over({u"--vanish-after"_s, u"6"_s})));
     QVERIFY(session.connect());
 
     session.program.click(u"Versturen");
@@ -210,7 +225,7 @@ void TransferEndToEndTest::portVanishingDuringFillEndsTheConnection() {
     QVERIFY(session.sim().waitUntilGone());
     QCOMPARE(session.sim().receivedFrames().size(), 6);
 
-    QVERIFY(session.start(13));
+    QVERIFY(session.start(13, over()));
     QVERIFY(session.connect());
     QVERIFY(session.program.transferCommandsEnabled());
 }

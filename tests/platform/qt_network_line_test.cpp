@@ -10,7 +10,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QTcpServer>
 #include <QTest>
 #include <optional>
 
@@ -47,13 +46,6 @@ struct Reports {
     int losses = 0;
     std::optional<OpenResult> failedOpen;
 };
-
-// The port of a loopback address on which nothing listens any more.
-quint16 closedPort() {
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost);
-    return server.serverPort();
-}
 
 } // namespace
 
@@ -101,7 +93,7 @@ void QtNetworkLineTest::bytesGoThroughAsTheyAreBothWays() {
 
 void QtNetworkLineTest::hostThatIsAbsentIsReportedOnceKnown_data() {
     QTest::addColumn<NetworkAddress>("address");
-    QTest::newRow("connection refused") << NetworkAddress{u"127.0.0.1"_s, closedPort()};
+    QTest::newRow("connection refused") << velmora::testing::refusingAddress();
     QTest::newRow("unknown host") << NetworkAddress{u"no-such-host.invalid"_s, 4001};
 }
 
@@ -123,7 +115,7 @@ void QtNetworkLineTest::hostThatIsAbsentIsReportedOnceKnown() {
 }
 
 void QtNetworkLineTest::closingBeforeTheHostIsKnownReportsNothing() {
-    linkPort(3, {u"127.0.0.1"_s, closedPort()});
+    linkPort(3, velmora::testing::refusingAddress());
     QtNetworkLine line;
     Reports reports(line);
     QCOMPARE(line.open(3), OpenResult::Opened);

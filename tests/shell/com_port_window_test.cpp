@@ -6,6 +6,7 @@
 #include "shell/port_link_dialog.h"
 #include "support/modal_watcher.h"
 #include "support/open_window.h"
+#include "support/port_link_choice.h"
 #include "support/station.h"
 #include "support/test_main.h"
 #include "support/user_input.h"
@@ -15,13 +16,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 #include <functional>
 
@@ -48,37 +46,6 @@ QString destinationShown() {
 
 void selectPort(const QString& port) {
     control<QComboBox>(kWindow, u"cmbCompoort"_s)->setCurrentText(port);
-}
-
-// The user in front of the link dialog: the first time it makes the choice
-// and presses "&Ok"; a message is acknowledged, and a dialog that is still
-// open after that is cancelled. "&Ok" is pressed from the event queue, so
-// that the watcher is free to answer a message it brings up.
-Reaction chooseInLinkDialog(std::function<void(QWidget& dialog)> choose) {
-    return [choose, chosen = false](QWidget& window) mutable {
-        if (window.objectName() != kDialog) {
-            return Answer::pressOk();
-        }
-        if (chosen) {
-            return Answer::press(u"cmdAnnuleren"_s);
-        }
-        chosen = true;
-        choose(window);
-        QTimer::singleShot(0, &window,
-                           [&window] { window.findChild<QPushButton*>(u"cmdOk"_s)->click(); });
-        return Answer::leaveOpen();
-    };
-}
-
-void chooseOtherDevice(QWidget& dialog, const QString& path) {
-    dialog.findChild<QRadioButton*>(u"optAnder"_s)->setChecked(true);
-    dialog.findChild<QLineEdit*>(u"txtApparaat"_s)->setText(path);
-}
-
-void chooseNetwork(QWidget& dialog, const QString& host, int port) {
-    dialog.findChild<QRadioButton*>(u"optNetwerk"_s)->setChecked(true);
-    dialog.findChild<QLineEdit*>(u"txtHost"_s)->setText(host);
-    dialog.findChild<QSpinBox*>(u"txtPoort"_s)->setValue(port);
 }
 
 } // namespace

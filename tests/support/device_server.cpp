@@ -44,6 +44,12 @@ void DeviceServer::dropConnection() {
     connection_->disconnectFromHost();
 }
 
+platform::NetworkAddress refusingAddress() {
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost);
+    return {.host = u"127.0.0.1"_s, .port = server.serverPort()};
+}
+
 UnansweringHost::UnansweringHost() {
     sockaddr_in loopback{};
     loopback.sin_family = AF_INET;

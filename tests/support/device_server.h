@@ -30,6 +30,9 @@ private:
     QByteArray received_;
 };
 
+// A loopback address on which nothing listens any more: a connect is refused.
+platform::NetworkAddress refusingAddress();
+
 // A loopback address whose host never answers a connect: its queue of
 // connections waiting to be accepted is full, so that the kernel lets every
 // further attempt go unanswered, as a host that is switched off.

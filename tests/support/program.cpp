@@ -32,6 +32,12 @@ void Program::exit() {
     menuItem(window_, u"mnuBestand_afsluiten"_s)->trigger();
 }
 
+void Program::runEnabled(const QString& item) {
+    QAction* action = menuItem(window_, item);
+    action->setEnabled(true);
+    action->trigger();
+}
+
 QString Program::statusText() const {
     return window_.connectionStatusText();
 }

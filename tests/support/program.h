@@ -28,6 +28,8 @@ public:
     void click(QStringView key);
     // "Afsluiten" in the File menu.
     void exit();
+    // The menu item with this objectName, enabled first as for the administrator.
+    void runEnabled(const QString& menuItem);
 
     QString statusText() const;
     QString connectionTooltip() const;
