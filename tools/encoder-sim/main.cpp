@@ -143,6 +143,10 @@ int main(int argc, char** argv) {
         std::cout << usage(program);
         return 0;
     }
+    if (parsed.showVersion) {
+        std::cout << program << ' ' << VELMORA_VERSION << '\n';
+        return 0;
+    }
     const Options& options = parsed.options;
 
     // Before the link exists, so that Ctrl+C always gets to remove it.

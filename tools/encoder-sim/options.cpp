@@ -111,6 +111,8 @@ ParsedOptions parseOptions(int argc, char** argv) {
         const auto named = [&](const auto& entry) { return entry.name == option; };
         if (option == "--help" || option == "-h") {
             parsed.showHelp = true;
+        } else if (option == "--version") {
+            parsed.showVersion = true;
         } else if (const auto s = std::ranges::find_if(switches, named); s != switches.end()) {
             parsed.options.*(s->member) = s->value;
         } else if (const auto v = std::ranges::find_if(valuedOptions, named);
@@ -163,6 +165,7 @@ Options:
   --state-at-exit      print the stored content when exiting; SIGUSR1 prints
                        it at any time (lines "state ps 0 "...")", ...)
   -h, --help           show this text
+  --version            show the version, which is the program's
 
 Faults:
   --silent             never answer (frames are still received and stored)

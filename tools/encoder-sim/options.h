@@ -27,6 +27,7 @@ struct Options {
 struct ParsedOptions {
     Options options;
     bool showHelp = false;
+    bool showVersion = false;
     std::string error; // empty when the command line was understood
 };
 
