@@ -8,6 +8,8 @@ BUILD_PACKAGES := cmake ninja-build g++ pkg-config \
 FUZZ_PACKAGES := $(BUILD_PACKAGES) clang libclang-rt-dev
 TEST_PACKAGES := $(FUZZ_PACKAGES) libgtest-dev libgmock-dev xvfb xauth
 BENCH_PACKAGES := $(TEST_PACKAGES) libbenchmark-dev time xdotool x11-utils
+# What builds the Debian package (dpkg-shlibdeps needs `file`) and checks it.
+PACKAGE_PACKAGES := $(BUILD_PACKAGES) dpkg-dev file lintian appstream desktop-file-utils man-db
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS := $(shell nproc)
@@ -15,7 +17,7 @@ JOBS := $(shell nproc)
 FUZZ_RUNS := 10000000
 FUZZ_SECONDS := 600
 
-.PHONY: run test bench fuzz package demo clean deps-build deps-test deps-bench deps-fuzz fuzz-build
+.PHONY: run test bench fuzz package demo clean deps-build deps-test deps-bench deps-fuzz deps-package fuzz-build
 
 define install_missing
 	@missing=$$(for p in $(1); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
@@ -34,6 +36,8 @@ deps-bench:
 	$(call install_missing,$(BENCH_PACKAGES))
 deps-fuzz:
 	$(call install_missing,$(FUZZ_PACKAGES))
+deps-package:
+	$(call install_missing,$(PACKAGE_PACKAGES))
 
 build/release/build.ninja:
 	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_TESTS=OFF
@@ -65,7 +69,7 @@ fuzz: fuzz-build
 	./fuzz/run.sh build/fuzz $(FUZZ_SECONDS) $(FUZZ_RUNS)
 
 # A Release build packed as a .deb in build/package, then checked unpacked.
-package: deps-build
+package: deps-package
 	cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF \
 		-DVELMORA_PACKAGE_TEST=ON
 	cmake --build build/package -j $(JOBS)
