@@ -29,9 +29,8 @@ std::size_t payloadWidth(const station::SetLayout& layout) {
 
 std::string entryFrame(char command, int entry, std::string_view set,
                        const station::SetLayout& layout) {
-    const auto offset = static_cast<std::size_t>(entry * layout.entryWidth());
     std::string body(1, static_cast<char>('0' + entry));
-    body += part(set, offset, payloadWidth(layout));
+    body += payloadOfEntry(entry, set, layout);
     return frame(command, body);
 }
 
@@ -53,13 +52,20 @@ std::string radiotextFrame(int entry, std::string_view rtSet) {
     return entryFrame('R', entry, rtSet, station::kRadiotextLayout);
 }
 
+std::string_view payloadOfEntry(int entry, std::string_view set, const station::SetLayout& layout) {
+    const auto offset = static_cast<std::size_t>(entry * layout.entryWidth());
+    return part(set, offset, payloadWidth(layout));
+}
+
 std::string decoderFrame(const DecoderValues& values) {
-    return frame(
-        'D',
-        decoderField(values.programmeType, station::kProgrammeTypeCount - 1, 2) +
-            decoderField(values.frequencyCode, station::kHighestFrequencyCode, 3) +
-            decoderField(values.psIntervalSeconds, station::kPsIntervalRange.longestSeconds, 3) +
-            decoderField(values.rtIntervalSeconds, station::kRtIntervalRange.longestSeconds, 3));
+    return frame('D', decoderPayload(values));
+}
+
+std::string decoderPayload(const DecoderValues& values) {
+    return decoderField(values.programmeType, station::kProgrammeTypeCount - 1, 2) +
+           decoderField(values.frequencyCode, station::kHighestFrequencyCode, 3) +
+           decoderField(values.psIntervalSeconds, station::kPsIntervalRange.longestSeconds, 3) +
+           decoderField(values.rtIntervalSeconds, station::kRtIntervalRange.longestSeconds, 3);
 }
 
 std::uint16_t piCodeFromText(std::string_view text) {
@@ -100,8 +106,15 @@ HardwareIdentity identityFrom(std::string_view message) {
 }
 
 int entryNumberOf(std::string_view message) {
+    return entryDigitOf(message).value_or(0);
+}
+
+std::optional<int> entryDigitOf(std::string_view message) {
     const std::string_view digit = part(message, 1, 1);
-    return !digit.empty() && digit[0] >= '0' && digit[0] <= '9' ? digit[0] - '0' : 0;
+    if (digit.empty() || digit[0] < '0' || digit[0] > '9') {
+        return std::nullopt;
+    }
+    return digit[0] - '0';
 }
 
 std::string_view entryPayloadOf(std::string_view message, const station::SetLayout& layout) {

@@ -3,6 +3,7 @@
 #include "station/station_settings.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,8 @@ inline constexpr std::string_view kDisconnectRequest = "^B^S^E";
 // the set as it stands: a short set gives a short payload, down to nothing.
 std::string programmeServiceFrame(int entry, std::string_view psSet);
 std::string radiotextFrame(int entry, std::string_view rtSet);
+// The payload alone: what the frame of the entry carries after its entry digit.
+std::string_view payloadOfEntry(int entry, std::string_view set, const station::SetLayout& layout);
 
 // The four "Decoder" values that a fill sends, as read from the settings store.
 struct DecoderValues {
@@ -34,6 +37,8 @@ struct DecoderValues {
 // Each value goes out as a fixed-width decimal field, or as zeros when it lies
 // outside its range.
 std::string decoderFrame(const DecoderValues& values);
+// The eleven characters of the decoder frame between its marks and command letter.
+std::string decoderPayload(const DecoderValues& values);
 
 // The programme identification code that the PI editor's text stands for: the
 // low 16 bits of its number, 0 taken as 1 because the encoder never gets 0.
@@ -64,6 +69,8 @@ HardwareIdentity identityFrom(std::string_view identificationMessage);
 // The entry number of a PS or RT entry message: its second character as a
 // digit, any other character reading as 0.
 int entryNumberOf(std::string_view entryMessage);
+// The same digit, or nothing when the second character is missing or no digit.
+std::optional<int> entryDigitOf(std::string_view entryMessage);
 // The name and active flag of the entry, as many of them as the message holds.
 std::string_view entryPayloadOf(std::string_view entryMessage, const station::SetLayout& layout);
 
