@@ -3,8 +3,9 @@
 
 The seeds are real frames and station files: what the encoder sends, what a
 fill sends, and station files as the program writes them, plus the damaged
-lengths a file can have. Run it from anywhere; it replaces the seed files it
-writes and leaves other files alone.
+lengths a file can have, and the now-playing text files a playout system
+writes, in UTF-8, in Windows-1252 and broken. Run it from anywhere; it replaces
+the seed files it writes and leaves other files alone.
 """
 
 from pathlib import Path
@@ -129,6 +130,20 @@ SEEDS = {
         "unix-line-ends": STATION_FILE.replace(b"\r\n", b"\n"),
         "all-bytes": bytes(range(256)) * 2,
         "empty": b"",
+    },
+    "live_text": {
+        # One length byte, the prefix, then the start of the text file.
+        "plain-title": bytes([16]) + b"Nu op Noord FM: " + b"ABBA - Waterloo\n",
+        "utf8-crlf": bytes([7]) + b"Nu op: " + "Beyoncé – “Halo” € ™\r\nvolgende".encode(),
+        "windows-1252": bytes([0]) + cp1252("Café Noir – Jörg Ü\r\n"),
+        "byte-order-mark": bytes([0]) + b"\xEF\xBB\xBF" + "Dvořák – Słowo ỳ ş ǽ".encode() + b"\n",
+        "combining-marks": bytes([0]) + "Cafe\u0301 Zoe\u0308".encode(),
+        "cjk-and-emoji": bytes([0]) + "中文 😀 Я".encode(),
+        "controls": bytes([6]) + b"Nu\t\x81\x7F:" + b"a\x00b\x1Fc\xC2\x85\x8D",
+        "not-quite-utf8": bytes([0]) + b"\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80\r\xFF",
+        "cut-at-read-limit": bytes([0]) + b"Caf\xC3\xA9" + b"x" * (4096 - 5 - 2) + b"\xE2\x82",
+        "long-prefix": bytes([255]) + b"p" * 255 + b"title",
+        "binary": bytes([3]) + bytes(range(256)) * 4,
     },
     "settings_name": {
         # One length byte, the first name, then the second name.
