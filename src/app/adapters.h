@@ -5,6 +5,7 @@
 #include "platform/serial_line.h"
 #include "platform/settings_store.h"
 #include "platform/timer.h"
+#include "platform/watched_file.h"
 
 #include <functional>
 #include <memory>
@@ -22,6 +23,8 @@ struct Adapters {
     platform::Timer& pacingTimer;
     platform::FileDialogs& fileDialogs;
     platform::FileStore& fileStore;
+    // The file whose text goes out as the live radiotext.
+    platform::WatchedFile& liveFile;
     // A timer of its own for a window that opens while the program runs.
     std::function<std::unique_ptr<platform::Timer>()> newTimer;
 };

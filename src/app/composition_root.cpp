@@ -35,7 +35,8 @@ CompositionRoot::CompositionRoot(const Adapters& adapters)
       stationFiles_(document_, adapters_.fileDialogs, adapters_.fileStore, adapters_.settings,
                     window_),
       documentCommands_(document_, stationFiles_, window_),
-      settingsWindows_(adapters_, window_, document_, session_, link_) {
+      settingsWindows_(adapters_, window_, document_, session_, link_, live_) {
+    link_.setLineListener(&live_);
     QObject::connect(&window_, &shell::MainWindow::progressClosedByUser, &window_,
                      [this] { link_.progressClosedByUser(); });
     window_.showConnectionState(link_.state());
@@ -121,6 +122,9 @@ void CompositionRoot::run(Command command) {
         break;
     case Command::About:
         shell::InfoWindow::showModal();
+        break;
+    case Command::LiveRadiotext:
+        settingsWindows_.openLiveWindow();
         break;
     }
 }

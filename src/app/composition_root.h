@@ -3,11 +3,14 @@
 #include "app/adapters.h"
 #include "app/settings_windows.h"
 #include "link/encoder_link.h"
+#include "link/live_radiotext.h"
 #include "shell/main_window.h"
 #include "station/document.h"
 #include "station/document_commands.h"
 #include "station/station_file_commands.h"
 #include "users/accounts.h"
+
+#include <memory>
 
 namespace velmora::users {
 class LoginWindow;
@@ -45,6 +48,11 @@ private:
     void exit();
 
     Adapters adapters_;
+    // Declared before the main window, so that it outlives a live window that
+    // is still open in it.
+    std::unique_ptr<platform::Timer> liveTimer_{adapters_.newTimer()};
+    link::LiveRadiotext live_{adapters_.serialLine, *liveTimer_, adapters_.liveFile,
+                              adapters_.settings};
     shell::MainWindow window_{*this};
     station::Document document_{window_};
     users::Session session_;

@@ -6,6 +6,7 @@
 #include "platform/qt/qt_port_line.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_timer.h"
+#include "platform/qt/qt_watched_file.h"
 
 namespace velmora::app {
 
@@ -26,6 +27,7 @@ private:
     platform::QtTimer pacingTimer_;
     platform::QtFileDialogs fileDialogs_;
     platform::QtFileStore fileStore_;
+    platform::QtWatchedFile liveFile_;
 };
 
 } // namespace velmora::app

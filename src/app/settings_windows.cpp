@@ -1,6 +1,7 @@
 #include "app/settings_windows.h"
 
 #include "editors/decoder_window.h"
+#include "editors/live_window.h"
 #include "editors/overview_window.h"
 #include "editors/pi_window.h"
 #include "shell/com_port_window.h"
@@ -38,6 +39,12 @@ void SettingsWindows::openOverview() {
 void SettingsWindows::openComPortWindow() {
     mainWindow_.openChildWindow(widgets::kComPortWindow.toString(),
                                 [this] { return new shell::ComPortWindow(adapters_.settings); });
+}
+
+void SettingsWindows::openLiveWindow() {
+    mainWindow_.openChildWindow(widgets::kLiveWindow.toString(), [this] {
+        return new editors::LiveWindow(adapters_.settings, adapters_.fileDialogs, live_);
+    });
 }
 
 // An editor that is open already keeps its boxes; only the title changes.

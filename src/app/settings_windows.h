@@ -3,6 +3,7 @@
 #include "app/adapters.h"
 #include "editors/set_editor.h"
 #include "link/encoder_link.h"
+#include "link/live_radiotext.h"
 #include "shell/main_window.h"
 #include "station/document.h"
 #include "users/accounts.h"
@@ -17,9 +18,9 @@ class SettingsWindows {
 public:
     SettingsWindows(const Adapters& adapters, shell::MainWindow& mainWindow,
                     station::Document& document, const users::Session& session,
-                    link::EncoderLink& link)
+                    link::EncoderLink& link, link::LiveRadiotext& live)
         : adapters_(adapters), mainWindow_(mainWindow), document_(document), session_(session),
-          link_(link) {}
+          link_(link), live_(live) {}
 
     // The programme service or radiotext editor.
     void openSetEditor(const editors::SetEditorForm& form);
@@ -27,6 +28,7 @@ public:
     void openPiWindow();
     void openOverview();
     void openComPortWindow();
+    void openLiveWindow();
     // "&Gebruiker toevoegen": the user editor, empty when it opens.
     void openUserEditorToAdd();
     // "Huidige gebruiker aanpassen": the user editor with the current account.
@@ -42,6 +44,7 @@ private:
     station::Document& document_;
     const users::Session& session_;
     link::EncoderLink& link_;
+    link::LiveRadiotext& live_;
 };
 
 } // namespace velmora::app

@@ -14,6 +14,7 @@ EncoderLink::EncoderLink(platform::SerialLine& line, platform::Timer& supervisio
       connection_(line, supervisionTimer, settings, view, [this] {
           transfer_.abandon();
           receiver_.discardPending();
+          tellLine(&LineListener::lineClosed);
       }) {
     line_.setReceiveHandler([this](std::string_view bytes) {
         // Input that reaches a closed port is lost, as it is on the line.
@@ -25,7 +26,7 @@ EncoderLink::EncoderLink(platform::SerialLine& line, platform::Timer& supervisio
     line_.setOpenFailedHandler(
         [this](platform::SerialLine::OpenResult result) { connection_.openFailed(result); });
     supervisionTimer_.setTimeoutHandler([this] { connection_.supervisionExpired(); });
-    pacingTimer_.setTimeoutHandler([this] { transfer_.pacingTick(); });
+    pacingTimer_.setTimeoutHandler([this] { pacingTick(); });
 }
 
 EncoderLink::~EncoderLink() {
@@ -38,10 +39,30 @@ EncoderLink::~EncoderLink() {
 
 void EncoderLink::toggleConnection() {
     connection_.toggle();
+    if (state() == ConnectionState::Disconnecting) {
+        tellLine(&LineListener::lineClosed);
+    }
 }
 
 void EncoderLink::startFill() {
     transfer_.startFill();
+    if (state() == ConnectionState::Connected) {
+        tellLine(&LineListener::lineBusy);
+    }
+}
+
+void EncoderLink::pacingTick() {
+    const bool wasFilling = transfer_.isFilling();
+    transfer_.pacingTick();
+    if (wasFilling && !transfer_.isFilling() && state() == ConnectionState::Connected) {
+        tellLine(&LineListener::lineFree);
+    }
+}
+
+void EncoderLink::tellLine(void (LineListener::*change)()) {
+    if (lineListener_ != nullptr) {
+        (lineListener_->*change)();
+    }
 }
 
 void EncoderLink::startReadOut() {
@@ -90,7 +111,11 @@ void EncoderLink::takeMessage(std::string_view message) {
 
 void EncoderLink::takeIdentification(std::string_view message) {
     identity_ = identityFrom(message);
+    const bool wasConnecting = state() == ConnectionState::Connecting;
     connection_.confirm();
+    if (wasConnecting && state() == ConnectionState::Connected) {
+        tellLine(&LineListener::lineFree);
+    }
     const HardwareIdentity announced = identity_;
     view_.beep();
     view_.showHardware(kSignOnCaption, announced);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/connection.h"
+#include "link/line_listener.h"
 #include "link/link_view.h"
 #include "link/receive.h"
 #include "link/received_settings.h"
@@ -51,8 +52,12 @@ public:
     void closePortWithoutNotice();
     // The PI editor's "Verzend": writes nothing once the port has closed.
     void sendPiCode(std::uint16_t piCode);
+    // One listener at most; nullptr for none.
+    void setLineListener(LineListener* listener) { lineListener_ = listener; }
 
 private:
+    void pacingTick();
+    void tellLine(void (LineListener::*change)());
     void takeMessage(std::string_view message);
     void takeIdentification(std::string_view message);
     void takeSignOff();
@@ -68,6 +73,7 @@ private:
     ReceiveMachine receiver_;
     Connection connection_;
     HardwareIdentity identity_;
+    LineListener* lineListener_ = nullptr;
 };
 
 } // namespace velmora::link

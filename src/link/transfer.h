@@ -37,6 +37,7 @@ public:
     void startFill();
     void startReadOut();
     void pacingTick();
+    bool isFilling() const { return filling_; }
 
     // A PS or RT entry of a read-out arrived.
     void advanceReadOut();

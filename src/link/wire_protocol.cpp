@@ -27,11 +27,15 @@ std::size_t payloadWidth(const station::SetLayout& layout) {
     return static_cast<std::size_t>(layout.nameWidth) + 1;
 }
 
+std::string entryFrame(char command, int entry, std::string_view payload) {
+    std::string body(1, static_cast<char>('0' + entry));
+    body += payload;
+    return frame(command, body);
+}
+
 std::string entryFrame(char command, int entry, std::string_view set,
                        const station::SetLayout& layout) {
-    std::string body(1, static_cast<char>('0' + entry));
-    body += payloadOfEntry(entry, set, layout);
-    return frame(command, body);
+    return entryFrame(command, entry, payloadOfEntry(entry, set, layout));
 }
 
 // A decoder field: the value with leading zeros when it lies in 0 to highest.
@@ -50,6 +54,10 @@ std::string programmeServiceFrame(int entry, std::string_view psSet) {
 
 std::string radiotextFrame(int entry, std::string_view rtSet) {
     return entryFrame('R', entry, rtSet, station::kRadiotextLayout);
+}
+
+std::string radiotextPayloadFrame(int entry, std::string_view payload) {
+    return entryFrame('R', entry, payload);
 }
 
 std::string_view payloadOfEntry(int entry, std::string_view set, const station::SetLayout& layout) {

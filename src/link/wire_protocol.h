@@ -26,6 +26,8 @@ std::string programmeServiceFrame(int entry, std::string_view psSet);
 std::string radiotextFrame(int entry, std::string_view rtSet);
 // The payload alone: what the frame of the entry carries after its entry digit.
 std::string_view payloadOfEntry(int entry, std::string_view set, const station::SetLayout& layout);
+// An RT frame with a payload of its own, such as the live text, for entry 0 to 4.
+std::string radiotextPayloadFrame(int entry, std::string_view payload);
 
 // The four "Decoder" values that a fill sends, as read from the settings store.
 struct DecoderValues {

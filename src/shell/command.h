@@ -29,6 +29,7 @@ enum class Command {
     Overview,
     Cascade,
     About,
+    LiveRadiotext,
     // Toolbar entries without a menu twin.
     ToggleConnection,
     ReadOutAfterClosingEditors,

@@ -62,6 +62,7 @@ const MenuRow kMenuRows[] = {
     {"", "mnuBewerken", "Be&werken", "", true},
     {"mnuBewerken", "mnuBewerken_velmoravullen", "Velmora &vullen", "", false},
     {"mnuBewerken", "mnuBewerken_velmorauitlezen", "Velmora &uitlezen", "", false},
+    {"mnuBewerken", "mnuBewerken_liveradiotekst", "&Live radiotekst...", "", true},
     {"", "mnuInstellingen", "&Instellingen", "", true},
     {"mnuInstellingen", "mnuInstellingen_compoort", "&Compoort", "", false},
     {"mnuInstellingen", "mnuInstellingen_radiotekst", "&Radiotekst", "", true},
@@ -274,6 +275,7 @@ void CommandsTest::menuItemRunsItsCommand_data() {
     QTest::newRow("mnuBestand_afsluiten") << Command::Exit;
     QTest::newRow("mnuBewerken_velmoravullen") << Command::Fill;
     QTest::newRow("mnuBewerken_velmorauitlezen") << Command::ReadOut;
+    QTest::newRow("mnuBewerken_liveradiotekst") << Command::LiveRadiotext;
     QTest::newRow("mnuInstellingen_compoort") << Command::ComPort;
     QTest::newRow("mnuInstellingen_radiotekst") << Command::Radiotext;
     QTest::newRow("mnuInstellingen_programmaservice") << Command::ProgrammeService;

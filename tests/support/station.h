@@ -6,6 +6,7 @@
 #include "fakes/fake_serial_line.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_timer.h"
+#include "fakes/fake_watched_file.h"
 #include "platform/qt/qt_file_store.h"
 #include "support/main_window_parts.h"
 
@@ -35,6 +36,7 @@ template <typename FileStore> struct BasicStation {
     fakes::FakeTimer pacingTimer;
     fakes::FakeFileDialogs dialogs;
     FileStore files;
+    fakes::FakeWatchedFile liveFile;
     app::CompositionRoot program{
         app::Adapters{.settings = settings,
                       .serialLine = line,
@@ -42,6 +44,7 @@ template <typename FileStore> struct BasicStation {
                       .pacingTimer = pacingTimer,
                       .fileDialogs = dialogs,
                       .fileStore = files,
+                      .liveFile = liveFile,
                       .newTimer = [] { return std::make_unique<fakes::FakeTimer>(); }}};
     shell::MainWindow& window = program.mainWindow();
     station::Document& document = program.document();

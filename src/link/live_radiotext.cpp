@@ -1,0 +1,149 @@
+#include "link/live_radiotext.h"
+
+#include "link/live_text.h"
+#include "link/transfer.h"
+#include "link/wire_protocol.h"
+#include "station/path_text.h"
+#include "station/station_settings.h"
+
+namespace velmora::link {
+
+namespace {
+
+constexpr int kEntryCount = 5;
+
+} // namespace
+
+std::string_view reasonText(LiveState state) {
+    switch (state) {
+    case LiveState::Off:
+        return "Live radiotekst staat uit";
+    case LiveState::NoConnection:
+        return "Geen verbinding met de Encoder";
+    case LiveState::FileNotFound:
+        return "Bestand niet gevonden";
+    case LiveState::NothingSent:
+        return "Nog niets verstuurd";
+    case LiveState::Sent:
+        break;
+    }
+    return {};
+}
+
+LiveRadiotext::LiveRadiotext(platform::SerialLine& line, platform::Timer& timer,
+                             platform::WatchedFile& file, const platform::SettingsStore& settings,
+                             Clock clock)
+    : line_(line), timer_(timer), file_(file), settings_(settings), clock_(std::move(clock)) {
+    timer_.setTimeoutHandler([this] { tick(); });
+    file_.setChangedHandler([this] { fileChanged(); });
+    reloadSettings();
+}
+
+LiveRadiotext::~LiveRadiotext() {
+    timer_.setTimeoutHandler({});
+    file_.setChangedHandler({});
+}
+
+void LiveRadiotext::reloadSettings() {
+    const std::string path = settings_.GetSetting(kLiveSection, kLiveFileKey);
+    file_.follow(isOn() ? station::utf8PathFromText(path) : std::string());
+    if (takeCurrentText(true) && lineState_ == Line::Free && !timer_.isRunning()) {
+        send();
+    }
+    showStatus();
+}
+
+void LiveRadiotext::lineFree() {
+    lineState_ = Line::Free;
+    if (takeCurrentText(true) && !timer_.isRunning()) {
+        timer_.start(kPacingInterval);
+    }
+    showStatus();
+}
+
+void LiveRadiotext::lineBusy() {
+    lineState_ = Line::Busy;
+}
+
+void LiveRadiotext::lineClosed() {
+    lineState_ = Line::Closed;
+    pendingFrame_.reset();
+    showStatus();
+}
+
+LiveStatus LiveRadiotext::status() const {
+    if (!isOn()) {
+        return {LiveState::Off};
+    }
+    if (lineState_ == Line::Closed) {
+        return {LiveState::NoConnection};
+    }
+    if (!fileFound_) {
+        return {LiveState::FileNotFound};
+    }
+    return lastSent_;
+}
+
+void LiveRadiotext::setView(LiveView* view) {
+    view_ = view;
+    showStatus();
+}
+
+bool LiveRadiotext::isOn() const {
+    return settings_.GetSetting(kLiveSection, kLiveOnKey) == "1";
+}
+
+bool LiveRadiotext::takeCurrentText(bool evenIfSent) {
+    const std::optional<std::string> start = file_.readStart(kLiveTextReadLimit);
+    fileFound_ = start.has_value();
+    if (!isOn() || !start) {
+        pendingFrame_.reset();
+        return false;
+    }
+    std::int64_t entry = station::numberFromText(settings_.GetSetting(kLiveSection, kLiveEntryKey));
+    if (entry < 1 || entry > kEntryCount) {
+        entry = 1;
+    }
+    const std::string payload =
+        liveRadiotextPayload(settings_.GetSetting(kLiveSection, kLivePrefixKey), *start);
+    std::string frame = radiotextPayloadFrame(static_cast<int>(entry - 1), payload);
+    if (frame == lastFrame_ && !evenIfSent && !pendingFrame_) {
+        return false;
+    }
+    pendingFrame_ = std::move(frame);
+    // The payload is the text, padded, and its active flag.
+    pendingText_ = payload.substr(0, payload.size() - 1);
+    pendingText_.erase(pendingText_.find_last_not_of(' ') + 1);
+    return true;
+}
+
+void LiveRadiotext::fileChanged() {
+    if (takeCurrentText(false) && lineState_ == Line::Free && !timer_.isRunning()) {
+        send();
+    }
+    showStatus();
+}
+
+void LiveRadiotext::tick() {
+    timer_.stop();
+    if (pendingFrame_ && lineState_ == Line::Free) {
+        send();
+        showStatus();
+    }
+}
+
+void LiveRadiotext::send() {
+    line_.write(*pendingFrame_);
+    lastFrame_ = std::move(*pendingFrame_);
+    pendingFrame_.reset();
+    timer_.start(kLiveInterval);
+    lastSent_ = {LiveState::Sent, pendingText_, clock_()};
+}
+
+void LiveRadiotext::showStatus() {
+    if (view_ != nullptr) {
+        view_->showLiveStatus(status());
+    }
+}
+
+} // namespace velmora::link

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "link/line_listener.h"
+#include "platform/serial_line.h"
+#include "platform/settings_store.h"
+#include "platform/timer.h"
+#include "platform/watched_file.h"
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace velmora::link {
+
+// Where the live radiotext is set up in the settings store.
+inline constexpr std::string_view kLiveSection = "Live";
+inline constexpr std::string_view kLiveFileKey = "Bestand";     // Windows-1252 path
+inline constexpr std::string_view kLiveEntryKey = "Radiotekst"; // 1 to 5
+inline constexpr std::string_view kLivePrefixKey = "Voorvoegsel";
+inline constexpr std::string_view kLiveOnKey = "Aan"; // "1" or "0"
+
+// At most one live frame goes out per interval.
+inline constexpr std::chrono::seconds kLiveInterval{1};
+
+enum class LiveState {
+    Off,          // "Aan" is not "1"
+    NoConnection, // no connection stands
+    FileNotFound, // the file is not there or cannot be read
+    NothingSent,  // all is set, and the first frame is yet to go
+    Sent,         // the last text went out
+};
+
+struct LiveStatus {
+    LiveState state = LiveState::Off;
+    // With Sent: the text as it went out, without its trailing spaces, and when.
+    std::string text{};
+    std::chrono::system_clock::time_point sentAt{};
+};
+
+// Why nothing goes out, in the words the live window uses.
+std::string_view reasonText(LiveState state);
+
+class LiveView {
+public:
+    virtual ~LiveView() = default;
+    virtual void showLiveStatus(const LiveStatus& status) = 0;
+};
+
+// The "now playing" text that a playout system writes to a file, sent to the
+// encoder as one RT entry while a connection stands. The text lives on the
+// encoder only: the document is never touched.
+//
+// A change goes out at once when the last live frame is a second old, and
+// otherwise when that second is over, only the latest text. While a fill runs
+// nothing goes out; when the line becomes free again, after a connect or a
+// fill that has just put the document's text in the same entry, the current
+// text goes out once more, one pacing interval after the frame before it.
+class LiveRadiotext : public LineListener {
+public:
+    using Clock = std::function<std::chrono::system_clock::time_point()>;
+
+    LiveRadiotext(platform::SerialLine& line, platform::Timer& timer, platform::WatchedFile& file,
+                  const platform::SettingsStore& settings,
+                  Clock clock = &std::chrono::system_clock::now);
+    ~LiveRadiotext() override;
+    LiveRadiotext(const LiveRadiotext&) = delete;
+    LiveRadiotext& operator=(const LiveRadiotext&) = delete;
+
+    // Section "Live" changed: follows the file it names now, and sends what
+    // the new settings make of it.
+    void reloadSettings();
+
+    void lineFree() override;
+    void lineBusy() override;
+    void lineClosed() override;
+
+    LiveStatus status() const;
+    // The window that shows the status, or nullptr.
+    void setView(LiveView* view);
+
+private:
+    enum class Line { Closed, Busy, Free };
+
+    bool isOn() const;
+    // Reads the file into the frame that would go out now; false when there is none.
+    bool takeCurrentText(bool evenIfSent);
+    void fileChanged();
+    void tick();
+    void send();
+    void showStatus();
+
+    platform::SerialLine& line_;
+    platform::Timer& timer_;
+    platform::WatchedFile& file_;
+    const platform::SettingsStore& settings_;
+    Clock clock_;
+    LiveView* view_ = nullptr;
+    Line lineState_ = Line::Closed;
+    bool fileFound_ = false;
+    std::optional<std::string> pendingFrame_;
+    std::string pendingText_;
+    std::string lastFrame_;
+    LiveStatus lastSent_{LiveState::NothingSent};
+};
+
+} // namespace velmora::link
