@@ -4,6 +4,7 @@
 #include "fakes/fake_serial_line.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_timer.h"
+#include "fakes/recording_verification_view.h"
 #include "fuzz_input.h"
 #include "link/connection.h"
 #include "link/encoder_link.h"
@@ -296,7 +297,10 @@ private:
     NoDocumentView documentView_;
     station::Document document_{documentView_};
     CheckingLinkView view_;
-    link::EncoderLink link_{line_, supervision_, pacing_, settings_, document_, view_};
+    fakes::FakeTimer verificationTimer_;
+    fakes::RecordingVerificationView verificationView_;
+    link::EncoderLink link_{line_, supervision_,       pacing_,          settings_, document_,
+                            view_, verificationTimer_, verificationView_};
     int modalSteps_ = 0;
     int modalDepth_ = 0;
     std::size_t writesChecked_ = 0;

@@ -19,7 +19,8 @@ namespace {
 const std::array kSettingsWindows{
     widgets::kComPortWindow.toString(),          widgets::kDecoderWindow.toString(),
     widgets::kUserEditorWindow.toString(),       widgets::kOverviewWindow.toString(),
-    widgets::kProgrammeServiceWindow.toString(), widgets::kRadiotextWindow.toString()};
+    widgets::kProgrammeServiceWindow.toString(), widgets::kRadiotextWindow.toString(),
+    widgets::kVerificationWindow.toString()};
 
 // The windows a read-out from the toolbar closes first, in this order, so that
 // none of them shows stale settings afterwards.
@@ -30,8 +31,9 @@ const std::array kEditorsClosedBeforeReadOut{
 } // namespace
 
 CompositionRoot::CompositionRoot(const Adapters& adapters)
-    : adapters_(adapters), link_(adapters_.serialLine, adapters_.supervisionTimer,
-                                 adapters_.pacingTimer, adapters_.settings, document_, window_),
+    : adapters_(adapters),
+      link_(adapters_.serialLine, adapters_.supervisionTimer, adapters_.pacingTimer,
+            adapters_.settings, document_, window_, *verificationTimer_, *this),
       stationFiles_(document_, adapters_.fileDialogs, adapters_.fileStore, adapters_.settings,
                     window_),
       documentCommands_(document_, stationFiles_, window_),
@@ -123,6 +125,9 @@ void CompositionRoot::run(Command command) {
     case Command::About:
         shell::InfoWindow::showModal();
         break;
+    case Command::Verify:
+        link_.startVerification();
+        break;
     case Command::LiveRadiotext:
         settingsWindows_.openLiveWindow();
         break;
@@ -166,6 +171,10 @@ bool CompositionRoot::allowClose() {
     widgets::closeMessageWindows();
     link_.closePortWithoutNotice();
     return true;
+}
+
+void CompositionRoot::showVerification(const link::Verification& result) {
+    settingsWindows_.showVerification(result);
 }
 
 } // namespace velmora::app

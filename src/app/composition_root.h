@@ -21,7 +21,7 @@ namespace velmora::app {
 // The program put together once for the whole run: the main window, the
 // document, who is logged in and the encoder link, on the given platform, and
 // what every command of the menus and the toolbar does.
-class CompositionRoot : public shell::CommandHandler {
+class CompositionRoot : public shell::CommandHandler, private link::VerificationView {
 public:
     explicit CompositionRoot(const Adapters& adapters);
     CompositionRoot(const CompositionRoot&) = delete;
@@ -46,6 +46,7 @@ private:
     void logInAgain();
     void readOutAfterClosingEditors();
     void exit();
+    void showVerification(const link::Verification& result) override;
 
     Adapters adapters_;
     // Declared before the main window, so that it outlives a live window that
@@ -56,6 +57,7 @@ private:
     shell::MainWindow window_{*this};
     station::Document document_{window_};
     users::Session session_;
+    std::unique_ptr<platform::Timer> verificationTimer_{adapters_.newTimer()};
     link::EncoderLink link_;
     station::StationFileCommands stationFiles_;
     station::DocumentCommands documentCommands_;

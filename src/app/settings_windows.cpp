@@ -4,6 +4,7 @@
 #include "editors/live_window.h"
 #include "editors/overview_window.h"
 #include "editors/pi_window.h"
+#include "editors/verification_window.h"
 #include "shell/com_port_window.h"
 #include "shell/options_window.h"
 #include "users/account_editing.h"
@@ -45,6 +46,14 @@ void SettingsWindows::openLiveWindow() {
     mainWindow_.openChildWindow(widgets::kLiveWindow.toString(), [this] {
         return new editors::LiveWindow(adapters_.settings, adapters_.fileDialogs, live_);
     });
+}
+
+void SettingsWindows::showVerification(const link::Verification& result) {
+    static_cast<editors::VerificationWindow*>(
+        mainWindow_.openChildWindow(
+            widgets::kVerificationWindow.toString(),
+            [this] { return new editors::VerificationWindow(adapters_.settings); }))
+        ->showResult(result);
 }
 
 // An editor that is open already keeps its boxes; only the title changes.

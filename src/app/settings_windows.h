@@ -29,6 +29,8 @@ public:
     void openOverview();
     void openComPortWindow();
     void openLiveWindow();
+    // "Controle", opened or brought to the front, showing this result.
+    void showVerification(const link::Verification& result);
     // "&Gebruiker toevoegen": the user editor, empty when it opens.
     void openUserEditorToAdd();
     // "Huidige gebruiker aanpassen": the user editor with the current account.

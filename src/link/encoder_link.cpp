@@ -7,13 +7,19 @@ namespace velmora::link {
 
 EncoderLink::EncoderLink(platform::SerialLine& line, platform::Timer& supervisionTimer,
                          platform::Timer& pacingTimer, platform::SettingsStore& settings,
-                         station::Document& document, LinkView& view)
-    : line_(line), supervisionTimer_(supervisionTimer), pacingTimer_(pacingTimer), view_(view),
-      transfer_(line, pacingTimer, document, settings, view), received_(document, settings),
+                         station::Document& document, LinkView& view,
+                         platform::Timer& verificationTimer, VerificationView& verificationView)
+    : line_(line), supervisionTimer_(supervisionTimer), pacingTimer_(pacingTimer),
+      verificationTimer_(verificationTimer), settings_(settings), document_(document), view_(view),
+      verificationView_(verificationView), transfer_(line, pacingTimer, document, settings, view),
+      received_(document, settings),
       receiver_([this](std::string_view message) { takeMessage(message); }),
       connection_(line, supervisionTimer, settings, view, [this] {
           transfer_.abandon();
           receiver_.discardPending();
+          verificationTimer_.stop();
+          verification_.reset();
+          verificationDue_ = false;
           tellLine(&LineListener::lineClosed);
       }) {
     line_.setReceiveHandler([this](std::string_view bytes) {
@@ -27,6 +33,7 @@ EncoderLink::EncoderLink(platform::SerialLine& line, platform::Timer& supervisio
         [this](platform::SerialLine::OpenResult result) { connection_.openFailed(result); });
     supervisionTimer_.setTimeoutHandler([this] { connection_.supervisionExpired(); });
     pacingTimer_.setTimeoutHandler([this] { pacingTick(); });
+    verificationTimer_.setTimeoutHandler([this] { verificationTimeout(); });
 }
 
 EncoderLink::~EncoderLink() {
@@ -35,6 +42,7 @@ EncoderLink::~EncoderLink() {
     line_.setOpenFailedHandler({});
     supervisionTimer_.setTimeoutHandler({});
     pacingTimer_.setTimeoutHandler({});
+    verificationTimer_.setTimeoutHandler({});
 }
 
 void EncoderLink::toggleConnection() {
@@ -45,6 +53,12 @@ void EncoderLink::toggleConnection() {
 }
 
 void EncoderLink::startFill() {
+    // A verification waiting for the previous fill would cut into this one;
+    // this fill's end schedules its own.
+    if (verificationDue_) {
+        verificationDue_ = false;
+        verificationTimer_.stop();
+    }
     transfer_.startFill();
     if (state() == ConnectionState::Connected) {
         tellLine(&LineListener::lineBusy);
@@ -54,9 +68,40 @@ void EncoderLink::startFill() {
 void EncoderLink::pacingTick() {
     const bool wasFilling = transfer_.isFilling();
     transfer_.pacingTick();
-    if (wasFilling && !transfer_.isFilling() && state() == ConnectionState::Connected) {
-        tellLine(&LineListener::lineFree);
+    if (!wasFilling || transfer_.isFilling() || state() != ConnectionState::Connected) {
+        return;
     }
+    if (settings_.GetSetting(kVerificationSection, kVerifyAfterFillKey) == "1" && !verification_) {
+        verificationDue_ = true;
+        verificationTimer_.start(kVerificationAfterFill);
+    }
+    tellLine(&LineListener::lineFree);
+}
+
+void EncoderLink::startVerification() {
+    verificationDue_ = false;
+    verification_.emplace(document_.programmeServiceSet(), document_.radiotextSet(),
+                          storedDecoderValues(settings_));
+    transfer_.startReadOut();
+    verificationTimer_.start(kVerificationLimit);
+}
+
+void EncoderLink::verificationTimeout() {
+    verificationTimer_.stop();
+    if (verificationDue_) {
+        startVerification();
+    } else if (verification_) {
+        finishVerification();
+    }
+}
+
+// The result window comes last, as it may bring more input with it.
+void EncoderLink::finishVerification() {
+    verificationTimer_.stop();
+    transfer_.finishReadOut();
+    const Verification result = std::move(*verification_);
+    verification_.reset();
+    verificationView_.showVerification(result);
 }
 
 void EncoderLink::tellLine(void (LineListener::*change)()) {
@@ -132,12 +177,22 @@ void EncoderLink::takeSignOff() {
 }
 
 void EncoderLink::takeEntry(station::SetKind kind, std::string_view message) {
+    if (verification_) {
+        verification_->take(message);
+        transfer_.advanceReadOut();
+        return;
+    }
     if (received_.takeEntry(kind, message)) {
         transfer_.advanceReadOut();
     }
 }
 
 void EncoderLink::takeDecoder(std::string_view message) {
+    if (verification_) {
+        verification_->take(message);
+        finishVerification();
+        return;
+    }
     switch (received_.takeDecoder(message)) {
     case ReceivedSettings::DecoderOutcome::Written:
         transfer_.finishReadOut();

@@ -6,18 +6,30 @@
 #include "link/receive.h"
 #include "link/received_settings.h"
 #include "link/transfer.h"
+#include "link/verification.h"
+#include "link/verification_view.h"
 #include "platform/serial_line.h"
 #include "platform/settings_store.h"
 #include "platform/timer.h"
 #include "station/document.h"
 
+#include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace velmora::link {
 
 inline constexpr std::string_view kSignOnCaption = "De volgende hardware meld zich aan";
 inline constexpr std::string_view kSignOffCaption = "De volgende hardware meld zich af";
+
+// A verification that has not had the decoder information by then ends.
+inline constexpr std::chrono::seconds kVerificationLimit{5};
+// "Na elk vullen controleren": a verification starts this long after a fill's
+// decoder frame when section "Controle", key "NaVullen" is "1".
+inline constexpr std::chrono::seconds kVerificationAfterFill{1};
+inline constexpr std::string_view kVerificationSection = "Controle";
+inline constexpr std::string_view kVerifyAfterFillKey = "NaVullen";
 
 // Everything on the serial line to the encoder: the connection, the receive
 // path and what each message does, the transfers and the PI frame. It takes
@@ -29,7 +41,8 @@ class EncoderLink {
 public:
     EncoderLink(platform::SerialLine& line, platform::Timer& supervisionTimer,
                 platform::Timer& pacingTimer, platform::SettingsStore& settings,
-                station::Document& document, LinkView& view);
+                station::Document& document, LinkView& view, platform::Timer& verificationTimer,
+                VerificationView& verificationView);
     ~EncoderLink();
     EncoderLink(const EncoderLink&) = delete;
     EncoderLink& operator=(const EncoderLink&) = delete;
@@ -45,6 +58,10 @@ public:
     void startFill();
     // "Inladen" and "Velmora &uitlezen"; the toolbar closes its windows first.
     void startReadOut();
+    // "Velmora &controleren": reads the encoder and compares what it holds
+    // with what a fill would send, leaving the document, its flags and the
+    // "Decoder" keys as they are.
+    void startVerification();
     // The progress window was closed with its close box.
     void progressClosedByUser();
     // On exit: closes the port without the disconnect request and without a
@@ -57,6 +74,8 @@ public:
 
 private:
     void pacingTick();
+    void verificationTimeout();
+    void finishVerification();
     void tellLine(void (LineListener::*change)());
     void takeMessage(std::string_view message);
     void takeIdentification(std::string_view message);
@@ -67,13 +86,21 @@ private:
     platform::SerialLine& line_;
     platform::Timer& supervisionTimer_;
     platform::Timer& pacingTimer_;
+    platform::Timer& verificationTimer_;
+    const platform::SettingsStore& settings_;
+    const station::Document& document_;
     LinkView& view_;
+    VerificationView& verificationView_;
     Transfer transfer_;
     ReceivedSettings received_;
     ReceiveMachine receiver_;
     Connection connection_;
     HardwareIdentity identity_;
     LineListener* lineListener_ = nullptr;
+    // While a verification runs, the answers to its read request go here.
+    std::optional<Verification> verification_;
+    // A verification after a fill is waiting for its second to pass.
+    bool verificationDue_ = false;
 };
 
 } // namespace velmora::link

@@ -7,14 +7,6 @@
 namespace velmora::link {
 namespace {
 
-DecoderValues readDecoderValues(const platform::SettingsStore& settings) {
-    namespace keys = station::decoder_keys;
-    return {settings.GetSetting(keys::kSection, keys::kProgrammeType),
-            settings.GetSetting(keys::kSection, keys::kFrequency),
-            settings.GetSetting(keys::kSection, keys::kPsIntervalSeconds),
-            settings.GetSetting(keys::kSection, keys::kRtIntervalSeconds)};
-}
-
 // The sixteen frames of a fill, as the document and the settings store hold
 // them now: later changes are not sent.
 std::vector<std::string> fillFrames(const station::Document& document,
@@ -26,11 +18,19 @@ std::vector<std::string> fillFrames(const station::Document& document,
     for (int entry = 0; entry < station::kRadiotextLayout.entryCount; ++entry) {
         frames.push_back(radiotextFrame(entry, document.radiotextSet()));
     }
-    frames.push_back(decoderFrame(readDecoderValues(settings)));
+    frames.push_back(decoderFrame(storedDecoderValues(settings)));
     return frames;
 }
 
 } // namespace
+
+DecoderValues storedDecoderValues(const platform::SettingsStore& settings) {
+    namespace keys = station::decoder_keys;
+    return {settings.GetSetting(keys::kSection, keys::kProgrammeType),
+            settings.GetSetting(keys::kSection, keys::kFrequency),
+            settings.GetSetting(keys::kSection, keys::kPsIntervalSeconds),
+            settings.GetSetting(keys::kSection, keys::kRtIntervalSeconds)};
+}
 
 Transfer::Transfer(platform::SerialLine& line, platform::Timer& pacingTimer,
                    const station::Document& document, const platform::SettingsStore& settings,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/link_view.h"
+#include "link/wire_protocol.h"
 #include "platform/serial_line.h"
 #include "platform/settings_store.h"
 #include "platform/timer.h"
@@ -17,6 +18,9 @@ namespace velmora::link {
 inline constexpr std::chrono::milliseconds kPacingInterval{50};
 // The progress bar runs from 0 to this value.
 inline constexpr int kLastProgress = 15;
+
+// The four "Decoder" values that a fill sends, as the settings store holds them now.
+DecoderValues storedDecoderValues(const platform::SettingsStore& settings);
 
 // The two transfers between the document and the encoder, and the progress
 // window they share.

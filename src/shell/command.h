@@ -18,6 +18,7 @@ enum class Command {
     Exit,
     Fill,
     ReadOut,
+    Verify,
     ComPort,
     Radiotext,
     ProgrammeService,

@@ -42,6 +42,8 @@ constexpr std::array kMenuTree{
     MenuEntry{1, u"mnuBewerken_velmoravullen", u"Velmora &vullen", u"", false, Command::Fill},
     MenuEntry{1, u"mnuBewerken_velmorauitlezen", u"Velmora &uitlezen", u"", false,
               Command::ReadOut},
+    MenuEntry{1, u"mnuBewerken_velmoracontroleren", u"Velmora &controleren", u"", false,
+              Command::Verify},
     MenuEntry{1, u"mnuBewerken_liveradiotekst", u"&Live radiotekst...", u"", true,
               Command::LiveRadiotext},
     MenuEntry{0, u"mnuInstellingen", u"&Instellingen", u"", true, std::nullopt},

@@ -126,7 +126,7 @@ void MainWindow::showConnectionState(link::ConnectionState state) {
     const link::ConnectionDisplay& display = link::displayOf(state);
     statusPanels_->setConnectionText(fromWindows1252(display.statusText));
     toolBar_->entry(Command::ToggleConnection)->setToolTip(fromWindows1252(display.tooltip));
-    for (const Command transfer : {Command::ReadOut, Command::Fill}) {
+    for (const Command transfer : {Command::ReadOut, Command::Fill, Command::Verify}) {
         setItemEnabled(transfer, display.transferCommandsEnabled, true);
     }
     toolBar_->entry(Command::ReadOutAfterClosingEditors)

@@ -14,6 +14,7 @@ inline constexpr QStringView kProgrammeServiceWindow = u"frmProgramma";
 inline constexpr QStringView kRadiotextWindow = u"frmRadiotekst";
 inline constexpr QStringView kPiWindow = u"frmPi";
 inline constexpr QStringView kLiveWindow = u"frmLive";
+inline constexpr QStringView kVerificationWindow = u"frmControle";
 inline constexpr QStringView kMessageWindow = u"frmWaarschuwing";
 
 } // namespace velmora::widgets

@@ -2,6 +2,7 @@
 #include "fakes/fake_serial_line.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_timer.h"
+#include "fakes/recording_verification_view.h"
 #include "support/tab_order.h"
 #include "support/test_main.h"
 #include "widgets/twips.h"
@@ -61,7 +62,10 @@ struct PiEditing {
     NoDocumentView documentView;
     velmora::station::Document document{documentView};
     NoLinkView view;
-    velmora::link::EncoderLink link{line, supervision, pacing, settings, document, view};
+    velmora::fakes::FakeTimer verificationTimer;
+    velmora::fakes::RecordingVerificationView verificationView;
+    velmora::link::EncoderLink link{line, supervision,       pacing,          settings, document,
+                                    view, verificationTimer, verificationView};
     velmora::fakes::FakeTimer* tick = nullptr;
     std::unique_ptr<PiWindow> window;
 };

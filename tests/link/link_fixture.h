@@ -4,6 +4,7 @@
 #include "fakes/fake_serial_line.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_timer.h"
+#include "fakes/recording_verification_view.h"
 #include "link/encoder_link.h"
 #include "recording_link_view.h"
 #include "station/document.h"
@@ -37,7 +38,10 @@ protected:
     NoDocumentView documentView;
     station::Document document{documentView};
     RecordingLinkView view;
-    EncoderLink link{line, supervision, pacing, settings, document, view};
+    fakes::FakeTimer verificationTimer;
+    fakes::RecordingVerificationView verificationView;
+    EncoderLink link{line, supervision,       pacing,          settings, document,
+                     view, verificationTimer, verificationView};
 };
 
 } // namespace velmora::link

@@ -62,6 +62,7 @@ const MenuRow kMenuRows[] = {
     {"", "mnuBewerken", "Be&werken", "", true},
     {"mnuBewerken", "mnuBewerken_velmoravullen", "Velmora &vullen", "", false},
     {"mnuBewerken", "mnuBewerken_velmorauitlezen", "Velmora &uitlezen", "", false},
+    {"mnuBewerken", "mnuBewerken_velmoracontroleren", "Velmora &controleren", "", false},
     {"mnuBewerken", "mnuBewerken_liveradiotekst", "&Live radiotekst...", "", true},
     {"", "mnuInstellingen", "&Instellingen", "", true},
     {"mnuInstellingen", "mnuInstellingen_compoort", "&Compoort", "", false},
@@ -275,6 +276,7 @@ void CommandsTest::menuItemRunsItsCommand_data() {
     QTest::newRow("mnuBestand_afsluiten") << Command::Exit;
     QTest::newRow("mnuBewerken_velmoravullen") << Command::Fill;
     QTest::newRow("mnuBewerken_velmorauitlezen") << Command::ReadOut;
+    QTest::newRow("mnuBewerken_velmoracontroleren") << Command::Verify;
     QTest::newRow("mnuBewerken_liveradiotekst") << Command::LiveRadiotext;
     QTest::newRow("mnuInstellingen_compoort") << Command::ComPort;
     QTest::newRow("mnuInstellingen_radiotekst") << Command::Radiotext;
@@ -379,6 +381,7 @@ void CommandsTest::transferCommandsSwitchTogether() {
     MainWindow window{handler};
     const QList<QAction*> commands{menuItem(window, u"mnuBewerken_velmorauitlezen"_s),
                                    menuItem(window, u"mnuBewerken_velmoravullen"_s),
+                                   menuItem(window, u"mnuBewerken_velmoracontroleren"_s),
                                    toolbarEntryAt(window, 16), toolbarEntryAt(window, 17)};
     for (const auto state : {ConnectionState::Connected, ConnectionState::Disconnected}) {
         window.showConnectionState(state);

@@ -30,9 +30,9 @@ std::string hex16(std::uint16_t value) {
 
 } // namespace
 
-Encoder::Encoder(Identity identity, bool signsOff, int readOutLimit)
+Encoder::Encoder(Identity identity, bool signsOff, int readOutLimit, int corruptAnswer)
     : identity_(std::move(identity)), signsOff_(signsOff), readOutLimit_(readOutLimit),
-      decoder_("00000003025") {
+      corruptAnswer_(corruptAnswer), decoder_("00000003025") {
     ps_.fill(std::string(8, ' ') + '0');
     rt_.fill(std::string(64, ' ') + '0');
 }
@@ -86,6 +86,19 @@ std::vector<std::string> Encoder::readOut() const {
         frames.push_back(frame('R', std::to_string(entry) + rt_[entry]));
     }
     frames.push_back(frame('D', decoder_));
+    if (corruptAnswer_ > 0) {
+        // The character before the end mark: an entry's active flag, or the
+        // last digit of the decoder information. An entry without a payload
+        // gets one, so that its entry digit stays as it was.
+        std::string& corrupted = frames[static_cast<std::size_t>(corruptAnswer_ - 1)];
+        const std::size_t headerSize = corruptAnswer_ <= 15 ? 5 : 4; // "^B^P3", "^B^D"
+        if (corrupted.size() == headerSize + 2) {
+            corrupted.insert(headerSize, "1");
+        } else {
+            char& last = corrupted[corrupted.size() - 3];
+            last = last == '1' ? '0' : last == '9' ? '0' : static_cast<char>(last + 1);
+        }
+    }
     frames.resize(std::min(frames.size(), static_cast<std::size_t>(readOutLimit_)));
     return frames;
 }

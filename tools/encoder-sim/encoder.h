@@ -28,7 +28,9 @@ public:
 
     static constexpr int readOutMessages = 16; // 10 PS, 5 RT, 1 decoder
 
-    Encoder(Identity identity, bool signsOff, int readOutLimit);
+    // corruptAnswer: the number (1 to 16) of the read-out answer that goes
+    // out with its last character changed; 0 for none.
+    Encoder(Identity identity, bool signsOff, int readOutLimit, int corruptAnswer = 0);
 
     Response respond(const Received& frame);
     // Sample station content, so that a read-out shows something.
@@ -43,6 +45,7 @@ private:
     Identity identity_;
     bool signsOff_;
     int readOutLimit_;
+    int corruptAnswer_;
     std::array<std::string, 10> ps_;
     std::array<std::string, 5> rt_;
     std::string decoder_;

@@ -79,7 +79,7 @@ struct ValuedOption {
     bool (*set)(Options&, std::string_view);
 };
 
-const std::array<ValuedOption, 9> valuedOptions{{
+const std::array<ValuedOption, 10> valuedOptions{{
     {"--port", "a port number from 1 to 255",
      [](Options& o, std::string_view v) { return assign(o.port, number(v, 1, 255)); }},
     {"--tcp", "a TCP port from 0 to 65535",
@@ -93,6 +93,10 @@ const std::array<ValuedOption, 9> valuedOptions{{
     {"--partial-readout", "a number of messages from 0 to 16",
      [](Options& o, std::string_view v) {
          return assign(o.readOutLimit, number(v, 0, Encoder::readOutMessages));
+     }},
+    {"--corrupt", "a message number from 1 to 16",
+     [](Options& o, std::string_view v) {
+         return assign(o.corruptAnswer, number(v, 1, Encoder::readOutMessages));
      }},
     {"--noise", "a number of bytes from 0 to 4096",
      [](Options& o, std::string_view v) { return assign(o.noiseBytes, number(v, 0, 4096)); }},
@@ -172,6 +176,9 @@ Faults:
   --no-sign-off        do not answer the disconnect request
   --partial-readout N  answer the read request with only the first N of its
                        16 messages
+  --corrupt N          answer the read request with message N (1-10 PS, 11-15
+                       RT, 16 decoder) changed in its last character, as a
+                       stored entry gone bad; what is stored stays as it is
   --noise BYTES        send BYTES random bytes before every answer frame (never
                        a caret, so the answers themselves stay intact)
   --burst BYTES        right after the identification, send BYTES random bytes

@@ -19,6 +19,7 @@ struct Options {
     bool silent = false;
     bool signsOff = true;
     int readOutLimit = Encoder::readOutMessages;
+    int corruptAnswer = 0; // 0: none
     std::size_t noiseBytes = 0;
     std::size_t burstBytes = 0;
     int vanishAfter = 0; // 0: never

@@ -8,7 +8,7 @@ namespace velmora::encodersim {
 
 Session::Session(const Options& options, Line& line, std::ostream& log)
     : options_(options), line_(line), log_(log),
-      encoder_(options.identity, options.signsOff, options.readOutLimit) {
+      encoder_(options.identity, options.signsOff, options.readOutLimit, options.corruptAnswer) {
     if (options.demoContent) {
         encoder_.loadDemoContent();
     }

@@ -1,0 +1,166 @@
+// "Velmora &controleren" against encoder-sim: a truthful list of differences,
+// a time limit for an encoder that stops answering, and nothing the user had
+// changes by verifying.
+
+#include "support/config_folder.h"
+#include "support/encoder_session.h"
+#include "support/open_window.h"
+#include "support/test_main.h"
+#include "support/wait.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <QTreeWidget>
+#include <string>
+
+using namespace Qt::StringLiterals;
+using namespace velmora::testing;
+using velmora::station::SetKind;
+
+namespace {
+
+const QString kResultWindow = u"frmControle"_s;
+const QString kVerify = u"mnuBewerken_velmoracontroleren"_s;
+
+std::string padded(std::string text, std::size_t width) {
+    text.resize(width, ' ');
+    return text;
+}
+
+// A document that differs from encoder-sim's sample content everywhere.
+void fillInDocument(Program& program) {
+    std::string names;
+    for (int entry = 1; entry <= 10; ++entry) {
+        names +=
+            padded("ZENDER" + std::to_string(entry), 8) + (entry % 2 == 0 ? "1" : "0") + "\r\n";
+    }
+    std::string texts;
+    for (int entry = 1; entry <= 5; ++entry) {
+        texts += padded("Radiotekst nummer " + std::to_string(entry), 64) + "1\r\n";
+    }
+    program.document().replaceSet(SetKind::ProgrammeService, names);
+    program.document().replaceSet(SetKind::Radiotext, texts);
+    program.document().setModified(false);
+    for (const auto& [key, value] : {std::pair{"Programma", "12"}, std::pair{"Frequentie", "5"},
+                                     std::pair{"Progint", "1"}, std::pair{"strProgint", "4"},
+                                     std::pair{"Tekstint", "5"}, std::pair{"strTekstint", "30"}}) {
+        QVERIFY(program.settings().SaveSetting("Decoder", key, value).ok());
+    }
+}
+
+QString resultLine() {
+    auto* line = control<QLabel>(kResultWindow, u"lblResultaat"_s);
+    return line != nullptr ? line->text() : QString();
+}
+
+// The rows the result marks as different, by their item.
+QStringList differingItems() {
+    QStringList items;
+    auto* list = control<QTreeWidget>(kResultWindow, u"lstControle"_s);
+    for (int row = 0; row < list->topLevelItemCount(); ++row) {
+        if (list->topLevelItem(row)->text(1) == u"VERSCHIL"_s) {
+            items.append(list->topLevelItem(row)->text(0));
+        }
+    }
+    return items;
+}
+
+void fillAndWait(EncoderSession& session) {
+    session.program.click(u"Versturen");
+    QVERIFY(session.sim().waitForFrames(17));
+    VELMORA_TRY_VERIFY(progressWindow() == nullptr, kDeadlineMs);
+}
+
+} // namespace
+
+class VerificationEndToEndTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init() { deletePendingWindows(); }
+    void fillThenVerificationFindsNoDifference();
+    void entryTheEncoderChangedIsTheOneDifference();
+    void encoderThatStopsAnsweringEndsAfterTheTimeLimit();
+    void verifyingLeavesTheDocumentAndTheDecoderKeysAlone();
+
+private:
+    ConfigFolder config_;
+};
+
+void VerificationEndToEndTest::initTestCase() {
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void VerificationEndToEndTest::fillThenVerificationFindsNoDifference() {
+    EncoderSession session(config_.path());
+    QVERIFY(session.start(70));
+    fillInDocument(session.program);
+    QVERIFY(session.connect());
+    fillAndWait(session);
+
+    session.program.runEnabled(kVerify);
+
+    QVERIFY(progressWindow() != nullptr);
+    VELMORA_TRY_COMPARE(resultLine(), u"De encoder bevat precies wat het document aangeeft."_s,
+                        kDeadlineMs);
+    QCOMPARE(progressWindow(), nullptr);
+    QCOMPARE(differingItems(), QStringList());
+    QCOMPARE(session.sim().receivedFrames().constLast(), QByteArray("^B^G^E"));
+}
+
+// PS entry 4 comes back with its active flag turned over.
+void VerificationEndToEndTest::entryTheEncoderChangedIsTheOneDifference() {
+    EncoderSession session(config_.path());
+    QVERIFY(session.start(71, {u"--corrupt"_s, u"4"_s}));
+    fillInDocument(session.program);
+    QVERIFY(session.connect());
+    fillAndWait(session);
+
+    session.program.runEnabled(kVerify);
+
+    VELMORA_TRY_COMPARE(resultLine(), u"1 verschil gevonden."_s, kDeadlineMs);
+    QCOMPARE(differingItems(), QStringList{u"PS 4"_s});
+}
+
+void VerificationEndToEndTest::encoderThatStopsAnsweringEndsAfterTheTimeLimit() {
+    EncoderSession session(config_.path());
+    QVERIFY(session.start(72, {u"--partial-readout"_s, u"12"_s}));
+    fillInDocument(session.program);
+    QVERIFY(session.connect());
+    fillAndWait(session);
+
+    session.program.runEnabled(kVerify);
+
+    VELMORA_TRY_VERIFY(!resultLine().isEmpty(), 5000 + kDeadlineMs);
+    QCOMPARE(progressWindow(), nullptr);
+    QCOMPARE(resultLine(), u"4 verschillen gevonden."_s);
+    QCOMPARE(control<QLabel>(kResultWindow, u"lblNietOntvangen"_s)->text(),
+             u"De encoder antwoordde niet binnen 5 seconden. Niet ontvangen: RT 3, RT 4, RT 5, "
+             u"Decoder."_s);
+    QCOMPARE(differingItems(), (QStringList{u"RT 3"_s, u"RT 4"_s, u"RT 5"_s, u"Decoder"_s}));
+}
+
+void VerificationEndToEndTest::verifyingLeavesTheDocumentAndTheDecoderKeysAlone() {
+    EncoderSession session(config_.path());
+    QVERIFY(session.start(73, {u"--demo"_s}));
+    fillInDocument(session.program);
+    const std::string names = session.program.document().programmeServiceSet();
+    const std::string texts = session.program.document().radiotextSet();
+    QVERIFY(session.connect());
+
+    session.program.runEnabled(kVerify);
+
+    VELMORA_TRY_VERIFY(!resultLine().isEmpty(), kDeadlineMs);
+    QCOMPARE(differingItems().size(), 16);
+    QCOMPARE(session.program.document().programmeServiceSet(), names);
+    QCOMPARE(session.program.document().radiotextSet(), texts);
+    QVERIFY(!session.program.document().isModified());
+    QCOMPARE(session.program.setting("Decoder", "strProgint"), "4");
+    QCOMPARE(session.program.setting("Decoder", "Tekstint"), "5");
+    QCOMPARE(session.program.statusText(), kConnectedText);
+}
+
+VELMORA_TEST_MAIN(VerificationEndToEndTest)
+#include "verification_e2e_test.moc"
