@@ -4,6 +4,7 @@
 #include "platform/qt/windows1252.h"
 #include "station/path_text.h"
 #include "station/station_settings.h"
+#include "widgets/caption.h"
 #include "widgets/editor_buttons.h"
 #include "widgets/warning_window.h"
 #include "widgets/window_names.h"
@@ -34,13 +35,6 @@ const std::string kTextFileFilter = "Tekstbestanden (*.txt)|*.txt|Alle bestanden
 
 QString stored(const platform::SettingsStore& settings, std::string_view key) {
     return platform::fromWindows1252(settings.GetSetting(link::kLiveSection, key));
-}
-
-QLabel* caption(const QString& name, const QString& text, QWidget* buddy) {
-    auto* label = new QLabel(text);
-    label->setObjectName(name);
-    label->setBuddy(buddy);
-    return label;
 }
 
 } // namespace
@@ -80,12 +74,12 @@ LiveWindow::LiveWindow(platform::SettingsStore& settings, platform::FileDialogs&
     source->setObjectName(u"Frame1"_s);
     auto* grid = new QGridLayout(source);
     grid->setColumnStretch(1, 1);
-    grid->addWidget(caption(u"Label1"_s, u"Bestand"_s, file_), 0, 0);
+    grid->addWidget(widgets::caption(u"Label1"_s, u"Bestand"_s, file_), 0, 0);
     grid->addWidget(file_, 0, 1);
     grid->addWidget(browseButton, 0, 2);
-    grid->addWidget(caption(u"Label2"_s, u"Radiotekst"_s, entry_), 1, 0);
+    grid->addWidget(widgets::caption(u"Label2"_s, u"Radiotekst"_s, entry_), 1, 0);
     grid->addWidget(entry_, 1, 1, Qt::AlignLeft);
-    grid->addWidget(caption(u"Label3"_s, u"Voorvoegsel"_s, prefix_), 2, 0);
+    grid->addWidget(widgets::caption(u"Label3"_s, u"Voorvoegsel"_s, prefix_), 2, 0);
     grid->addWidget(prefix_, 2, 1, 1, 2);
     grid->addWidget(on_, 3, 1, 1, 2);
 

@@ -66,7 +66,11 @@ QStringList differingItems() {
     return items;
 }
 
-void fillAndWait(EncoderSession& session) {
+// encoder-sim as this port, connected and filled with fillInDocument().
+void startFilled(EncoderSession& session, int port, const QStringList& simOptions = {}) {
+    QVERIFY(session.start(port, simOptions));
+    fillInDocument(session.program);
+    QVERIFY(session.connect());
     session.program.click(u"Versturen");
     QVERIFY(session.sim().waitForFrames(17));
     VELMORA_TRY_VERIFY(progressWindow() == nullptr, kDeadlineMs);
@@ -95,10 +99,7 @@ void VerificationEndToEndTest::initTestCase() {
 
 void VerificationEndToEndTest::fillThenVerificationFindsNoDifference() {
     EncoderSession session(config_.path());
-    QVERIFY(session.start(70));
-    fillInDocument(session.program);
-    QVERIFY(session.connect());
-    fillAndWait(session);
+    startFilled(session, 70);
 
     session.program.runEnabled(kVerify);
 
@@ -113,10 +114,7 @@ void VerificationEndToEndTest::fillThenVerificationFindsNoDifference() {
 // PS entry 4 comes back with its active flag turned over.
 void VerificationEndToEndTest::entryTheEncoderChangedIsTheOneDifference() {
     EncoderSession session(config_.path());
-    QVERIFY(session.start(71, {u"--corrupt"_s, u"4"_s}));
-    fillInDocument(session.program);
-    QVERIFY(session.connect());
-    fillAndWait(session);
+    startFilled(session, 71, {u"--corrupt"_s, u"4"_s});
 
     session.program.runEnabled(kVerify);
 
@@ -126,10 +124,7 @@ void VerificationEndToEndTest::entryTheEncoderChangedIsTheOneDifference() {
 
 void VerificationEndToEndTest::encoderThatStopsAnsweringEndsAfterTheTimeLimit() {
     EncoderSession session(config_.path());
-    QVERIFY(session.start(72, {u"--partial-readout"_s, u"12"_s}));
-    fillInDocument(session.program);
-    QVERIFY(session.connect());
-    fillAndWait(session);
+    startFilled(session, 72, {u"--partial-readout"_s, u"12"_s});
 
     session.program.runEnabled(kVerify);
 

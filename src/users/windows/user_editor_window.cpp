@@ -2,14 +2,15 @@
 
 #include "platform/qt/windows1252.h"
 #include "station/path_text.h"
+#include "widgets/caption.h"
 #include "widgets/editor_buttons.h"
 #include "widgets/warning_window.h"
 #include "widgets/windows1252_text_box.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QLabel>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
@@ -33,13 +34,6 @@ QPushButton* button(const QString& objectName, const QString& caption, QWidget* 
     auto* pushButton = new QPushButton(caption, parent);
     pushButton->setObjectName(objectName);
     return pushButton;
-}
-
-QLabel* caption(const QString& objectName, const QString& text, QLineEdit* buddy) {
-    auto* label = new QLabel(text);
-    label->setObjectName(objectName);
-    label->setBuddy(buddy);
-    return label;
 }
 
 QString textOf(const std::string& windows1252) {
@@ -76,13 +70,14 @@ UserEditorWindow::UserEditorWindow(platform::SettingsStore& store, platform::Fil
     frame->setObjectName(u"Frame1"_s);
     auto* grid = new QGridLayout(frame);
     grid->setColumnStretch(1, 1);
-    grid->addWidget(caption(u"Label2"_s, u"Gebruikersnaam"_s, userName_), 0, 0);
+    grid->addWidget(widgets::caption(u"Label2"_s, u"Gebruikersnaam"_s, userName_), 0, 0);
     grid->addWidget(userName_, 0, 1);
-    grid->addWidget(caption(u"Label3"_s, u"Wachtwoord"_s, password_), 1, 0);
+    grid->addWidget(widgets::caption(u"Label3"_s, u"Wachtwoord"_s, password_), 1, 0);
     grid->addWidget(password_, 1, 1);
-    grid->addWidget(caption(u"Label4"_s, u"Wachtwoord bevestiging"_s, confirmation_), 2, 0);
+    grid->addWidget(widgets::caption(u"Label4"_s, u"Wachtwoord bevestiging"_s, confirmation_), 2,
+                    0);
     grid->addWidget(confirmation_, 2, 1);
-    grid->addWidget(caption(u"Label5"_s, u"Te gebruiken bestand"_s, linkedFile_), 3, 0);
+    grid->addWidget(widgets::caption(u"Label5"_s, u"Te gebruiken bestand"_s, linkedFile_), 3, 0);
     grid->addWidget(linkedFile_, 3, 1);
     grid->addWidget(browseButton_, 3, 2);
 
