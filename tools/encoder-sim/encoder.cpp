@@ -93,7 +93,7 @@ std::vector<std::string> Encoder::readOut() const {
         std::string& corrupted = frames[static_cast<std::size_t>(corruptAnswer_ - 1)];
         const std::size_t headerSize = corruptAnswer_ <= 15 ? 5 : 4; // "^B^P3", "^B^D"
         if (corrupted.size() == headerSize + 2) {
-            corrupted.insert(headerSize, "1");
+            corrupted = corrupted.substr(0, headerSize) + '1' + corrupted.substr(headerSize);
         } else {
             char& last = corrupted[corrupted.size() - 3];
             last = last == '1' ? '0' : last == '9' ? '0' : static_cast<char>(last + 1);
