@@ -11,6 +11,17 @@ namespace {
 
 constexpr std::chrono::seconds kPollInterval{1};
 
+// A pipe or a device would hold up the window on opening or reading: only a
+// regular file is read.
+bool isPlainFile(const QString& path) {
+#ifdef Q_OS_WIN
+    return QFileInfo(path).isFile();
+#else
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
+#endif
+}
+
 } // namespace
 
 QtWatchedFile::QtWatchedFile() {
@@ -42,7 +53,7 @@ void QtWatchedFile::follow(const std::string& path) {
 
 std::optional<std::string> QtWatchedFile::readStart(std::size_t maxBytes) const {
     QFile file(path_);
-    if (path_.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+    if (path_.isEmpty() || !isPlainFile(path_) || !file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
     const QByteArray bytes = file.read(static_cast<qint64>(maxBytes));
