@@ -9,8 +9,8 @@
 
 #include <QBoxLayout>
 #include <QGridLayout>
-#include <QLabel>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
