@@ -10,6 +10,8 @@ namespace {
 constexpr auto kPsSetWidth = static_cast<std::size_t>(kProgrammeServiceLayout.setWidth());
 constexpr auto kRtSetWidth = static_cast<std::size_t>(kRadiotextLayout.setWidth());
 constexpr std::size_t kRtSetStart = kPsSetWidth + kEntryEnd.size();
+// Everything after the RT set is passed over.
+constexpr std::size_t kUsedLength = kRtSetStart + kRtSetWidth;
 
 // A complete set is written exactly as it stands: a fill sends every
 // character of an entry as it is, flag included, so the file must give back
@@ -54,7 +56,7 @@ StationSets parseStationFile(std::string_view content) {
 }
 
 StationFileRead readStationFile(const platform::FileStore& files, const std::string& path) {
-    auto [status, bytes] = files.readAll(path);
+    auto [status, bytes] = files.readStart(path, kUsedLength);
     if (!status) {
         return {std::move(status), {}};
     }

@@ -32,6 +32,9 @@ struct StationFileRead {
     StationSets sets;
 };
 
+// The one reader of station files, for every command that opens one: only
+// the bytes that parseStationFile can use are read, so a huge file opens as
+// fast as a small one, and anything but a regular file is refused at once.
 StationFileRead readStationFile(const platform::FileStore& files, const std::string& path);
 platform::Status writeStationFile(platform::FileStore& files, const std::string& path,
                                   const StationSets& sets);

@@ -2,12 +2,13 @@
 
 namespace velmora::fakes {
 
-platform::FileContent FakeFileStore::readAll(const std::string& path) const {
+platform::FileContent FakeFileStore::readStart(const std::string& path,
+                                               std::size_t maxBytes) const {
     const auto found = files_.find(path);
     if (found == files_.end()) {
         return {platform::Status::failure(std::string(kMissing)), {}};
     }
-    return {platform::Status::success(), found->second};
+    return {platform::Status::success(), found->second.substr(0, maxBytes)};
 }
 
 platform::Status FakeFileStore::writeAtomically(const std::string& path, std::string_view bytes) {

@@ -11,7 +11,7 @@ namespace velmora::fakes {
 // would, leaving the stored files alone; a missing file cannot be read.
 class FakeFileStore : public platform::FileStore {
 public:
-    platform::FileContent readAll(const std::string& path) const override;
+    platform::FileContent readStart(const std::string& path, std::size_t maxBytes) const override;
     platform::Status writeAtomically(const std::string& path, std::string_view bytes) override;
 
     void put(const std::string& path, std::string bytes) { files_[path] = std::move(bytes); }

@@ -1,5 +1,6 @@
 #include "fakes/file_system_faults.h"
 #include "platform/qt/qt_file_store.h"
+#include "station/station_file.h"
 #include "support/disk_files.h"
 #include "support/test_main.h"
 
@@ -7,6 +8,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <optional>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 using velmora::fakes::FileSizeLimit;
@@ -65,7 +69,7 @@ private slots:
         bytes += "\r\n\n\r\x1A";
         QVERIFY(store_.writeAtomically(path(u"alle.Rds"_s), bytes));
         QCOMPARE(fileBytes(dir_.filePath(u"alle.Rds"_s)).toStdString(), bytes);
-        const auto read = store_.readAll(path(u"alle.Rds"_s));
+        const auto read = store_.readStart(path(u"alle.Rds"_s), bytes.size());
         QVERIFY(read.status);
         QCOMPARE(read.bytes, bytes);
     }
@@ -76,18 +80,65 @@ private slots:
         QCOMPARE(fileBytes(dir_.filePath(u"kort.Rds"_s)), QByteArray("PS"));
     }
 
-    void unreadableFilesReportWhy_data() {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("missing") << u"bestaat-niet.Rds"_s;
-        QTest::newRow("folder") << u"map.Rds"_s;
+    // What stands at the path, how many bytes a regular file holds there, and
+    // what reading it as a station file gives: the sets of its first 447
+    // bytes, or the reason it cannot be read (any reason when empty).
+    void stationFileReaderTakesOnlyWhatItUses_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<QString>("refusal");
+        const QString anyReason;
+        const QString notRegular = QString::fromLatin1(velmora::platform::kNotARegularFile);
+        QTest::newRow("regular") << u"file"_s << qint64{447} << QString();
+        QTest::newRow("short") << u"file"_s << qint64{60} << QString();
+        QTest::newRow("long") << u"file"_s << qint64{4096} << QString();
+        QTest::newRow("huge sparse") << u"sparse"_s << (qint64{6} << 30) << QString();
+        QTest::newRow("pipe") << u"pipe"_s << qint64{0} << notRegular;
+        QTest::newRow("folder") << u"folder"_s << qint64{0} << notRegular;
+        QTest::newRow("missing") << u"missing"_s << qint64{0} << anyReason;
+        QTest::newRow("no permission") << u"locked"_s << qint64{447} << anyReason;
     }
-    void unreadableFilesReportWhy() {
-        QFETCH(QString, name);
-        QDir(dir_.path()).mkdir(u"map.Rds"_s);
-        const auto read = store_.readAll(path(name));
+    void stationFileReaderTakesOnlyWhatItUses() {
+        QFETCH(QString, kind);
+        QFETCH(qint64, size);
+        QFETCH(QString, refusal);
+        const QString file = dir_.filePath(QString::fromLatin1(QTest::currentDataTag()));
+        QByteArray start;
+        for (qint64 at = 0; at < std::min<qint64>(size, 4096); ++at) {
+            start.append(static_cast<char>(at % 251));
+        }
+        if (kind == u"file"_s || kind == u"locked"_s) {
+            QVERIFY(writeFile(file, start));
+        } else if (kind == u"sparse"_s) {
+            QVERIFY(writeFile(file, start));
+            QVERIFY(QFile::resize(file, size));
+        } else if (kind == u"pipe"_s) {
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        } else if (kind == u"folder"_s) {
+            QVERIFY(QDir().mkdir(file));
+        }
+        std::optional<OrdinaryFileAccess> ordinary;
+        if (kind == u"locked"_s) {
+            if (!ordinaryAccessHolds()) {
+                QSKIP("file permissions cannot be made to hold for root here");
+            }
+            QVERIFY(QFile::setPermissions(file, QFileDevice::Permissions{}));
+            ordinary.emplace();
+        }
+        const auto read = velmora::station::readStationFile(store_, file.toStdString());
+        ordinary.reset();
+        if (size > 0 && kind != u"locked"_s) {
+            QVERIFY2(read.status, read.status.reason().c_str());
+            QVERIFY(read.sets ==
+                    velmora::station::parseStationFile(
+                        start.first(std::min<qint64>(start.size(), 447)).toStdString()));
+            return;
+        }
         QVERIFY(!read.status);
         QVERIFY(!read.status.reason().empty());
-        QVERIFY(read.bytes.empty());
+        if (!refusal.isEmpty()) {
+            QCOMPARE(QString::fromStdString(read.status.reason()), refusal);
+        }
     }
 
     void failedSaveLeavesTheOldFileAsItWas_data() {

@@ -1,8 +1,8 @@
 #include "platform/qt/qt_file_store.h"
 
+#include "platform/qt/regular_file.h"
 #include "platform/qt/windows1252.h"
 
-#include <QFile>
 #include <QSaveFile>
 
 namespace velmora::platform {
@@ -27,16 +27,8 @@ bool writeAll(QSaveFile& file, std::string_view bytes) {
 
 } // namespace
 
-FileContent QtFileStore::readAll(const std::string& path) const {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {failure(file), {}};
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return {failure(file), {}};
-    }
-    return {Status::success(), bytes.toStdString()};
+FileContent QtFileStore::readStart(const std::string& path, std::size_t maxBytes) const {
+    return readRegularFileStart(QString::fromStdString(path), maxBytes);
 }
 
 Status QtFileStore::writeAtomically(const std::string& path, std::string_view bytes) {

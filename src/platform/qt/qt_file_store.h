@@ -10,7 +10,7 @@ namespace velmora::platform {
 // writable file is overwritten in place instead.
 class QtFileStore : public FileStore {
 public:
-    FileContent readAll(const std::string& path) const override;
+    FileContent readStart(const std::string& path, std::size_t maxBytes) const override;
     Status writeAtomically(const std::string& path, std::string_view bytes) override;
 };
 

@@ -12,6 +12,7 @@
 #include <QVariant>
 #include <algorithm>
 #include <filesystem>
+#include <limits>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -39,7 +40,8 @@ QString settingsKey(std::string_view section, std::string_view key) {
 // when `copy` goes.
 Status copyBeside(const QString& fileName, QTemporaryFile& copy) {
     QtFileStore files;
-    const FileContent content = files.readAll(fileName.toStdString());
+    const FileContent content =
+        files.readStart(fileName.toStdString(), std::numeric_limits<std::size_t>::max());
     if (!content.status) {
         return content.status;
     }

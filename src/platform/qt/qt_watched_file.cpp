@@ -1,5 +1,7 @@
 #include "platform/qt/qt_watched_file.h"
 
+#include "platform/qt/regular_file.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <chrono>
@@ -10,17 +12,6 @@ namespace velmora::platform {
 namespace {
 
 constexpr std::chrono::seconds kPollInterval{1};
-
-// A pipe or a device would hold up the window on opening or reading: only a
-// regular file is read.
-bool isPlainFile(const QString& path) {
-#ifdef Q_OS_WIN
-    return QFileInfo(path).isFile();
-#else
-    struct stat status {};
-    return ::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
-#endif
-}
 
 } // namespace
 
@@ -52,12 +43,14 @@ void QtWatchedFile::follow(const std::string& path) {
 }
 
 std::optional<std::string> QtWatchedFile::readStart(std::size_t maxBytes) const {
-    QFile file(path_);
-    if (path_.isEmpty() || !isPlainFile(path_) || !file.open(QIODevice::ReadOnly)) {
+    if (path_.isEmpty()) {
         return std::nullopt;
     }
-    const QByteArray bytes = file.read(static_cast<qint64>(maxBytes));
-    return bytes.toStdString();
+    FileContent content = readRegularFileStart(path_, maxBytes);
+    if (!content.status) {
+        return std::nullopt;
+    }
+    return std::move(content.bytes);
 }
 
 QtWatchedFile::Look QtWatchedFile::look() const {
