@@ -177,4 +177,8 @@ void CompositionRoot::showVerification(const link::Verification& result) {
     settingsWindows_.showVerification(result);
 }
 
+void CompositionRoot::showVerificationCancelled(std::string_view message) {
+    settingsWindows_.showVerificationCancelled(message);
+}
+
 } // namespace velmora::app

@@ -47,6 +47,7 @@ private:
     void readOutAfterClosingEditors();
     void exit();
     void showVerification(const link::Verification& result) override;
+    void showVerificationCancelled(std::string_view message) override;
 
     Adapters adapters_;
     // Declared before the main window, so that it outlives a live window that

@@ -48,12 +48,19 @@ void SettingsWindows::openLiveWindow() {
     });
 }
 
+editors::VerificationWindow* SettingsWindows::openVerificationWindow() {
+    return static_cast<editors::VerificationWindow*>(
+        mainWindow_.openChildWindow(widgets::kVerificationWindow.toString(), [this] {
+            return new editors::VerificationWindow(adapters_.settings);
+        }));
+}
+
 void SettingsWindows::showVerification(const link::Verification& result) {
-    static_cast<editors::VerificationWindow*>(
-        mainWindow_.openChildWindow(
-            widgets::kVerificationWindow.toString(),
-            [this] { return new editors::VerificationWindow(adapters_.settings); }))
-        ->showResult(result);
+    openVerificationWindow()->showResult(result);
+}
+
+void SettingsWindows::showVerificationCancelled(std::string_view message) {
+    openVerificationWindow()->showCancelled(message);
 }
 
 // An editor that is open already keeps its boxes; only the title changes.

@@ -2,6 +2,7 @@
 
 #include "app/adapters.h"
 #include "editors/set_editor.h"
+#include "editors/verification_window.h"
 #include "link/encoder_link.h"
 #include "link/live_radiotext.h"
 #include "shell/main_window.h"
@@ -31,6 +32,7 @@ public:
     void openLiveWindow();
     // "Controle", opened or brought to the front, showing this result.
     void showVerification(const link::Verification& result);
+    void showVerificationCancelled(std::string_view message);
     // "&Gebruiker toevoegen": the user editor, empty when it opens.
     void openUserEditorToAdd();
     // "Huidige gebruiker aanpassen": the user editor with the current account.
@@ -39,6 +41,7 @@ public:
     void showOptions();
 
 private:
+    editors::VerificationWindow* openVerificationWindow();
     QWidget* openUserEditor(const QString& title);
 
     const Adapters& adapters_;

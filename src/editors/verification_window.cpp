@@ -93,6 +93,13 @@ void VerificationWindow::showResult(const link::Verification& result) {
     }
 }
 
+void VerificationWindow::showCancelled(std::string_view message) {
+    summary_->setText(platform::fromWindows1252(message));
+    missing_->clear();
+    missing_->hide();
+    items_->clear();
+}
+
 void VerificationWindow::storeAfterFill(bool checked) {
     const platform::Status saved = settings_.SaveSetting(
         link::kVerificationSection, link::kVerifyAfterFillKey, checked ? "1" : "0");

@@ -4,6 +4,7 @@
 #include "platform/settings_store.h"
 
 #include <QWidget>
+#include <string_view>
 
 class QCheckBox;
 class QLabel;
@@ -22,6 +23,8 @@ public:
     explicit VerificationWindow(platform::SettingsStore& settings, QWidget* parent = nullptr);
 
     void showResult(const link::Verification& result);
+    // The verification gave way: the message replaces the last result.
+    void showCancelled(std::string_view message);
 
 private:
     void storeAfterFill(bool checked);

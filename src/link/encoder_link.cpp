@@ -52,13 +52,10 @@ void EncoderLink::toggleConnection() {
     }
 }
 
+// A verification waiting for the previous fill would cut into this one; this
+// fill's end schedules its own.
 void EncoderLink::startFill() {
-    // A verification waiting for the previous fill would cut into this one;
-    // this fill's end schedules its own.
-    if (verificationDue_) {
-        verificationDue_ = false;
-        verificationTimer_.stop();
-    }
+    cancelVerification(kVerificationCancelledByFill);
     transfer_.startFill();
     if (state() == ConnectionState::Connected) {
         tellLine(&LineListener::lineBusy);
@@ -110,8 +107,21 @@ void EncoderLink::tellLine(void (LineListener::*change)()) {
     }
 }
 
+// The answers to the read request of a cancelled verification that are still
+// on their way count for the read-out.
 void EncoderLink::startReadOut() {
+    cancelVerification(kVerificationCancelledByReadOut);
     transfer_.startReadOut();
+}
+
+void EncoderLink::cancelVerification(std::string_view message) {
+    if (!verification_ && !verificationDue_) {
+        return;
+    }
+    verificationTimer_.stop();
+    verification_.reset();
+    verificationDue_ = false;
+    verificationView_.showVerificationCancelled(message);
 }
 
 void EncoderLink::progressClosedByUser() {
@@ -179,6 +189,7 @@ void EncoderLink::takeSignOff() {
 void EncoderLink::takeEntry(station::SetKind kind, std::string_view message) {
     if (verification_) {
         verification_->take(message);
+        received_.storeEntry(kind, message);
         transfer_.advanceReadOut();
         return;
     }

@@ -30,6 +30,10 @@ inline constexpr std::chrono::seconds kVerificationLimit{5};
 inline constexpr std::chrono::seconds kVerificationAfterFill{1};
 inline constexpr std::string_view kVerificationSection = "Controle";
 inline constexpr std::string_view kVerifyAfterFillKey = "NaVullen";
+inline constexpr std::string_view kVerificationCancelledByFill =
+    "De controle is afgebroken: de encoder wordt gevuld.";
+inline constexpr std::string_view kVerificationCancelledByReadOut =
+    "De controle is afgebroken: de encoder wordt uitgelezen.";
 
 // Everything on the serial line to the encoder: the connection, the receive
 // path and what each message does, the transfers and the PI frame. It takes
@@ -57,6 +61,7 @@ public:
     // "Versturen" and "Velmora &vullen".
     void startFill();
     // "Inladen" and "Velmora &uitlezen"; the toolbar closes its windows first.
+    // Both transfers cancel a verification that runs or waits.
     void startReadOut();
     // "Velmora &controleren": reads the encoder and compares what it holds
     // with what a fill would send, leaving the document, its flags and the
@@ -76,6 +81,8 @@ private:
     void pacingTick();
     void verificationTimeout();
     void finishVerification();
+    // The user's own transfer goes first.
+    void cancelVerification(std::string_view message);
     void tellLine(void (LineListener::*change)());
     void takeMessage(std::string_view message);
     void takeIdentification(std::string_view message);

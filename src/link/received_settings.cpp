@@ -25,14 +25,22 @@ std::vector<std::string>& ReceivedSettings::tableOf(station::SetKind kind) {
     return kind == station::SetKind::ProgrammeService ? psTable_ : rtTable_;
 }
 
-bool ReceivedSettings::takeEntry(station::SetKind kind, std::string_view entryMessage) {
+bool ReceivedSettings::storeEntry(station::SetKind kind, std::string_view entryMessage) {
     const station::SetLayout& layout = station::layoutOf(kind);
     const int entry = entryNumberOf(entryMessage);
     if (entry >= layout.entryCount) {
         return false;
     }
-    std::vector<std::string>& table = tableOf(kind);
-    table[static_cast<std::size_t>(entry)] = entryPayloadOf(entryMessage, layout);
+    tableOf(kind)[static_cast<std::size_t>(entry)] = entryPayloadOf(entryMessage, layout);
+    return true;
+}
+
+bool ReceivedSettings::takeEntry(station::SetKind kind, std::string_view entryMessage) {
+    if (!storeEntry(kind, entryMessage)) {
+        return false;
+    }
+    const station::SetLayout& layout = station::layoutOf(kind);
+    const std::vector<std::string>& table = tableOf(kind);
     std::string set;
     set.reserve(static_cast<std::size_t>(layout.setWidth()));
     for (const std::string& payload : table) {

@@ -18,8 +18,10 @@ class ReceivedSettings {
 public:
     ReceivedSettings(station::Document& document, platform::SettingsStore& settings);
 
-    // Stores the entry and replaces the set. Returns false, changing nothing,
-    // when the entry number lies outside the set.
+    // Stores the entry in the table of received entries. Returns false,
+    // changing nothing, when the entry number lies outside the set.
+    bool storeEntry(station::SetKind kind, std::string_view entryMessage);
+    // Stores the entry and replaces the set with the table's entries.
     bool takeEntry(station::SetKind kind, std::string_view entryMessage);
 
     enum class DecoderOutcome {

@@ -11,6 +11,9 @@ class VerificationView {
 public:
     virtual ~VerificationView() = default;
     virtual void showVerification(const Verification& result) = 0;
+    // A running or waiting verification gave way to the user's fill or
+    // read-out; the message says which.
+    virtual void showVerificationCancelled(std::string_view message) = 0;
 };
 
 } // namespace velmora::link

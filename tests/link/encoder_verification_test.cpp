@@ -131,8 +131,31 @@ TEST_F(EncoderVerificationTest, FillStartedInTheSecondBeforeIsNotInterrupted) {
 
     link.startFill();
     EXPECT_FALSE(verificationTimer.isRunning());
+    EXPECT_EQ(verificationView.cancellations,
+              std::vector<std::string>{std::string(kVerificationCancelledByFill)});
     pacing.fire();
     EXPECT_NE(line.writes().back(), kReadRequest);
+}
+
+// The answers the verification had keep their place in the received tables,
+// so the read-out rebuilds the sets from them as from any earlier answer.
+TEST_F(EncoderVerificationTest, ReadOutCancelsItAndTakesEveryAnswer) {
+    link.startVerification();
+    answer(4);
+    link.startReadOut();
+    EXPECT_EQ(verificationView.cancellations,
+              std::vector<std::string>{std::string(kVerificationCancelledByReadOut)});
+    EXPECT_FALSE(verificationTimer.isRunning());
+
+    line.receive("^B^P0" + psSet.substr(0, 9) + "^E");
+    EXPECT_TRUE(view.progressOpen);
+    line.receive("^B^D07005004030^E");
+
+    EXPECT_FALSE(view.progressOpen);
+    EXPECT_TRUE(verificationView.results.empty());
+    EXPECT_EQ(document.programmeServiceSet().substr(0, 44),
+              psSet.substr(0, 33) + psSet.substr(33, 8) + "0\r\n");
+    EXPECT_EQ(settings.GetSetting(keys::kSection, keys::kProgrammeType), "7");
 }
 
 TEST_F(EncoderVerificationTest, PortClosingEndsItWithoutAResult) {
