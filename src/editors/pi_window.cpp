@@ -86,7 +86,10 @@ void PiWindow::followPort() {
 
 bool PiWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == code_) {
-        if (event->type() == QEvent::KeyPress) {
+        // Ctrl+A selects all, as in every other text box, rather than typing
+        // a control character.
+        if (event->type() == QEvent::KeyPress &&
+            !static_cast<QKeyEvent*>(event)->matches(QKeySequence::SelectAll)) {
             return !takeTypedKey(*static_cast<QKeyEvent*>(event));
         }
         if (event->type() == QEvent::KeyRelease && code_->text().isEmpty()) {

@@ -170,8 +170,10 @@ void MainWindow::setBusyCursor(bool busy) {
 // which is always right after the link asks for it.
 void MainWindow::beep() {}
 
+// Qt takes "[*]" in a title for the modified mark and shows a doubled one as
+// a single "[*]", so every "[*]" of the text is doubled to show as it is.
 void MainWindow::setTitle(std::string_view title) {
-    setWindowTitle(fromWindows1252(title));
+    setWindowTitle(fromWindows1252(title).replace(u"[*]"_s, u"[*][*]"_s));
 }
 
 void MainWindow::applyAccountItems(const users::AccountItems& items) {

@@ -170,6 +170,12 @@ void PiWindowTest::keysThatTypeNothingStillEdit() {
     QApplication::clipboard()->setText(u"99"_s);
     QTest::keyClick(editing.code(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(editing.code()->text(), u"23"_s);
+
+    // Ctrl+A selects all, as in every other box, so a digit replaces the code.
+    QTest::keyClick(editing.code(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(editing.code()->selectedText(), u"23"_s);
+    QTest::keyClick(editing.code(), Qt::Key_5);
+    QCOMPARE(editing.code()->text(), u"5"_s);
 }
 
 void PiWindowTest::emptyingTheBoxDisablesUntilTheNextTick() {

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QToolBar>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
@@ -63,6 +64,11 @@ QMdiArea& workspace(const QWidget& mainWindow) {
 
 shell::StatusPanels& statusPanels(const QWidget& mainWindow) {
     return *found(mainWindow.findChild<shell::StatusPanels*>(), u"stbBasis");
+}
+
+QString shownTitle(QWidget& window) {
+    window.winId();
+    return window.windowHandle()->title();
 }
 
 } // namespace velmora::testing

@@ -24,5 +24,8 @@ QAction* toolbarEntry(const QWidget& mainWindow, QStringView key);
 QAction* toolbarEntryAt(const QWidget& mainWindow, int position);
 QMdiArea& workspace(const QWidget& mainWindow);
 shell::StatusPanels& statusPanels(const QWidget& mainWindow);
+// The title as the window system shows it, once Qt has taken its "[*]"
+// placeholder out.
+QString shownTitle(QWidget& window);
 
 } // namespace velmora::testing
