@@ -3,7 +3,8 @@
 # under xvfb-run by bench/run.sh. Prints one "name value" line per figure:
 # - the start-up, from the start of the process until the login window is
 #   shown (the median and the worst of several starts);
-# - the peak memory with every window open (bench/all_windows);
+# - the time of a login, password check included, and the peak memory with
+#   every window open (bench/all_windows);
 # - the processor time and wake-ups of the real program idle after the login
 #   window, over ten seconds, and its peak memory by then.
 set -eu

@@ -6,6 +6,7 @@
 set(VELMORA_INCLUDE_RULES
     "src/platform"
     "src/platform/qt:   src/platform"
+    "src/platform/sodium: src/platform"
     "src/station:       src/platform"
     "src/link:          src/station"
     "src/users:         src/station"
@@ -13,7 +14,7 @@ set(VELMORA_INCLUDE_RULES
     "src/editors:       src/widgets"
     "src/users/windows: src/widgets"
     "src/shell:         src/widgets"
-    "src/app:           src/editors src/users/windows src/shell"
+    "src/app:           src/editors src/users/windows src/shell src/platform/sodium"
     "tools/encoder-sim")
 
 # velmora_include_rule_sources(<variable> <root> [CONFIGURE_DEPENDS]): the

@@ -2,6 +2,7 @@
 
 #include "platform/file_dialogs.h"
 #include "platform/file_store.h"
+#include "platform/password_hashing.h"
 #include "platform/serial_line.h"
 #include "platform/settings_store.h"
 #include "platform/timer.h"
@@ -23,6 +24,7 @@ struct Adapters {
     platform::Timer& pacingTimer;
     platform::FileDialogs& fileDialogs;
     platform::FileStore& fileStore;
+    const platform::PasswordHashing& passwords;
     // The file whose text goes out as the live radiotext.
     platform::WatchedFile& liveFile;
     // A timer of its own for a window that opens while the program runs.

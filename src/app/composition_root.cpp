@@ -47,6 +47,7 @@ CompositionRoot::CompositionRoot(const Adapters& adapters)
 users::LoginWindow* CompositionRoot::loadLogin() {
     return users::LoginWindow::load(
         {.settings = adapters_.settings,
+         .passwords = adapters_.passwords,
          .document = document_,
          .session = session_,
          .mainWindow = window_,

@@ -9,6 +9,7 @@ Adapters QtAdapters::adapters() {
                     .pacingTimer = pacingTimer_,
                     .fileDialogs = fileDialogs_,
                     .fileStore = fileStore_,
+                    .passwords = passwords_,
                     .liveFile = liveFile_,
                     .newTimer = [] { return std::make_unique<platform::QtTimer>(); }};
 }

@@ -7,6 +7,7 @@
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_timer.h"
 #include "platform/qt/qt_watched_file.h"
+#include "platform/sodium/sodium_password_hashing.h"
 
 namespace velmora::app {
 
@@ -27,6 +28,7 @@ private:
     platform::QtTimer pacingTimer_;
     platform::QtFileDialogs fileDialogs_;
     platform::QtFileStore fileStore_;
+    platform::SodiumPasswordHashing passwords_;
     platform::QtWatchedFile liveFile_;
 };
 

@@ -66,7 +66,8 @@ void SettingsWindows::showVerificationCancelled(std::string_view message) {
 // An editor that is open already keeps its boxes; only the title changes.
 QWidget* SettingsWindows::openUserEditor(const QString& title) {
     QWidget* editor = mainWindow_.openChildWindow(widgets::kUserEditorWindow.toString(), [this] {
-        return new users::UserEditorWindow(adapters_.settings, adapters_.fileDialogs);
+        return new users::UserEditorWindow(adapters_.settings, adapters_.passwords,
+                                           adapters_.fileDialogs);
     });
     editor->setWindowTitle(title);
     return editor;

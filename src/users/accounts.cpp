@@ -1,6 +1,7 @@
 #include "users/accounts.h"
 
 #include "station/path_text.h"
+#include "users/stored_password.h"
 #include "users/window_title.h"
 
 namespace velmora::users {
@@ -37,14 +38,30 @@ LoginResult Login::logIn(const std::string& userName, const std::string& passwor
         return LoginResult::FieldsMissing;
     }
     session_.currentUser = userName;
-    if (password != store_.GetSetting(userName, kPasswordKey)) {
+    const PasswordCheck check =
+        checkPassword(hashing_, store_.GetSetting(userName, kPasswordKey), password);
+    if (check == PasswordCheck::Wrong) {
         finishAttempt();
         view_.showWarning(kWrongPasswordMessage);
         return LoginResult::Refused;
     }
+    const platform::Status hashed = check == PasswordCheck::RightButStoredPlain
+                                        ? storeAsHash(userName, password)
+                                        : platform::Status::success();
     acceptUser(userName);
     finishAttempt();
+    if (!hashed) {
+        view_.showWarning(std::string(platform::kSettingsNotSavedMessage) + hashed.reason());
+    }
     return LoginResult::LoggedIn;
+}
+
+platform::Status Login::storeAsHash(const std::string& userName, const std::string& password) {
+    const std::optional<std::string> hash = hashing_.hash(password);
+    if (!hash) {
+        return platform::Status::failure(std::string(kPasswordNotHashedReason));
+    }
+    return store_.SaveSetting(userName, kPasswordKey, *hash);
 }
 
 void Login::acceptUser(const std::string& userName) {

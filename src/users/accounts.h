@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/password_hashing.h"
 #include "platform/settings_store.h"
 #include "station/document.h"
 
@@ -83,12 +84,14 @@ struct Session {
 // with its fixed order of steps, and the cancel.
 class Login {
 public:
-    Login(platform::SettingsStore& store, station::Document& document, Session& session,
-          LoginView& view, MainWindowView& mainWindow)
-        : store_(store), document_(document), session_(session), view_(view),
+    Login(platform::SettingsStore& store, const platform::PasswordHashing& hashing,
+          station::Document& document, Session& session, LoginView& view,
+          MainWindowView& mainWindow)
+        : store_(store), hashing_(hashing), document_(document), session_(session), view_(view),
           mainWindow_(mainWindow) {}
 
-    // Runs each time the login window loads.
+    // Runs each time the login window loads. The administrator's password is
+    // public, so it is written as it is; its first login stores its hash.
     platform::Status seedAdministrator();
     LoginResult logIn(const std::string& userName, const std::string& password);
     void cancel();
@@ -97,8 +100,10 @@ private:
     void finishAttempt();
     void acceptUser(const std::string& userName);
     void leave();
+    platform::Status storeAsHash(const std::string& userName, const std::string& password);
 
     platform::SettingsStore& store_;
+    const platform::PasswordHashing& hashing_;
     station::Document& document_;
     Session& session_;
     LoginView& view_;

@@ -3,6 +3,7 @@
 #include "app/composition_root.h"
 #include "fakes/fake_file_dialogs.h"
 #include "fakes/fake_file_store.h"
+#include "fakes/fake_password_hashing.h"
 #include "fakes/fake_serial_line.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_timer.h"
@@ -37,6 +38,7 @@ template <typename FileStore> struct BasicStation {
     fakes::FakeFileDialogs dialogs;
     FileStore files;
     fakes::FakeWatchedFile liveFile;
+    fakes::FakePasswordHashing passwords;
     app::CompositionRoot program{
         app::Adapters{.settings = settings,
                       .serialLine = line,
@@ -44,6 +46,7 @@ template <typename FileStore> struct BasicStation {
                       .pacingTimer = pacingTimer,
                       .fileDialogs = dialogs,
                       .fileStore = files,
+                      .passwords = passwords,
                       .liveFile = liveFile,
                       .newTimer = [] { return std::make_unique<fakes::FakeTimer>(); }}};
     shell::MainWindow& window = program.mainWindow();

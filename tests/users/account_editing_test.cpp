@@ -1,3 +1,4 @@
+#include "fakes/fake_password_hashing.h"
 #include "fakes/fake_settings_store.h"
 #include "users/account_editing.h"
 #include "users/accounts.h"
@@ -7,42 +8,54 @@
 namespace velmora::users {
 namespace {
 
-TEST(AccountEditing, ConfirmNeedsNamePasswordAndAnyConfirmation) {
+class AccountEditing : public testing::Test {
+protected:
+    AccountSaveResult save(const AccountFields& fields) {
+        return saveAccount(store, hashing, fields, reason);
+    }
+
+    fakes::FakeSettingsStore store;
+    fakes::FakePasswordHashing hashing;
+    std::string reason;
+};
+
+TEST_F(AccountEditing, ConfirmNeedsNamePasswordAndAnyConfirmation) {
     EXPECT_FALSE(canConfirm({"jan", "geheim", "", "/a.Rds"}));
     EXPECT_FALSE(canConfirm({"", "geheim", "geheim", ""}));
     EXPECT_TRUE(canConfirm({"jan", "geheim", "anders", ""}));
 }
 
-TEST(AccountEditing, MismatchInCaseWritesNothing) {
-    fakes::FakeSettingsStore store;
-    std::string reason;
-    EXPECT_EQ(saveAccount(store, {"jan", "Geheim", "geheim", "/a.Rds"}, reason),
-              AccountSaveResult::PasswordsDiffer);
+TEST_F(AccountEditing, MismatchInCaseWritesNothing) {
+    EXPECT_EQ(save({"jan", "Geheim", "geheim", "/a.Rds"}), AccountSaveResult::PasswordsDiffer);
     EXPECT_EQ(store.saveCount(), 0);
 }
 
-TEST(AccountEditing, RenamedAccountIsWrittenBesideTheOldOne) {
-    fakes::FakeSettingsStore store;
-    std::string reason;
-    ASSERT_EQ(saveAccount(store, {"jan", "Geheim", "Geheim", "/a.Rds"}, reason),
-              AccountSaveResult::Saved);
+// The stored password is never shown, and an untouched placeholder keeps it.
+TEST_F(AccountEditing, RenamedAccountIsWrittenBesideTheOldOneWithItsPassword) {
+    ASSERT_EQ(save({"jan", "Geheim", "Geheim", "/a.Rds"}), AccountSaveResult::Saved);
+    EXPECT_EQ(store.GetSetting("jan", kPasswordKey), hashing.hash("Geheim"));
     AccountFields edited = readAccount(store, "jan");
-    EXPECT_EQ(edited.confirmation, "Geheim");
+    EXPECT_EQ(edited.password, kStoredPasswordPlaceholder);
+    EXPECT_EQ(edited.confirmation, kStoredPasswordPlaceholder);
     edited.userName = "janneke";
     edited.linkedFile.clear();
-    ASSERT_EQ(saveAccount(store, edited, reason), AccountSaveResult::Saved);
+    ASSERT_EQ(save(edited), AccountSaveResult::Saved);
     EXPECT_EQ(store.GetSetting("jan", kLinkedFileKey), "/a.Rds");
-    EXPECT_EQ(store.GetSetting("janneke", kPasswordKey), "Geheim");
+    EXPECT_EQ(store.GetSetting("janneke", kPasswordKey), hashing.hash("Geheim"));
     EXPECT_TRUE(store.has("janneke", kLinkedFileKey));
     EXPECT_EQ(store.GetSetting("janneke", kLinkedFileKey), "");
 }
 
-TEST(AccountEditing, StoreFailureIsReportedWithItsReason) {
-    fakes::FakeSettingsStore store;
-    store.failSaves = true;
-    std::string reason;
-    EXPECT_EQ(saveAccount(store, {"jan", "x", "x", ""}, reason), AccountSaveResult::StoreFailed);
+TEST_F(AccountEditing, FailureIsReportedWithItsReasonAndWritesNothing) {
+    hashing.failHashing = true;
+    EXPECT_EQ(save({"jan", "x", "x", ""}), AccountSaveResult::StoreFailed);
     EXPECT_FALSE(reason.empty());
+    hashing.failHashing = false;
+    store.failSaves = true;
+    reason.clear();
+    EXPECT_EQ(save({"jan", "x", "x", ""}), AccountSaveResult::StoreFailed);
+    EXPECT_FALSE(reason.empty());
+    EXPECT_EQ(store.GetSetting("jan", kPasswordKey), "");
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "fakes/fake_password_hashing.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/param_names.h"
 #include "users/accounts.h"
@@ -67,7 +68,8 @@ protected:
     station::Document document{documentView};
     RecordingLoginView view{document};
     Session session;
-    Login login{store, document, session, view, view};
+    fakes::FakePasswordHashing hashing;
+    Login login{store, hashing, document, session, view, view};
 };
 
 // The main window comes up as the first login window goes; a document it then
@@ -116,6 +118,24 @@ TEST_F(LoginTest, LinkedFileNameBecomesAUtf8Path) {
     EXPECT_EQ(login.logIn("jos\xE9", "Geheim"), LoginResult::LoggedIn);
     EXPECT_EQ(document.fileName(), "/stations/caf\xC3\xA9.Rds");
     EXPECT_EQ(view.opened, std::vector<std::string>{"/stations/caf\xC3\xA9.Rds"});
+}
+
+// A store written by an earlier version holds the password itself.
+TEST_F(LoginTest, PlainPasswordIsReplacedByItsHashAtTheFirstLogin) {
+    addAccount("jan", "Geheim");
+    ASSERT_EQ(login.logIn("jan", "Geheim"), LoginResult::LoggedIn);
+    EXPECT_EQ(store.GetSetting("jan", kPasswordKey), hashing.hash("Geheim"));
+    EXPECT_EQ(login.logIn("jan", "Geheim"), LoginResult::LoggedIn);
+    EXPECT_EQ(login.logIn("jan", "geheim"), LoginResult::Refused);
+    EXPECT_EQ(store.GetSetting("jan", kPasswordKey), hashing.hash("Geheim"));
+
+    hashing.failHashing = true;
+    addAccount("piet", "Wacht");
+    view.warnings.clear();
+    EXPECT_EQ(login.logIn("piet", "Wacht"), LoginResult::LoggedIn);
+    EXPECT_EQ(store.GetSetting("piet", kPasswordKey), "Wacht");
+    ASSERT_EQ(view.warnings.size(), 1U);
+    EXPECT_TRUE(view.warnings[0].starts_with(platform::kSettingsNotSavedMessage));
 }
 
 TEST_F(LoginTest, EmptyFieldsAreRefusedBeforeTheUserIsRemembered) {

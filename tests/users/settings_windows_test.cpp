@@ -47,7 +47,7 @@ private slots:
     void editorButtonsNeedNamePasswordAndConfirmation();
     void addingAUserWritesBothKeysAndCloses();
     void mismatchedConfirmationWritesNothingAndCloses();
-    void editingTheCurrentUserUnderANewNameAddsAnAccount();
+    void editingTheCurrentUserKeepsOrReplacesItsPassword();
     void reopeningTheEditorKeepsOrOverwritesTheBoxes();
     void applyButtonDoesNothing();
     void editorThatCannotSaveStaysOpen();
@@ -100,7 +100,7 @@ void SettingsWindowsTest::addingAUserWritesBothKeysAndCloses() {
     QVERIFY(control<QLineEdit>(kEditor, u"txtBestand"_s)->isReadOnly());
     click(kEditor, u"cmdOk"_s);
 
-    QCOMPARE(station.settings.GetSetting("Jos\xE9", "Wachtwoord"), "Pw");
+    QCOMPARE(station.settings.GetSetting("Jos\xE9", "Wachtwoord"), station.passwords.hash("Pw"));
     QCOMPARE(station.settings.GetSetting("Jos\xE9", "Bestand"), "/stations/caf\xE9.Rds");
     QCOMPARE(openWindow(kEditor), nullptr);
 }
@@ -116,7 +116,9 @@ void SettingsWindowsTest::mismatchedConfirmationWritesNothingAndCloses() {
     QCOMPARE(openWindow(kEditor), nullptr);
 }
 
-void SettingsWindowsTest::editingTheCurrentUserUnderANewNameAddsAnAccount() {
+// The stored password is never shown; a placeholder as long as the longest
+// password stands for it until a key edits either box.
+void SettingsWindowsTest::editingTheCurrentUserKeepsOrReplacesItsPassword() {
     Station station;
     station.window.show();
     station.addAccount("jan", "Geheim", "/stations/jan.Rds");
@@ -125,8 +127,8 @@ void SettingsWindowsTest::editingTheCurrentUserUnderANewNameAddsAnAccount() {
     station.runEnabled(u"mnuInstellinge_gebruikers_huidigegebruikeraanpassen"_s);
     QCOMPARE(openWindow(kEditor)->windowTitle(), u"Gebruiker aanpassen"_s);
     QCOMPARE(boxText(kEditor, u"txtGebruikersnaam"_s), u"jan"_s);
-    QCOMPARE(control<QLineEdit>(kEditor, u"txtWachtwoord"_s)->displayText(), u"******"_s);
-    QCOMPARE(control<QLineEdit>(kEditor, u"txtBevestiging"_s)->displayText(), u"******"_s);
+    QCOMPARE(control<QLineEdit>(kEditor, u"txtWachtwoord"_s)->displayText(), u"**********"_s);
+    QCOMPARE(boxText(kEditor, u"txtBevestiging"_s), u"**********"_s);
     QCOMPARE(boxText(kEditor, u"txtBestand"_s), u"/stations/jan.Rds"_s);
     QVERIFY(buttonEnabled(kEditor, u"cmdOk"_s));
 
@@ -137,6 +139,12 @@ void SettingsWindowsTest::editingTheCurrentUserUnderANewNameAddsAnAccount() {
     QCOMPARE(station.settings.GetSetting("jan", "Wachtwoord"), "Geheim");
     QCOMPARE(station.session.currentUser, "jan");
     QCOMPARE(station.window.windowTitle(), u"Velmora    (jan)"_s);
+
+    station.runEnabled(u"mnuInstellinge_gebruikers_huidigegebruikeraanpassen"_s);
+    QTest::keyClicks(control<QLineEdit>(kEditor, u"txtWachtwoord"_s), u"Nieuw"_s);
+    QTest::keyClicks(control<QLineEdit>(kEditor, u"txtBevestiging"_s), u"Nieuw"_s);
+    click(kEditor, u"cmdOk"_s);
+    QCOMPARE(station.settings.GetSetting("jan", "Wachtwoord"), station.passwords.hash("Nieuw"));
 }
 
 void SettingsWindowsTest::reopeningTheEditorKeepsOrOverwritesTheBoxes() {
@@ -149,7 +157,7 @@ void SettingsWindowsTest::reopeningTheEditorKeepsOrOverwritesTheBoxes() {
     QCOMPARE(boxText(kEditor, u"txtGebruikersnaam"_s), u"anna"_s);
     station.runEnabled(u"mnuInstellinge_gebruikers_huidigegebruikeraanpassen"_s);
     QCOMPARE(boxText(kEditor, u"txtGebruikersnaam"_s), u"jan"_s);
-    QCOMPARE(boxText(kEditor, u"txtBevestiging"_s), u"Geheim"_s);
+    QCOMPARE(boxText(kEditor, u"txtBevestiging"_s), u"**********"_s);
     station.run(u"mnuInstellingen_gebruikers_gebruikertoevoegen"_s);
     QCOMPARE(openWindow(kEditor)->windowTitle(), u"Gebruiker toevoegen"_s);
     QCOMPARE(boxText(kEditor, u"txtGebruikersnaam"_s), u"jan"_s);

@@ -1,6 +1,7 @@
 #include "users/windows/login_window.h"
 
 #include "platform/qt/windows1252.h"
+#include "users/stored_password.h"
 #include "users/windows/login_window_picture.h"
 #include "widgets/warning_window.h"
 #include "widgets/windows1252_text_box.h"
@@ -20,8 +21,6 @@ namespace velmora::users {
 
 namespace {
 
-constexpr int kMaxFieldLength = 10;
-
 QLabel* sentence(const QString& objectName, const QString& text) {
     auto* label = new QLabel(text);
     label->setObjectName(objectName);
@@ -37,10 +36,11 @@ QLabel* caption(const QString& objectName, const QString& text, QLineEdit* buddy
 } // namespace
 
 LoginWindow::LoginWindow(const LoginContext& context)
-    : mainWindow_(context.mainWindow), openLinkedFile_(context.openLinkedFile),
-      login_(context.settings, context.document, context.session, *this, context.mainWindow),
-      userName_(widgets::windows1252TextBox(u"txtGebruikersnaam"_s, kMaxFieldLength, this)),
-      password_(widgets::windows1252TextBox(u"txtWachtwoord"_s, kMaxFieldLength, this)),
+    : openLinkedFile_(context.openLinkedFile),
+      login_(context.settings, context.passwords, context.document, context.session, *this,
+             context.mainWindow),
+      userName_(widgets::windows1252TextBox(u"txtGebruikersnaam"_s, kLongestAccountText, this)),
+      password_(widgets::windows1252TextBox(u"txtWachtwoord"_s, kLongestAccountText, this)),
       logInButton_(new QPushButton(u"&Aanmelden"_s, this)),
       cancelButton_(new QPushButton(u"A&nnuleren"_s, this)) {
     setObjectName(u"frmAanmelden"_s);
@@ -79,7 +79,7 @@ LoginWindow::LoginWindow(const LoginContext& context)
     grid->addWidget(password_, 6, 2, Qt::AlignLeft);
     // Room for the ten characters a box takes, and a little more.
     for (QLineEdit* box : {userName_, password_}) {
-        box->setFixedWidth(box->fontMetrics().averageCharWidth() * 2 * kMaxFieldLength);
+        box->setFixedWidth(box->fontMetrics().averageCharWidth() * 2 * kLongestAccountText);
     }
 
     auto* buttons = new QHBoxLayout;
@@ -116,11 +116,7 @@ void LoginWindow::showModally() {
 }
 
 void LoginWindow::reject() {
-    if (mainWindow_.isShown()) {
-        QDialog::reject();
-    } else {
-        login_.cancel();
-    }
+    login_.cancel();
 }
 
 bool LoginWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -13,6 +13,7 @@ namespace velmora::users {
 // What the login window works on.
 struct LoginContext {
     platform::SettingsStore& settings;
+    const platform::PasswordHashing& passwords;
     station::Document& document;
     Session& session;
     MainWindowView& mainWindow;
@@ -36,9 +37,8 @@ public:
     void showModally();
 
 protected:
-    // The close box and Escape. While the main window is still hidden they
-    // count as "A&nnuleren", so that it is always shown; otherwise the login
-    // window just closes and the main window stays as it was.
+    // The close box and Escape count as "A&nnuleren": the main window is
+    // shown, and its title says that nobody is logged in.
     void reject() override;
     // Enter in either text box is swallowed and logs in.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -52,7 +52,6 @@ private:
     void leaveLogin() override;
     void openLinkedFile() override;
 
-    MainWindowView& mainWindow_;
     std::function<void()> openLinkedFile_;
     Login login_;
     QLineEdit* userName_;

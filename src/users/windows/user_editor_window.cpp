@@ -2,6 +2,7 @@
 
 #include "platform/qt/windows1252.h"
 #include "station/path_text.h"
+#include "users/stored_password.h"
 #include "widgets/caption.h"
 #include "widgets/editor_buttons.h"
 #include "widgets/warning_window.h"
@@ -10,6 +11,7 @@
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,8 +22,6 @@ using namespace Qt::StringLiterals;
 namespace velmora::users {
 
 namespace {
-
-constexpr int kMaxFieldLength = 10;
 
 // The Browse dialog: station files only, starting in the folder named by
 // key "Bestand" of section "Opties", or else in the default station folder.
@@ -50,12 +50,13 @@ bool fitsTheStore(const QString& text) {
 
 } // namespace
 
-UserEditorWindow::UserEditorWindow(platform::SettingsStore& store, platform::FileDialogs& dialogs,
-                                   QWidget* parent)
-    : QWidget(parent), store_(store), dialogs_(dialogs),
-      userName_(widgets::windows1252TextBox(u"txtGebruikersnaam"_s, kMaxFieldLength, this)),
-      password_(widgets::windows1252TextBox(u"txtWachtwoord"_s, kMaxFieldLength, this)),
-      confirmation_(widgets::windows1252TextBox(u"txtBevestiging"_s, kMaxFieldLength, this)),
+UserEditorWindow::UserEditorWindow(platform::SettingsStore& store,
+                                   const platform::PasswordHashing& passwords,
+                                   platform::FileDialogs& dialogs, QWidget* parent)
+    : QWidget(parent), store_(store), passwords_(passwords), dialogs_(dialogs),
+      userName_(widgets::windows1252TextBox(u"txtGebruikersnaam"_s, kLongestAccountText, this)),
+      password_(widgets::windows1252TextBox(u"txtWachtwoord"_s, kLongestAccountText, this)),
+      confirmation_(widgets::windows1252TextBox(u"txtBevestiging"_s, kLongestAccountText, this)),
       linkedFile_(new QLineEdit(this)),
       browseButton_(button(u"cmdBladeren"_s, u"Bladeren"_s, this)),
       okButton_(button(u"cmdOk"_s, u"&Ok"_s, this)),
@@ -104,6 +105,8 @@ UserEditorWindow::UserEditorWindow(platform::SettingsStore& store, platform::Fil
     for (QLineEdit* box : {userName_, password_, confirmation_, linkedFile_}) {
         connect(box, &QLineEdit::textChanged, this, &UserEditorWindow::applyButtonRule);
     }
+    password_->installEventFilter(this);
+    confirmation_->installEventFilter(this);
     connect(okButton_, &QPushButton::clicked, this, &UserEditorWindow::confirm);
     connect(cancelButton_, &QPushButton::clicked, this,
             [this] { widgets::closeEditorWindow(*this); });
@@ -112,17 +115,39 @@ UserEditorWindow::UserEditorWindow(platform::SettingsStore& store, platform::Fil
 }
 
 void UserEditorWindow::showAccount(const AccountFields& account) {
+    storedPassword_ = account.storedPassword;
     userName_->setText(textOf(account.userName));
     password_->setText(textOf(account.password));
     confirmation_->setText(textOf(account.confirmation));
     linkedFile_->setText(textOf(account.linkedFile));
 }
 
+// setText leaves a box unmodified; only the user's editing modifies it.
+bool UserEditorWindow::holdsStoredPassword() const {
+    return storedPassword_ && !password_->isModified() && !confirmation_->isModified();
+}
+
+bool UserEditorWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (event->type() == QEvent::KeyPress && box != nullptr && storedPassword_ &&
+        !box->isModified()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool edits = (!key->text().isEmpty() && key->text().front().isPrint()) ||
+                           key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete;
+        if (edits) {
+            box->clear();
+            box->setModified(true);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 AccountFields UserEditorWindow::fields() const {
     return AccountFields{.userName = textOf(userName_),
                          .password = textOf(password_),
                          .confirmation = textOf(confirmation_),
-                         .linkedFile = textOf(linkedFile_)};
+                         .linkedFile = textOf(linkedFile_),
+                         .storedPassword = holdsStoredPassword() ? storedPassword_ : std::nullopt};
 }
 
 void UserEditorWindow::applyButtonRule() {
@@ -133,7 +158,7 @@ void UserEditorWindow::applyButtonRule() {
 
 void UserEditorWindow::confirm() {
     std::string reason;
-    switch (saveAccount(store_, fields(), reason)) {
+    switch (saveAccount(store_, passwords_, fields(), reason)) {
     case AccountSaveResult::PasswordsDiffer:
         widgets::showWarning(kPasswordMismatchMessage);
         break;
