@@ -128,7 +128,8 @@ int main(int argc, char** argv) {
     windowItem(window, u"Verbinding"_s)->trigger();
     if (!runUntil(
             [&] {
-                return program.encoderLink().state() == velmora::link::ConnectionState::Connected &&
+                return program.encoderSession().state() ==
+                           velmora::link::ConnectionState::Connected &&
                        QApplication::activeModalWidget() == nullptr;
             },
             std::chrono::seconds(5))) {

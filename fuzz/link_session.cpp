@@ -1,13 +1,13 @@
 #include "link_session.h"
 
-#include "checking_link_view.h"
+#include "checking_session_view.h"
 #include "fakes/fake_serial_line.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_timer.h"
 #include "fakes/recording_verification_view.h"
 #include "fuzz_input.h"
 #include "link/connection.h"
-#include "link/encoder_link.h"
+#include "link/encoder_session.h"
 #include "link/wire_protocol.h"
 #include "property.h"
 #include "station/document.h"
@@ -91,31 +91,31 @@ private:
         const auto step = static_cast<Step>(choice % kStepCount);
         switch (step) {
         case Step::ToggleConnection:
-            link_.toggleConnection();
+            session_.toggleConnection();
             break;
         case Step::StartFill:
             if (transferCommandsEnabled()) {
-                link_.startFill();
+                session_.startFill(link::fillContentOf(document_, settings_));
             }
             break;
         case Step::StartReadOut:
             if (transferCommandsEnabled()) {
-                link_.startReadOut();
+                session_.startReadOut();
             }
             break;
         case Step::CloseProgressWindow:
             if (view_.progressOpen()) {
                 view_.closeProgressByUser();
-                link_.progressClosedByUser();
+                session_.progressClosedByUser();
             }
             break;
         case Step::ClosePortOnExit:
-            link_.closePortWithoutNotice();
+            session_.closePortWithoutNotice();
             break;
         case Step::SendPiCode: {
             const unsigned high = input_.byte();
             const unsigned low = input_.byte();
-            link_.sendPiCode(static_cast<std::uint16_t>(high << 8U | low));
+            session_.sendPiCode(static_cast<std::uint16_t>(high << 8U | low));
             break;
         }
         case Step::ChangePort:
@@ -211,7 +211,7 @@ private:
     // A modal window's nested event loop: line input and timer ticks go on,
     // and the link must have finished its own changes before it got here.
     void runInsideModalWindow() {
-        require(view_.stateShown() == link_.state(),
+        require(view_.stateShown() == session_.state(),
                 "every change of state is shown before a modal window opens");
         if (modalSteps_ == 0 || modalDepth_ == kDeepestModalWindow) {
             return;
@@ -229,9 +229,8 @@ private:
     }
 
     void checkSettled() {
-        const ConnectionState state = link_.state();
+        const ConnectionState state = session_.state();
         require(view_.stateShown() == state, "the window shows the link's state");
-        require(view_.unansweredBeeps() == 0, "every beep comes with a window");
         require(view_.busy() == pacing_.isRunning(),
                 "the busy cursor shows exactly while a fill is paced");
         switch (state) {
@@ -296,11 +295,18 @@ private:
     fakes::FakeSettingsStore settings_;
     NoDocumentView documentView_;
     station::Document document_{documentView_};
-    CheckingLinkView view_;
+    CheckingSessionView view_;
     fakes::FakeTimer verificationTimer_;
     fakes::RecordingVerificationView verificationView_;
-    link::EncoderLink link_{line_, supervision_,       pacing_,          settings_, document_,
-                            view_, verificationTimer_, verificationView_};
+    link::EncoderSession session_{
+        {.line = line_,
+         .timers = {.supervision = supervision_,
+                    .pacing = pacing_,
+                    .verification = verificationTimer_},
+         .view = view_,
+         .verificationView = verificationView_,
+         .portSetting = [this] { return settings_.GetSetting(link::kPortSection, link::kPortKey); },
+         .readOut = link::ReadOutTarget{document_, settings_}}};
     int modalSteps_ = 0;
     int modalDepth_ = 0;
     std::size_t writesChecked_ = 0;

@@ -32,16 +32,39 @@ const std::array kEditorsClosedBeforeReadOut{
 
 CompositionRoot::CompositionRoot(const Adapters& adapters)
     : adapters_(adapters),
-      link_(adapters_.serialLine, adapters_.supervisionTimer, adapters_.pacingTimer,
-            adapters_.settings, document_, window_, *verificationTimer_, *this),
+
       stationFiles_(document_, adapters_.fileDialogs, adapters_.fileStore, adapters_.settings,
                     window_),
       documentCommands_(document_, stationFiles_, window_),
-      settingsWindows_(adapters_, window_, document_, session_, link_, live_) {
-    link_.setLineListener(&live_);
-    QObject::connect(&window_, &shell::MainWindow::progressClosedByUser, &window_,
-                     [this] { link_.progressClosedByUser(); });
-    window_.showConnectionState(link_.state());
+      settingsWindows_(adapters_, window_, document_, loggedIn_, session_) {
+    QObject::connect(&window_.sessionDisplay(), &shell::SessionDisplay::progressClosedByUser,
+                     &window_, [this] { session_.progressClosedByUser(); });
+    window_.sessionDisplay().showConnectionState(session_.state());
+}
+
+// The child windows go first: they show parts of the session and the
+// document, which go before the main window does.
+CompositionRoot::~CompositionRoot() {
+    window_.deleteChildWindows();
+}
+
+link::SessionParts CompositionRoot::mainSessionParts() {
+    return {
+        .line = adapters_.serialLine,
+        .timers = {.supervision = adapters_.supervisionTimer,
+                   .pacing = adapters_.pacingTimer,
+                   .verification = *verificationTimer_},
+        .view = window_.sessionDisplay(),
+        .verificationView = *this,
+        .portSetting =
+            [this] { return adapters_.settings.GetSetting(link::kPortSection, link::kPortKey); },
+        .verifiesAfterFill =
+            [this] {
+                return adapters_.settings.GetSetting(link::kVerificationSection,
+                                                     link::kVerifyAfterFillKey) == "1";
+            },
+        .readOut = link::ReadOutTarget{document_, adapters_.settings},
+        .live = link::LiveParts{*liveTimer_, adapters_.liveFile, adapters_.settings}};
 }
 
 users::LoginWindow* CompositionRoot::loadLogin() {
@@ -49,7 +72,7 @@ users::LoginWindow* CompositionRoot::loadLogin() {
         {.settings = adapters_.settings,
          .passwords = adapters_.passwords,
          .document = document_,
-         .session = session_,
+         .session = loggedIn_,
          .mainWindow = window_,
          .openLinkedFile = [this] { stationFiles_.GekoppeldBestandOpenen(); }});
 }
@@ -82,13 +105,13 @@ void CompositionRoot::run(Command command) {
         exit();
         break;
     case Command::Fill:
-        link_.startFill();
+        session_.startFill(link::fillContentOf(document_, adapters_.settings));
         break;
     case Command::ReadOut:
-        link_.startReadOut();
+        session_.startReadOut();
         break;
     case Command::ToggleConnection:
-        link_.toggleConnection();
+        session_.toggleConnection();
         break;
     case Command::ReadOutAfterClosingEditors:
         readOutAfterClosingEditors();
@@ -127,7 +150,7 @@ void CompositionRoot::run(Command command) {
         shell::InfoWindow::showModal();
         break;
     case Command::Verify:
-        link_.startVerification();
+        session_.startVerification(link::fillContentOf(document_, adapters_.settings));
         break;
     case Command::LiveRadiotext:
         settingsWindows_.openLiveWindow();
@@ -140,7 +163,7 @@ void CompositionRoot::startNewDocument() {
     window_.setTitle(users::titleOfNewDocument());
     documentCommands_.startNewDocument();
     window_.applyAccountItems(users::accountItemsAfterNewDocument());
-    session_.currentUser.clear();
+    loggedIn_.currentUser.clear();
 }
 
 // The document is emptied and nobody is logged in; the file name stays for
@@ -148,19 +171,19 @@ void CompositionRoot::startNewDocument() {
 void CompositionRoot::logInAgain() {
     window_.closeChildWindows(kSettingsWindows);
     documentCommands_.emptyForRelogin();
-    session_.currentUser.clear();
+    loggedIn_.currentUser.clear();
     loadLogin()->showModally();
 }
 
 void CompositionRoot::readOutAfterClosingEditors() {
     window_.closeChildWindows(kEditorsClosedBeforeReadOut);
-    link_.startReadOut();
+    session_.startReadOut();
 }
 
 // "Afsluiten" lets go of the encoder first, also when the save prompt then
 // keeps the program open; the display follows the closed port.
 void CompositionRoot::exit() {
-    link_.closePortWithoutNotice();
+    session_.closePortWithoutNotice();
     window_.close();
 }
 
@@ -170,7 +193,7 @@ bool CompositionRoot::allowClose() {
     }
     window_.closeChildWindows(kSettingsWindows);
     widgets::closeMessageWindows();
-    link_.closePortWithoutNotice();
+    session_.closePortWithoutNotice();
     return true;
 }
 

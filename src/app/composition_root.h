@@ -2,8 +2,7 @@
 
 #include "app/adapters.h"
 #include "app/settings_windows.h"
-#include "link/encoder_link.h"
-#include "link/live_radiotext.h"
+#include "link/encoder_session.h"
 #include "shell/main_window.h"
 #include "station/document.h"
 #include "station/document_commands.h"
@@ -19,19 +18,20 @@ class LoginWindow;
 namespace velmora::app {
 
 // The program put together once for the whole run: the main window, the
-// document, who is logged in and the encoder link, on the given platform, and
-// what every command of the menus and the toolbar does.
+// document, who is logged in and the main encoder session, on the given
+// platform, and what every command of the menus and the toolbar does.
 class CompositionRoot : public shell::CommandHandler, private link::VerificationView {
 public:
     explicit CompositionRoot(const Adapters& adapters);
+    ~CompositionRoot() override;
     CompositionRoot(const CompositionRoot&) = delete;
     CompositionRoot& operator=(const CompositionRoot&) = delete;
 
     platform::SettingsStore& settings() { return adapters_.settings; }
     shell::MainWindow& mainWindow() { return window_; }
     station::Document& document() { return document_; }
-    users::Session& session() { return session_; }
-    link::EncoderLink& encoderLink() { return link_; }
+    users::Session& session() { return loggedIn_; }
+    link::EncoderSession& encoderSession() { return session_; }
 
     // Loads frmAanmelden, which seeds the administrator account; the caller
     // shows it with LoginWindow::showModally.
@@ -49,17 +49,15 @@ private:
     void showVerification(const link::Verification& result) override;
     void showVerificationCancelled(std::string_view message) override;
 
+    link::SessionParts mainSessionParts();
+
     Adapters adapters_;
-    // Declared before the main window, so that it outlives a live window that
-    // is still open in it.
     std::unique_ptr<platform::Timer> liveTimer_{adapters_.newTimer()};
-    link::LiveRadiotext live_{adapters_.serialLine, *liveTimer_, adapters_.liveFile,
-                              adapters_.settings};
+    std::unique_ptr<platform::Timer> verificationTimer_{adapters_.newTimer()};
     shell::MainWindow window_{*this};
     station::Document document_{window_};
-    users::Session session_;
-    std::unique_ptr<platform::Timer> verificationTimer_{adapters_.newTimer()};
-    link::EncoderLink link_;
+    users::Session loggedIn_;
+    link::EncoderSession session_{mainSessionParts()};
     station::StationFileCommands stationFiles_;
     station::DocumentCommands documentCommands_;
     SettingsWindows settingsWindows_;

@@ -27,7 +27,7 @@ void SettingsWindows::openDecoderWindow() {
 
 void SettingsWindows::openPiWindow() {
     mainWindow_.openChildWindow(widgets::kPiWindow.toString(), [this] {
-        return new editors::PiWindow(link_, adapters_.newTimer());
+        return new editors::PiWindow(session_, adapters_.newTimer());
     });
 }
 
@@ -44,7 +44,8 @@ void SettingsWindows::openComPortWindow() {
 
 void SettingsWindows::openLiveWindow() {
     mainWindow_.openChildWindow(widgets::kLiveWindow.toString(), [this] {
-        return new editors::LiveWindow(adapters_.settings, adapters_.fileDialogs, live_);
+        return new editors::LiveWindow(adapters_.settings, adapters_.fileDialogs,
+                                       *session_.liveRadiotext());
     });
 }
 
@@ -79,11 +80,11 @@ void SettingsWindows::openUserEditorToAdd() {
 
 void SettingsWindows::openUserEditorForCurrentUser() {
     static_cast<users::UserEditorWindow*>(openUserEditor(u"Gebruiker aanpassen"_s))
-        ->showAccount(users::readAccount(adapters_.settings, session_.currentUser));
+        ->showAccount(users::readAccount(adapters_.settings, loggedIn_.currentUser));
 }
 
 void SettingsWindows::showOptions() {
-    shell::OptionsWindow::showModal(adapters_.settings, session_, mainWindow_);
+    shell::OptionsWindow::showModal(adapters_.settings, loggedIn_, mainWindow_);
 }
 
 } // namespace velmora::app

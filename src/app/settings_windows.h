@@ -3,8 +3,7 @@
 #include "app/adapters.h"
 #include "editors/set_editor.h"
 #include "editors/verification_window.h"
-#include "link/encoder_link.h"
-#include "link/live_radiotext.h"
+#include "link/encoder_session.h"
 #include "shell/main_window.h"
 #include "station/document.h"
 #include "users/accounts.h"
@@ -18,10 +17,10 @@ namespace velmora::app {
 class SettingsWindows {
 public:
     SettingsWindows(const Adapters& adapters, shell::MainWindow& mainWindow,
-                    station::Document& document, const users::Session& session,
-                    link::EncoderLink& link, link::LiveRadiotext& live)
-        : adapters_(adapters), mainWindow_(mainWindow), document_(document), session_(session),
-          link_(link), live_(live) {}
+                    station::Document& document, const users::Session& loggedIn,
+                    link::EncoderSession& session)
+        : adapters_(adapters), mainWindow_(mainWindow), document_(document), loggedIn_(loggedIn),
+          session_(session) {}
 
     // The programme service or radiotext editor.
     void openSetEditor(const editors::SetEditorForm& form);
@@ -47,9 +46,8 @@ private:
     const Adapters& adapters_;
     shell::MainWindow& mainWindow_;
     station::Document& document_;
-    const users::Session& session_;
-    link::EncoderLink& link_;
-    link::LiveRadiotext& live_;
+    const users::Session& loggedIn_;
+    link::EncoderSession& session_;
 };
 
 } // namespace velmora::app

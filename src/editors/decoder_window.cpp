@@ -1,7 +1,6 @@
 #include "editors/decoder_window.h"
 
 #include "editors/decoder_values.h"
-#include "link/encoder_link.h"
 #include "platform/qt/windows1252.h"
 #include "station/station_settings.h"
 #include "widgets/editor_buttons.h"

@@ -51,8 +51,9 @@ bool acceptsCharacter(QChar character, bool boxIsEmpty) {
 
 } // namespace
 
-PiWindow::PiWindow(link::EncoderLink& link, std::unique_ptr<platform::Timer> timer, QWidget* parent)
-    : QWidget(parent), link_(link), timer_(std::move(timer)), code_(new QLineEdit(this)),
+PiWindow::PiWindow(link::EncoderSession& session, std::unique_ptr<platform::Timer> timer,
+                   QWidget* parent)
+    : QWidget(parent), session_(session), timer_(std::move(timer)), code_(new QLineEdit(this)),
       send_(new QPushButton(u"Verzend"_s, this)) {
     setObjectName(widgets::kPiWindow.toString());
     setWindowTitle(u"Programma Identificatie"_s);
@@ -74,14 +75,14 @@ PiWindow::PiWindow(link::EncoderLink& link, std::unique_ptr<platform::Timer> tim
     layout->addWidget(send_, 0, Qt::AlignHCenter);
     setTabOrder(send_, code_);
 
-    send_->setEnabled(link_.isPortOpen());
+    send_->setEnabled(session_.isPortOpen());
     code_->setText(u"1"_s);
     timer_->setTimeoutHandler([this] { followPort(); });
     timer_->start(kPortCheckInterval);
 }
 
 void PiWindow::followPort() {
-    send_->setEnabled(link_.isPortOpen());
+    send_->setEnabled(session_.isPortOpen());
 }
 
 bool PiWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -105,7 +106,7 @@ bool PiWindow::takeTypedKey(const QKeyEvent& key) {
         return true;
     }
     const bool boxIsEmpty = code_->text().isEmpty();
-    if (!boxIsEmpty && link_.isPortOpen()) {
+    if (!boxIsEmpty && session_.isPortOpen()) {
         send_->setEnabled(true);
     }
     return acceptsCharacter(*typed, boxIsEmpty);
@@ -114,7 +115,7 @@ bool PiWindow::takeTypedKey(const QKeyEvent& key) {
 // Whatever the box holds, also text pasted into it, counts by its leading
 // number; any length of number gives its low 16 bits.
 void PiWindow::send() {
-    link_.sendPiCode(link::piCodeFromText(platform::toWindows1252(code_->text())));
+    session_.sendPiCode(link::piCodeFromText(platform::toWindows1252(code_->text())));
 }
 
 } // namespace velmora::editors

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/encoder_link.h"
+#include "link/encoder_session.h"
 #include "platform/timer.h"
 
 #include <QWidget>
@@ -19,7 +19,7 @@ class PiWindow : public QWidget {
     Q_OBJECT
 
 public:
-    PiWindow(link::EncoderLink& link, std::unique_ptr<platform::Timer> timer,
+    PiWindow(link::EncoderSession& session, std::unique_ptr<platform::Timer> timer,
              QWidget* parent = nullptr);
 
 protected:
@@ -32,7 +32,7 @@ private:
     bool takeTypedKey(const QKeyEvent& key);
     void send();
 
-    link::EncoderLink& link_;
+    link::EncoderSession& session_;
     std::unique_ptr<platform::Timer> timer_;
     QLineEdit* code_;
     QPushButton* send_;

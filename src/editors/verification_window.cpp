@@ -1,7 +1,7 @@
 #include "editors/verification_window.h"
 
 #include "editors/fixed_pitch_font.h"
-#include "link/encoder_link.h"
+#include "link/verification_run.h"
 #include "platform/qt/windows1252.h"
 #include "widgets/warning_window.h"
 #include "widgets/window_names.h"

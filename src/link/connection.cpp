@@ -32,15 +32,15 @@ int portNumberFromSetting(std::string_view setting, int numberInForce) {
     return roundedNumberFromText(setting);
 }
 
-Connection::Connection(platform::SerialLine& line, platform::Timer& supervisionTimer,
-                       platform::SettingsStore& settings, LinkView& view,
-                       std::function<void()> onClosed)
-    : line_(line), supervisionTimer_(supervisionTimer), settings_(settings), view_(view),
-      onClosed_(std::move(onClosed)) {}
+Connection::Connection(platform::SerialLine& line, FrameOutlet& outlet,
+                       platform::Timer& supervisionTimer, std::function<std::string()> portSetting,
+                       SessionView& view, ConnectionEvents events)
+    : line_(line), outlet_(outlet), supervisionTimer_(supervisionTimer),
+      portSetting_(std::move(portSetting)), view_(view), events_(std::move(events)) {}
 
 void Connection::enter(ConnectionState state) {
     state_ = state;
-    view_.showConnectionState(state);
+    events_.changed(state);
 }
 
 void Connection::toggle() {
@@ -53,7 +53,7 @@ void Connection::toggle() {
 
 void Connection::connect() {
     enter(ConnectionState::Connecting);
-    portNumber_ = portNumberFromSetting(settings_.GetSetting(kPortSection, kPortKey), portNumber_);
+    portNumber_ = portNumberFromSetting(portSetting_(), portNumber_);
     // A port still open here, while a disconnect waits for its answer, is in
     // use whatever the platform would say about opening it twice.
     const OpenResult result = line_.isOpen() ? OpenResult::PortInUse : line_.open(portNumber_);
@@ -62,7 +62,7 @@ void Connection::connect() {
     }
     // Any other failure leaves the greeting unanswered, which supervision reports.
     supervisionTimer_.start(kSupervisionInterval);
-    line_.write(kGreetingFrame);
+    outlet_.send(kGreetingFrame);
 }
 
 bool Connection::reportOpenFailure(OpenResult result) {
@@ -95,7 +95,7 @@ void Connection::disconnect() {
         return;
     }
     enter(ConnectionState::Disconnecting);
-    line_.write(kDisconnectRequest);
+    outlet_.send(kDisconnectRequest);
     supervisionTimer_.start(kSupervisionInterval);
 }
 
@@ -114,12 +114,11 @@ void Connection::close() {
         line_.discardBuffers();
         line_.close();
     }
-    onClosed_();
+    events_.closed();
 }
 
 void Connection::closeAndReport(std::string_view text) {
     close();
-    view_.beep();
     view_.showWarning(text);
 }
 

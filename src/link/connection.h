@@ -1,9 +1,9 @@
 #pragma once
 
 #include "link/connection_state.h"
-#include "link/link_view.h"
+#include "link/frame_outlet.h"
+#include "link/session_view.h"
 #include "platform/serial_line.h"
-#include "platform/settings_store.h"
 #include "platform/timer.h"
 
 #include <functional>
@@ -30,14 +30,22 @@ std::string noAccessMessage(int portNumber, const platform::SerialLine::AccessFa
 // the number in force.
 int portNumberFromSetting(std::string_view setting, int numberInForce);
 
+// What the connection tells the session it belongs to: every change of its
+// state, and the end of every closing, before any report is shown.
+struct ConnectionEvents {
+    std::function<void(ConnectionState)> changed;
+    std::function<void()> closed;
+};
+
 // The life of the connection: opening the port and greeting the encoder,
 // disconnecting, and the one closing path that every route to Disconnected
-// takes. The state is shown through the view on every change.
+// takes. Each connect opens the port that the setting names at that moment.
 class Connection {
 public:
-    // onClosed runs at the end of every closing, before any report is shown.
-    Connection(platform::SerialLine& line, platform::Timer& supervisionTimer,
-               platform::SettingsStore& settings, LinkView& view, std::function<void()> onClosed);
+    // portSetting gives the text that names the port, as portNumberFromSetting reads it.
+    Connection(platform::SerialLine& line, FrameOutlet& outlet, platform::Timer& supervisionTimer,
+               std::function<std::string()> portSetting, SessionView& view,
+               ConnectionEvents events);
 
     ConnectionState state() const { return state_; }
 
@@ -65,10 +73,11 @@ private:
     bool reportOpenFailure(platform::SerialLine::OpenResult result);
 
     platform::SerialLine& line_;
+    FrameOutlet& outlet_;
     platform::Timer& supervisionTimer_;
-    platform::SettingsStore& settings_;
-    LinkView& view_;
-    std::function<void()> onClosed_;
+    std::function<std::string()> portSetting_;
+    SessionView& view_;
+    ConnectionEvents events_;
     ConnectionState state_ = ConnectionState::Disconnected;
     int portNumber_ = 1;
 };

@@ -21,10 +21,10 @@ inline constexpr std::string_view kDisconnectTooltip = "Verbreek de verbinding m
 
 const ConnectionDisplay& displayOf(ConnectionState state);
 
-// A click on "Verbinding" connects when its tooltip invites to connect, which
-// it also does while a disconnect is under way.
+// A click on "Verbinding" connects while no connection stands, and also while
+// a disconnect is under way; the tooltip then invites to connect.
 inline bool clickConnects(ConnectionState state) {
-    return displayOf(state).tooltip == kConnectTooltip;
+    return state == ConnectionState::Disconnected || state == ConnectionState::Disconnecting;
 }
 
 } // namespace velmora::link

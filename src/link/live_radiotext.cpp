@@ -30,44 +30,44 @@ std::string_view reasonText(LiveState state) {
     return {};
 }
 
-LiveRadiotext::LiveRadiotext(platform::SerialLine& line, platform::Timer& timer,
+LiveRadiotext::LiveRadiotext(FrameOutlet& outlet, platform::Timer& timer,
                              platform::WatchedFile& file, const platform::SettingsStore& settings,
                              Clock clock)
-    : line_(line), timer_(timer), file_(file), settings_(settings), clock_(std::move(clock)) {
+    : outlet_(outlet), timer_(timer), file_(file), settings_(settings), clock_(std::move(clock)) {
     timer_.setTimeoutHandler([this] { tick(); });
     file_.setChangedHandler([this] { fileChanged(); });
+    outlet_.setUseChangedHandler([this](LineUse use) { lineUseChanged(use); });
     reloadSettings();
 }
 
 LiveRadiotext::~LiveRadiotext() {
     timer_.setTimeoutHandler({});
     file_.setChangedHandler({});
+    outlet_.setUseChangedHandler({});
 }
 
 void LiveRadiotext::reloadSettings() {
     const std::string path = settings_.GetSetting(kLiveSection, kLiveFileKey);
     file_.follow(isOn() ? station::utf8PathFromText(path) : std::string());
-    if (takeCurrentText(true) && lineState_ == Line::Free && !timer_.isRunning()) {
+    if (takeCurrentText(true) && outlet_.use() == LineUse::Free && !timer_.isRunning()) {
         send();
     }
     showStatus();
 }
 
-void LiveRadiotext::lineFree() {
-    lineState_ = Line::Free;
-    if (takeCurrentText(true) && !timer_.isRunning()) {
-        timer_.start(kPacingInterval);
+void LiveRadiotext::lineUseChanged(LineUse use) {
+    switch (use) {
+    case LineUse::Free:
+        if (takeCurrentText(true) && !timer_.isRunning()) {
+            timer_.start(kPacingInterval);
+        }
+        break;
+    case LineUse::HeldByFill:
+        return;
+    case LineUse::Closed:
+        pendingFrame_.reset();
+        break;
     }
-    showStatus();
-}
-
-void LiveRadiotext::lineBusy() {
-    lineState_ = Line::Busy;
-}
-
-void LiveRadiotext::lineClosed() {
-    lineState_ = Line::Closed;
-    pendingFrame_.reset();
     showStatus();
 }
 
@@ -75,7 +75,7 @@ LiveStatus LiveRadiotext::status() const {
     if (!isOn()) {
         return {LiveState::Off};
     }
-    if (lineState_ == Line::Closed) {
+    if (outlet_.use() == LineUse::Closed) {
         return {LiveState::NoConnection};
     }
     if (!fileFound_) {
@@ -118,7 +118,7 @@ bool LiveRadiotext::takeCurrentText(bool evenIfSent) {
 }
 
 void LiveRadiotext::fileChanged() {
-    if (takeCurrentText(false) && lineState_ == Line::Free && !timer_.isRunning()) {
+    if (takeCurrentText(false) && outlet_.use() == LineUse::Free && !timer_.isRunning()) {
         send();
     }
     showStatus();
@@ -126,14 +126,14 @@ void LiveRadiotext::fileChanged() {
 
 void LiveRadiotext::tick() {
     timer_.stop();
-    if (pendingFrame_ && lineState_ == Line::Free) {
+    if (pendingFrame_ && outlet_.use() == LineUse::Free) {
         send();
         showStatus();
     }
 }
 
 void LiveRadiotext::send() {
-    line_.write(*pendingFrame_);
+    outlet_.send(*pendingFrame_);
     lastFrame_ = std::move(*pendingFrame_);
     pendingFrame_.reset();
     timer_.start(kLiveInterval);

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "link/line_listener.h"
-#include "platform/serial_line.h"
+#include "link/frame_outlet.h"
 #include "platform/settings_store.h"
 #include "platform/timer.h"
 #include "platform/watched_file.h"
@@ -57,14 +56,15 @@ public:
 // nothing goes out; when the line becomes free again, after a connect or a
 // fill that has just put the document's text in the same entry, the current
 // text goes out once more, one pacing interval after the frame before it.
-class LiveRadiotext : public LineListener {
+// It follows the line's use at the outlet its frames leave from.
+class LiveRadiotext {
 public:
     using Clock = std::function<std::chrono::system_clock::time_point()>;
 
-    LiveRadiotext(platform::SerialLine& line, platform::Timer& timer, platform::WatchedFile& file,
+    LiveRadiotext(FrameOutlet& outlet, platform::Timer& timer, platform::WatchedFile& file,
                   const platform::SettingsStore& settings,
                   Clock clock = &std::chrono::system_clock::now);
-    ~LiveRadiotext() override;
+    ~LiveRadiotext();
     LiveRadiotext(const LiveRadiotext&) = delete;
     LiveRadiotext& operator=(const LiveRadiotext&) = delete;
 
@@ -72,17 +72,12 @@ public:
     // the new settings make of it.
     void reloadSettings();
 
-    void lineFree() override;
-    void lineBusy() override;
-    void lineClosed() override;
-
     LiveStatus status() const;
     // The window that shows the status, or nullptr.
     void setView(LiveView* view);
 
 private:
-    enum class Line { Closed, Busy, Free };
-
+    void lineUseChanged(LineUse use);
     bool isOn() const;
     // Reads the file into the frame that would go out now; false when there is none.
     bool takeCurrentText(bool evenIfSent);
@@ -91,13 +86,12 @@ private:
     void send();
     void showStatus();
 
-    platform::SerialLine& line_;
+    FrameOutlet& outlet_;
     platform::Timer& timer_;
     platform::WatchedFile& file_;
     const platform::SettingsStore& settings_;
     Clock clock_;
     LiveView* view_ = nullptr;
-    Line lineState_ = Line::Closed;
     bool fileFound_ = false;
     std::optional<std::string> pendingFrame_;
     std::string pendingText_;

@@ -56,9 +56,9 @@ void ReceiveMachine::takeMarked(char c) {
         onMessage_(message);
         return;
     }
-    case 'P':
-    case 'R':
-    case 'D':
+    case letters::kProgrammeService:
+    case letters::kRadiotext:
+    case letters::kDecoder:
         caretSeen_ = false;
         break;
     default:

@@ -36,8 +36,6 @@ public:
     // flag and the collected text stay.
     void discardPending();
 
-    bool caretSeen() const { return caretSeen_; }
-    bool inFrame() const { return inFrame_; }
     std::string_view collected() const { return collected_; }
 
 private:

@@ -1,7 +1,5 @@
 #include "link/received_settings.h"
 
-#include "link/wire_protocol.h"
-
 namespace velmora::link {
 namespace {
 
@@ -25,20 +23,19 @@ std::vector<std::string>& ReceivedSettings::tableOf(station::SetKind kind) {
     return kind == station::SetKind::ProgrammeService ? psTable_ : rtTable_;
 }
 
-bool ReceivedSettings::storeEntry(station::SetKind kind, std::string_view entryMessage) {
-    const station::SetLayout& layout = station::layoutOf(kind);
-    const int entry = entryNumberOf(entryMessage);
-    if (entry >= layout.entryCount) {
+bool ReceivedSettings::storeEntry(const EntryAnswer& entry) {
+    if (entry.number() >= station::layoutOf(entry.set).entryCount) {
         return false;
     }
-    tableOf(kind)[static_cast<std::size_t>(entry)] = entryPayloadOf(entryMessage, layout);
+    tableOf(entry.set)[static_cast<std::size_t>(entry.number())] = entry.payload;
     return true;
 }
 
-bool ReceivedSettings::takeEntry(station::SetKind kind, std::string_view entryMessage) {
-    if (!storeEntry(kind, entryMessage)) {
+bool ReceivedSettings::takeEntry(const EntryAnswer& entry) {
+    if (!storeEntry(entry)) {
         return false;
     }
+    const station::SetKind kind = entry.set;
     const station::SetLayout& layout = station::layoutOf(kind);
     const std::vector<std::string>& table = tableOf(kind);
     std::string set;
@@ -60,8 +57,8 @@ bool ReceivedSettings::save(std::string_view key, std::int64_t value) {
     return status.ok();
 }
 
-ReceivedSettings::DecoderOutcome ReceivedSettings::takeDecoder(std::string_view decoderMessage) {
-    const DecoderFields fields = decoderFieldsOf(decoderMessage);
+ReceivedSettings::DecoderOutcome ReceivedSettings::takeDecoder(const DecoderAnswer& decoder) {
+    const DecoderFields& fields = decoder.fields;
     if (!save(keys::kProgrammeType, station::numberFromText(fields.programmeType)) ||
         !save(keys::kFrequency, station::numberFromText(fields.frequencyCode))) {
         return DecoderOutcome::NotSaved;

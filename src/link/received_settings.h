@@ -1,16 +1,16 @@
 #pragma once
 
+#include "link/wire_protocol.h"
 #include "platform/settings_store.h"
 #include "station/document.h"
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace velmora::link {
 
-// Takes the answers to a read request: the PS and RT entry messages rebuild
-// the document's sets, the decoder message writes the "Decoder" keys.
+// Takes the answers to a read request: the PS and RT entries rebuild the
+// document's sets, the decoder information writes the "Decoder" keys.
 //
 // Each set is rebuilt from every entry received in this run, so an entry the
 // encoder did not send this time keeps what an earlier message put there.
@@ -20,9 +20,9 @@ public:
 
     // Stores the entry in the table of received entries. Returns false,
     // changing nothing, when the entry number lies outside the set.
-    bool storeEntry(station::SetKind kind, std::string_view entryMessage);
+    bool storeEntry(const EntryAnswer& entry);
     // Stores the entry and replaces the set with the table's entries.
-    bool takeEntry(station::SetKind kind, std::string_view entryMessage);
+    bool takeEntry(const EntryAnswer& entry);
 
     enum class DecoderOutcome {
         Written,
@@ -31,7 +31,7 @@ public:
         // The settings store refused a key; failureReason() tells why.
         NotSaved,
     };
-    DecoderOutcome takeDecoder(std::string_view decoderMessage);
+    DecoderOutcome takeDecoder(const DecoderAnswer& decoder);
     const std::string& failureReason() const { return failureReason_; }
 
 private:

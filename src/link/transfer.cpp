@@ -7,18 +7,16 @@
 namespace velmora::link {
 namespace {
 
-// The sixteen frames of a fill, as the document and the settings store hold
-// them now: later changes are not sent.
-std::vector<std::string> fillFrames(const station::Document& document,
-                                    const platform::SettingsStore& settings) {
+// The sixteen frames of a fill, made when it starts: later changes are not sent.
+std::vector<std::string> fillFrames(const FillContent& content) {
     std::vector<std::string> frames;
     for (int entry = 0; entry < station::kProgrammeServiceLayout.entryCount; ++entry) {
-        frames.push_back(programmeServiceFrame(entry, document.programmeServiceSet()));
+        frames.push_back(programmeServiceFrame(entry, content.programmeService));
     }
     for (int entry = 0; entry < station::kRadiotextLayout.entryCount; ++entry) {
-        frames.push_back(radiotextFrame(entry, document.radiotextSet()));
+        frames.push_back(radiotextFrame(entry, content.radiotext));
     }
-    frames.push_back(decoderFrame(storedDecoderValues(settings)));
+    frames.push_back(decoderFrame(content.decoder));
     return frames;
 }
 
@@ -32,26 +30,28 @@ DecoderValues storedDecoderValues(const platform::SettingsStore& settings) {
             settings.GetSetting(keys::kSection, keys::kRtIntervalSeconds)};
 }
 
-Transfer::Transfer(platform::SerialLine& line, platform::Timer& pacingTimer,
-                   const station::Document& document, const platform::SettingsStore& settings,
-                   LinkView& view)
-    : line_(line), pacingTimer_(pacingTimer), document_(document), settings_(settings),
-      view_(view) {}
+FillContent fillContentOf(const station::Document& document,
+                          const platform::SettingsStore& settings) {
+    return {document.programmeServiceSet(), document.radiotextSet(), storedDecoderValues(settings)};
+}
 
-void Transfer::startFill() {
+Transfer::Transfer(FrameOutlet& outlet, platform::Timer& pacingTimer, SessionView& view)
+    : outlet_(outlet), pacingTimer_(pacingTimer), view_(view) {}
+
+void Transfer::startFill(const FillContent& content) {
     sendPosition_ = 0;
     if (!filling_) {
-        view_.setBusyCursor(true);
+        view_.setBusy(true);
     }
     filling_ = true;
-    sendTable_ = fillFrames(document_, settings_);
+    sendTable_ = fillFrames(content);
     pacingTimer_.start(kPacingInterval);
     openProgress();
 }
 
 void Transfer::startReadOut() {
     sendPosition_ = 0;
-    line_.write(kReadRequest);
+    outlet_.send(kReadRequest);
     openProgress();
 }
 
@@ -60,7 +60,7 @@ void Transfer::pacingTick() {
     if (!filling_) {
         return;
     }
-    line_.write(sendTable_[sendPosition_]);
+    outlet_.send(sendTable_[sendPosition_]);
     if (sendPosition_ + 1 < sendTable_.size()) {
         pacingTimer_.start(kPacingInterval);
         ++sendPosition_;
@@ -69,7 +69,7 @@ void Transfer::pacingTick() {
     }
     filling_ = false;
     closeProgress();
-    view_.setBusyCursor(false);
+    view_.setBusy(false);
 }
 
 void Transfer::advanceReadOut() {
@@ -90,7 +90,7 @@ void Transfer::abandon() {
     filling_ = false;
     closeProgress();
     if (wasFilling) {
-        view_.setBusyCursor(false);
+        view_.setBusy(false);
     }
 }
 

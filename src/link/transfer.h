@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/link_view.h"
+#include "link/frame_outlet.h"
+#include "link/session_view.h"
 #include "link/wire_protocol.h"
-#include "platform/serial_line.h"
 #include "platform/settings_store.h"
 #include "platform/timer.h"
 #include "station/document.h"
@@ -22,6 +22,16 @@ inline constexpr int kLastProgress = 15;
 // The four "Decoder" values that a fill sends, as the settings store holds them now.
 DecoderValues storedDecoderValues(const platform::SettingsStore& settings);
 
+// What a fill puts in the encoder: both sets and the four "Decoder" values.
+struct FillContent {
+    std::string programmeService;
+    std::string radiotext;
+    DecoderValues decoder;
+};
+// The document's sets and the "Decoder" values as they stand now.
+FillContent fillContentOf(const station::Document& document,
+                          const platform::SettingsStore& settings);
+
 // The two transfers between the document and the encoder, and the progress
 // window they share.
 //
@@ -34,11 +44,9 @@ DecoderValues storedDecoderValues(const platform::SettingsStore& settings);
 // other transfer still runs.
 class Transfer {
 public:
-    Transfer(platform::SerialLine& line, platform::Timer& pacingTimer,
-             const station::Document& document, const platform::SettingsStore& settings,
-             LinkView& view);
+    Transfer(FrameOutlet& outlet, platform::Timer& pacingTimer, SessionView& view);
 
-    void startFill();
+    void startFill(const FillContent& content);
     void startReadOut();
     void pacingTick();
     bool isFilling() const { return filling_; }
@@ -59,11 +67,9 @@ private:
     void showProgress(int value);
     void closeProgress();
 
-    platform::SerialLine& line_;
+    FrameOutlet& outlet_;
     platform::Timer& pacingTimer_;
-    const station::Document& document_;
-    const platform::SettingsStore& settings_;
-    LinkView& view_;
+    SessionView& view_;
     std::vector<std::string> sendTable_;
     std::size_t sendPosition_ = 0;
     int progress_ = 0;

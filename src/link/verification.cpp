@@ -29,32 +29,17 @@ Verification::Verification(std::string_view psSet, std::string_view rtSet,
     items_.push_back({"Decoder", decoderPayload(decoder), std::nullopt});
 }
 
-void Verification::take(std::string_view message) {
-    switch (kindOf(message)) {
-    case MessageKind::ProgrammeServiceEntry:
-        takeEntry(message, station::kProgrammeServiceLayout, kFirstPsItem);
-        return;
-    case MessageKind::RadiotextEntry:
-        takeEntry(message, station::kRadiotextLayout, kFirstRtItem);
-        return;
-    case MessageKind::Decoder:
-        items_[kDecoderItem].received = std::string(message.substr(1));
-        return;
-    default:
+void Verification::take(const EntryAnswer& entry) {
+    if (!entry.digit || *entry.digit >= station::layoutOf(entry.set).entryCount) {
         return;
     }
+    const std::size_t first =
+        entry.set == station::SetKind::ProgrammeService ? kFirstPsItem : kFirstRtItem;
+    items_[first + static_cast<std::size_t>(*entry.digit)].received = std::string(entry.payload);
 }
 
-// Unlike a read-out, which takes a non-digit as entry 0, a verification must
-// not let a damaged digit stand for an entry the encoder may not hold.
-void Verification::takeEntry(std::string_view message, const station::SetLayout& layout,
-                             std::size_t firstItem) {
-    const std::optional<int> entry = entryDigitOf(message);
-    if (!entry || *entry >= layout.entryCount) {
-        return;
-    }
-    items_[firstItem + static_cast<std::size_t>(*entry)].received =
-        std::string(entryPayloadOf(message, layout));
+void Verification::take(const DecoderAnswer& decoder) {
+    items_[kDecoderItem].received = std::string(decoder.payload);
 }
 
 bool Verification::decoderReceived() const {

@@ -22,15 +22,15 @@ struct VerifiedItem {
 // document would send, without touching the document or the settings store.
 class Verification {
 public:
-    // The document's PS and RT sets and the "Decoder" values as read from the
-    // settings store: what a fill would send now.
+    // What a fill sends: the sets and the "Decoder" values.
     Verification(std::string_view psSet, std::string_view rtSet, const DecoderValues& decoder);
 
-    // A message from the encoder, carets left out. PS and RT entry messages
-    // whose entry digit lies within their set, and the decoder message, are
-    // collected; a later message for the same item replaces an earlier one.
-    // Anything else is ignored.
-    void take(std::string_view message);
+    // An entry whose digit lies within its set is collected; a later answer
+    // for the same item replaces an earlier one. Unlike a read-out, which
+    // takes a non-digit as entry 0, a verification does not let a damaged
+    // digit stand for an entry the encoder may not hold.
+    void take(const EntryAnswer& entry);
+    void take(const DecoderAnswer& decoder);
 
     // The decoder message, the last answer to a read request, has come.
     bool decoderReceived() const;
@@ -42,9 +42,6 @@ public:
     std::vector<std::string> missing() const;
 
 private:
-    void takeEntry(std::string_view message, const station::SetLayout& layout,
-                   std::size_t firstItem);
-
     std::vector<VerifiedItem> items_;
 };
 

@@ -23,10 +23,6 @@ std::string frame(char command, std::string_view body) {
     return text;
 }
 
-std::size_t payloadWidth(const station::SetLayout& layout) {
-    return static_cast<std::size_t>(layout.nameWidth) + 1;
-}
-
 std::string entryFrame(char command, int entry, std::string_view payload) {
     std::string body(1, static_cast<char>('0' + entry));
     body += payload;
@@ -49,31 +45,35 @@ std::string decoderField(std::string_view value, std::int64_t highest, std::size
 } // namespace
 
 std::string programmeServiceFrame(int entry, std::string_view psSet) {
-    return entryFrame('P', entry, psSet, station::kProgrammeServiceLayout);
+    return entryFrame(letters::kProgrammeService, entry, psSet, station::kProgrammeServiceLayout);
 }
 
 std::string radiotextFrame(int entry, std::string_view rtSet) {
-    return entryFrame('R', entry, rtSet, station::kRadiotextLayout);
+    return entryFrame(letters::kRadiotext, entry, rtSet, station::kRadiotextLayout);
 }
 
 std::string radiotextPayloadFrame(int entry, std::string_view payload) {
-    return entryFrame('R', entry, payload);
+    return entryFrame(letters::kRadiotext, entry, payload);
 }
 
 std::string_view payloadOfEntry(int entry, std::string_view set, const station::SetLayout& layout) {
     const auto offset = static_cast<std::size_t>(entry * layout.entryWidth());
-    return part(set, offset, payloadWidth(layout));
+    return part(set, offset, widths::entryPayload(layout));
 }
 
 std::string decoderFrame(const DecoderValues& values) {
-    return frame('D', decoderPayload(values));
+    return frame(letters::kDecoder, decoderPayload(values));
 }
 
 std::string decoderPayload(const DecoderValues& values) {
-    return decoderField(values.programmeType, station::kProgrammeTypeCount - 1, 2) +
-           decoderField(values.frequencyCode, station::kHighestFrequencyCode, 3) +
-           decoderField(values.psIntervalSeconds, station::kPsIntervalRange.longestSeconds, 3) +
-           decoderField(values.rtIntervalSeconds, station::kRtIntervalRange.longestSeconds, 3);
+    return decoderField(values.programmeType, station::kProgrammeTypeCount - 1,
+                        widths::kProgrammeType) +
+           decoderField(values.frequencyCode, station::kHighestFrequencyCode,
+                        widths::kFrequencyCode) +
+           decoderField(values.psIntervalSeconds, station::kPsIntervalRange.longestSeconds,
+                        widths::kInterval) +
+           decoderField(values.rtIntervalSeconds, station::kRtIntervalRange.longestSeconds,
+                        widths::kInterval);
 }
 
 std::uint16_t piCodeFromText(std::string_view text) {
@@ -84,53 +84,79 @@ std::uint16_t piCodeFromText(std::string_view text) {
 std::string piFrame(std::uint16_t piCode) {
     const std::uint16_t code = piCode == 0 ? 1 : piCode;
     const std::string bytes{static_cast<char>(code & 0xFFU), static_cast<char>(code >> 8U)};
-    return frame('A', bytes);
+    return frame(letters::kPiCode, bytes);
 }
 
-MessageKind kindOf(std::string_view message) {
-    switch (message.empty() ? '\0' : message.front()) {
-    case 'I':
-        return MessageKind::Identification;
-    case 'S':
-        return MessageKind::SignOff;
-    case 'P':
-        return MessageKind::ProgrammeServiceEntry;
-    case 'R':
-        return MessageKind::RadiotextEntry;
-    case 'D':
-        return MessageKind::Decoder;
-    default:
-        return MessageKind::Other;
+namespace {
+
+// Reads the parts of a message one after the other, each as many of its
+// characters as there are.
+class MessageReader {
+public:
+    explicit MessageReader(std::string_view message) : message_(message) {}
+
+    std::string_view next(std::size_t width) {
+        const std::string_view taken = part(message_, at_, width);
+        at_ += width;
+        return taken;
     }
-}
 
-HardwareIdentity identityFrom(std::string_view message) {
+private:
+    std::string_view message_;
+    std::size_t at_ = 1; // after the command letter
+};
+
+Identification identificationOf(std::string_view message) {
+    MessageReader reader(message);
+    const std::string_view major = reader.next(widths::kVersionDigit);
+    const std::string_view minor = reader.next(widths::kVersionDigit);
+    const std::string_view day = reader.next(widths::kDateGroup);
+    const std::string_view month = reader.next(widths::kDateGroup);
+    const std::string_view year = reader.next(widths::kDateGroup);
     HardwareIdentity identity;
-    identity.version = std::string(part(message, 1, 1)) + "." + std::string(part(message, 2, 1));
-    identity.updateDate = std::string(part(message, 3, 2)) + "-" +
-                          std::string(part(message, 5, 2)) + "-" + std::string(part(message, 7, 2));
-    identity.name = part(message, 9, 8);
-    return identity;
+    identity.version = std::string(major) + "." + std::string(minor);
+    identity.updateDate = std::string(day) + "-" + std::string(month) + "-" + std::string(year);
+    identity.name = reader.next(widths::kHardwareName);
+    return {std::move(identity)};
 }
 
-int entryNumberOf(std::string_view message) {
-    return entryDigitOf(message).value_or(0);
-}
-
-std::optional<int> entryDigitOf(std::string_view message) {
-    const std::string_view digit = part(message, 1, 1);
-    if (digit.empty() || digit[0] < '0' || digit[0] > '9') {
-        return std::nullopt;
+EntryAnswer entryOf(station::SetKind set, std::string_view message) {
+    MessageReader reader(message);
+    const std::string_view digit = reader.next(widths::kEntryDigit);
+    std::optional<int> number;
+    if (!digit.empty() && digit[0] >= '0' && digit[0] <= '9') {
+        number = digit[0] - '0';
     }
-    return digit[0] - '0';
+    return {set, number, reader.next(widths::entryPayload(station::layoutOf(set)))};
 }
 
-std::string_view entryPayloadOf(std::string_view message, const station::SetLayout& layout) {
-    return part(message, 2, payloadWidth(layout));
+DecoderAnswer decoderOf(std::string_view message) {
+    MessageReader reader(message);
+    DecoderFields fields;
+    fields.programmeType = reader.next(widths::kProgrammeType);
+    fields.frequencyCode = reader.next(widths::kFrequencyCode);
+    fields.psIntervalSeconds = reader.next(widths::kInterval);
+    fields.rtIntervalSeconds = reader.next(widths::kInterval);
+    return {message.substr(1), fields};
 }
 
-DecoderFields decoderFieldsOf(std::string_view message) {
-    return {part(message, 1, 2), part(message, 3, 3), part(message, 6, 3), part(message, 9, 3)};
+} // namespace
+
+Message decode(std::string_view message) {
+    switch (message.empty() ? '\0' : message.front()) {
+    case letters::kIdentification:
+        return identificationOf(message);
+    case letters::kSignOff:
+        return SignOff{};
+    case letters::kProgrammeService:
+        return entryOf(station::SetKind::ProgrammeService, message);
+    case letters::kRadiotext:
+        return entryOf(station::SetKind::Radiotext, message);
+    case letters::kDecoder:
+        return decoderOf(message);
+    default:
+        return OtherMessage{};
+    }
 }
 
 } // namespace velmora::link

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "station/document.h"
 #include "station/station_settings.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace velmora::link {
 
@@ -16,9 +18,40 @@ inline constexpr char kCaret = '^';
 inline constexpr char kStartLetter = 'B';
 inline constexpr char kEndLetter = 'E';
 
+// The command letters, which tell what a frame or a message is.
+namespace letters {
+inline constexpr char kIdentification = 'I'; // the greeting, and the encoder's answer to it
+inline constexpr char kSignOff = 'S';        // the disconnect request, and the encoder's answer
+inline constexpr char kRead = 'G';           // the read request
+inline constexpr char kProgrammeService = 'P';
+inline constexpr char kRadiotext = 'R';
+inline constexpr char kDecoder = 'D';
+inline constexpr char kPiCode = 'A';
+} // namespace letters
+
+// The widths of the payloads that follow a command letter.
+namespace widths {
+inline constexpr std::size_t kEntryDigit = 1;
+// A PS or RT entry's payload: its name and its active flag.
+constexpr std::size_t entryPayload(const station::SetLayout& layout) {
+    return static_cast<std::size_t>(layout.nameWidth) + 1;
+}
+// The decoder payload: programme type, frequency code, PS and RT interval in seconds.
+inline constexpr std::size_t kProgrammeType = 2;
+inline constexpr std::size_t kFrequencyCode = 3;
+inline constexpr std::size_t kInterval = 3;
+// The identification: version major and minor digit, the update date as
+// three two-digit groups, the hardware name.
+inline constexpr std::size_t kVersionDigit = 1;
+inline constexpr std::size_t kDateGroup = 2;
+inline constexpr std::size_t kHardwareName = 8;
+} // namespace widths
+
 inline constexpr std::string_view kGreetingFrame = "^B^I^E";
 inline constexpr std::string_view kReadRequest = "^B^G^E";
 inline constexpr std::string_view kDisconnectRequest = "^B^S^E";
+static_assert(kGreetingFrame[3] == letters::kIdentification && kReadRequest[3] == letters::kRead &&
+              kDisconnectRequest[3] == letters::kSignOff);
 
 // Frames of a fill. The entry's payload is its name and active flag, cut from
 // the set as it stands: a short set gives a short payload, down to nothing.
@@ -48,40 +81,45 @@ std::uint16_t piCodeFromText(std::string_view text);
 // Eight bytes: the marks, the low byte, the high byte. A code of 0 goes out as 1.
 std::string piFrame(std::uint16_t piCode);
 
-// What the encoder sends: the characters between its marks, carets left out.
-// The first character tells the kind.
-enum class MessageKind {
-    Identification,
-    SignOff,
-    ProgrammeServiceEntry,
-    RadiotextEntry,
-    Decoder,
-    Other
-};
-MessageKind kindOf(std::string_view message);
-
+// What the encoder sends: the characters between its marks, carets left
+// out, decoded once by their first character. Missing characters of a short
+// message leave their parts empty; the views point into the message.
 struct HardwareIdentity {
     std::string version;    // "1.2"
     std::string updateDate; // "12-03-02"
     std::string name;       // eight characters
 };
-// Missing characters of a short message leave their parts empty.
-HardwareIdentity identityFrom(std::string_view identificationMessage);
+struct Identification {
+    HardwareIdentity identity;
+};
+struct SignOff {};
+// A PS or RT entry, the answer to a read request.
+struct EntryAnswer {
+    station::SetKind set;
+    // The second character as a digit; nothing when it is missing or no digit.
+    std::optional<int> digit;
+    // The name and active flag of the entry, as many of them as the message holds.
+    std::string_view payload;
 
-// The entry number of a PS or RT entry message: its second character as a
-// digit, any other character reading as 0.
-int entryNumberOf(std::string_view entryMessage);
-// The same digit, or nothing when the second character is missing or no digit.
-std::optional<int> entryDigitOf(std::string_view entryMessage);
-// The name and active flag of the entry, as many of them as the message holds.
-std::string_view entryPayloadOf(std::string_view entryMessage, const station::SetLayout& layout);
-
+    // As a read-out takes it: any character that is no digit reads as entry 0.
+    int number() const { return digit.value_or(0); }
+};
 struct DecoderFields {
     std::string_view programmeType;
     std::string_view frequencyCode;
     std::string_view psIntervalSeconds;
     std::string_view rtIntervalSeconds;
 };
-DecoderFields decoderFieldsOf(std::string_view decoderMessage);
+// The decoder information, the last answer to a read request.
+struct DecoderAnswer {
+    // Everything after the command letter, also beyond the fields.
+    std::string_view payload;
+    DecoderFields fields;
+};
+// Empty, or of a kind the program does not know.
+struct OtherMessage {};
+
+using Message = std::variant<OtherMessage, Identification, SignOff, EntryAnswer, DecoderAnswer>;
+Message decode(std::string_view message);
 
 } // namespace velmora::link

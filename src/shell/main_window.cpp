@@ -3,7 +3,6 @@
 #include "platform/qt/windows1252.h"
 #include "shell/child_window_list.h"
 #include "shell/exit_shortcut.h"
-#include "shell/hardware_window.h"
 #include "shell/info_window.h"
 #include "shell/main_toolbar.h"
 #include "shell/menu_rules.h"
@@ -31,7 +30,8 @@ using platform::fromWindows1252;
 MainWindow::MainWindow(CommandHandler& commands, QWidget* parent)
     : QMainWindow(parent), commands_(commands), workspace_(new Workspace(this)), menu_(*menuBar()),
       toolBar_(new MainToolBar(this)), statusPanels_(new StatusPanels(this)),
-      windowList_(new ChildWindowList(menu_.windowMenu(), *workspace_)) {
+      windowList_(new ChildWindowList(menu_.windowMenu(), *workspace_)), items_(menu_, *toolBar_),
+      sessionDisplay_(new SessionDisplay(*statusPanels_, *toolBar_, items_, this)) {
     setObjectName(u"frmBasis"_s);
     setWindowTitle(u"Velmora"_s);
     setCentralWidget(workspace_);
@@ -40,14 +40,10 @@ MainWindow::MainWindow(CommandHandler& commands, QWidget* parent)
     placeCentred();
     connectCommands();
     new ExitShortcut(*this, *menu_.item(Command::Exit));
-    showConnectionState(link::ConnectionState::Disconnected);
+    sessionDisplay_->showConnectionState(link::ConnectionState::Disconnected);
 }
 
-MainWindow::~MainWindow() {
-    if (busy_) {
-        QApplication::restoreOverrideCursor();
-    }
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::placeCentred() {
     const QSize client = widgets::twipsToSize(10830, 6270, this);
@@ -69,7 +65,6 @@ void MainWindow::connectCommands() {
             [this](Command command) { commands_.run(command); });
     connect(&menu_.fileMenu(), &QMenu::aboutToShow, this, &MainWindow::applyFileMenuRule);
     connect(&menu_.windowMenu(), &QMenu::aboutToShow, this, &MainWindow::applyWindowMenuRule);
-    connect(&progress_, &TransferProgress::closedByUser, this, &MainWindow::progressClosedByUser);
 }
 
 QWidget* MainWindow::openChildWindow(const QString& objectName,
@@ -95,6 +90,10 @@ void MainWindow::cascadeChildWindows() {
     workspace_->cascadeSubWindows();
 }
 
+void MainWindow::deleteChildWindows() {
+    qDeleteAll(workspace_->subWindowList());
+}
+
 QString MainWindow::connectionStatusText() const {
     return statusPanels_->connectionText();
 }
@@ -104,7 +103,7 @@ QString MainWindow::connectionTooltip() const {
 }
 
 void MainWindow::enableSaveCommands(bool enabled) {
-    setItemEnabled(Command::Save, enabled, true);
+    items_.setEnabled(Command::Save, enabled, true);
     menu_.item(Command::SaveAs)->setEnabled(enabled);
 }
 
@@ -122,54 +121,6 @@ station::SavePromptAnswer MainWindow::askToSaveChanges(std::string_view question
     return SavePrompt::ask(fromWindows1252(question));
 }
 
-void MainWindow::showConnectionState(link::ConnectionState state) {
-    const link::ConnectionDisplay& display = link::displayOf(state);
-    statusPanels_->setConnectionText(fromWindows1252(display.statusText));
-    toolBar_->entry(Command::ToggleConnection)->setToolTip(fromWindows1252(display.tooltip));
-    for (const Command transfer : {Command::ReadOut, Command::Fill, Command::Verify}) {
-        setItemEnabled(transfer, display.transferCommandsEnabled, true);
-    }
-    toolBar_->entry(Command::ReadOutAfterClosingEditors)
-        ->setEnabled(display.transferCommandsEnabled);
-}
-
-void MainWindow::showHardware(std::string_view caption,
-                              const std::optional<link::HardwareIdentity>& identity) {
-    HardwareReport report;
-    report.frameCaption = fromWindows1252(caption);
-    if (identity) {
-        report.rows =
-            HardwareRows{fromWindows1252(identity->name), fromWindows1252(identity->version),
-                         fromWindows1252(identity->updateDate)};
-    }
-    HardwareWindow::present(report);
-}
-
-void MainWindow::showProgress(int value) {
-    progress_.open(value);
-}
-
-void MainWindow::setProgress(int value) {
-    progress_.setValue(value);
-}
-
-void MainWindow::closeProgress() {
-    progress_.close();
-}
-
-void MainWindow::setBusyCursor(bool busy) {
-    busy_ = busy;
-    if (busy) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    } else {
-        QApplication::restoreOverrideCursor();
-    }
-}
-
-// The message and hardware windows sound the beep themselves as they open,
-// which is always right after the link asks for it.
-void MainWindow::beep() {}
-
 // Qt takes "[*]" in a title for the modified mark and shows a doubled one as
 // a single "[*]", so every "[*]" of the text is doubled to show as it is.
 void MainWindow::setTitle(std::string_view title) {
@@ -186,15 +137,8 @@ void MainWindow::applyAccountItems(const users::AccountItems& items) {
     };
     for (const auto& [enabled, command] : switched) {
         if (enabled) {
-            setItemEnabled(command, *enabled, items.toolbarFollows);
+            items_.setEnabled(command, *enabled, items.toolbarFollows);
         }
-    }
-}
-
-void MainWindow::setItemEnabled(Command command, bool enabled, bool withToolbarEntry) {
-    menu_.item(command)->setEnabled(enabled);
-    if (QAction* entry = toolBar_->entry(command); entry != nullptr && withToolbarEntry) {
-        entry->setEnabled(enabled);
     }
 }
 

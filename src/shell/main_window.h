@@ -1,9 +1,9 @@
 #pragma once
 
-#include "link/link_view.h"
 #include "shell/command.h"
+#include "shell/command_items.h"
 #include "shell/main_menu.h"
-#include "shell/transfer_progress.h"
+#include "shell/session_display.h"
 #include "station/document_commands.h"
 #include "station/document_view.h"
 #include "station/station_file_view.h"
@@ -21,13 +21,13 @@ class StatusPanels;
 class Workspace;
 
 // frmBasis, the frame of the program: the child windows' workspace, the menu
-// bar, the toolbar and the status bar. It shows what the document, the link
-// and the accounts report, and hands every command to the program behind it.
+// bar, the toolbar and the status bar. It shows what the document and the
+// accounts report, gives the main encoder session a display of its own, and
+// hands every command to the program behind it.
 class MainWindow : public QMainWindow,
                    public station::DocumentView,
                    public station::StationFileView,
                    public station::SavePromptView,
-                   public link::LinkView,
                    public users::MainWindowView {
     Q_OBJECT
 
@@ -42,6 +42,11 @@ public:
     // The active child window, or else the main window itself, which starts the exit.
     void closeActiveWindow();
     void cascadeChildWindows();
+    // Deletes every child window at once, as the end of the run does.
+    void deleteChildWindows();
+
+    // Where the main encoder session shows itself.
+    SessionDisplay& sessionDisplay() { return *sessionDisplay_; }
 
     // The connection state as shown: status panel 3 and the tooltip of the
     // toolbar entry "Verbinding".
@@ -56,23 +61,10 @@ public:
     void closeMainWindow() override;
     station::SavePromptAnswer askToSaveChanges(std::string_view question) override;
 
-    void showConnectionState(link::ConnectionState state) override;
-    void showHardware(std::string_view caption,
-                      const std::optional<link::HardwareIdentity>& identity) override;
-    void showProgress(int value) override;
-    void setProgress(int value) override;
-    void closeProgress() override;
-    void setBusyCursor(bool busy) override;
-    void beep() override;
-
     void setTitle(std::string_view title) override;
     void applyAccountItems(const users::AccountItems& items) override;
     bool isShown() const override { return isVisible(); }
     void showMainWindow() override { show(); }
-
-signals:
-    // The progress window of a transfer was closed with its close box.
-    void progressClosedByUser();
 
 protected:
     // Every request to close the main window passes here.
@@ -81,7 +73,6 @@ protected:
 private:
     void placeCentred();
     void connectCommands();
-    void setItemEnabled(Command command, bool enabled, bool withToolbarEntry);
     void applyFileMenuRule();
     void applyWindowMenuRule();
 
@@ -91,8 +82,8 @@ private:
     MainToolBar* toolBar_;
     StatusPanels* statusPanels_;
     ChildWindowList* windowList_;
-    TransferProgress progress_;
-    bool busy_ = false;
+    CommandItems items_;
+    SessionDisplay* sessionDisplay_;
 };
 
 } // namespace velmora::shell

@@ -3,7 +3,7 @@
 
 #include "platform/qt/qt_serial_line.h"
 #include "support/config_folder.h"
-#include "support/encoder_session.h"
+#include "support/program_with_simulator.h"
 #include "support/test_main.h"
 #include "support/wait.h"
 
@@ -50,7 +50,7 @@ void ConnectionEndToEndTest::initTestCase() {
 }
 
 void ConnectionEndToEndTest::connectShowsTheEncodersIdentity() {
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     QVERIFY(session.start(1, kIdentity));
 
     QVERIFY(session.connect());
@@ -69,7 +69,7 @@ void ConnectionEndToEndTest::connectShowsTheEncodersIdentity() {
 }
 
 void ConnectionEndToEndTest::signOffClosesTheConnection() {
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     QVERIFY(session.start(2, kIdentity));
     QVERIFY(session.connect());
 
@@ -89,7 +89,7 @@ void ConnectionEndToEndTest::signOffClosesTheConnection() {
 // A plain "E" ends the identification before the name: the window shows no
 // name, and the sign-off, which knows no name, shows its fresh rows.
 void ConnectionEndToEndTest::identityWithoutNameShowsNoName() {
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     QVERIFY(session.start(6, {u"--id-version"_s, u"1.2"_s, u"--id-date"_s, u"12-03-02"_s,
                               u"--id-name"_s, u"EX-00001"_s}));
     QVERIFY(session.connect());
@@ -110,7 +110,7 @@ void ConnectionEndToEndTest::identityWithoutNameShowsNoName() {
 // The sign-off arrives while the user still looks at the hardware window of
 // the sign-on: the receive handler runs inside that window's event loop.
 void ConnectionEndToEndTest::signOffBehindTheHardwareWindowUpdatesThatWindow() {
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     QVERIFY(session.start(3, kIdentity));
     bool disconnectRequested = false;
     session.watcher.setReaction([&](QWidget& window) {
@@ -145,7 +145,7 @@ void ConnectionEndToEndTest::silentEncoderIsReported() {
     QFETCH(QString, fault);
     QFETCH(bool, connectsFirst);
     QFETCH(QString, message);
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     QVERIFY(session.start(4, {fault}));
     if (connectsFirst) {
         QVERIFY(session.connect());
@@ -178,7 +178,7 @@ void ConnectionEndToEndTest::portThatCannotBeOpenedIsReported() {
     QFETCH(QString, message);
     // Port 250 has neither a link nor a /dev/ttyS249 device unless a simulator publishes it.
     velmora::platform::QtSerialLine holder;
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     if (heldElsewhere) {
         QVERIFY(session.start(250));
         QCOMPARE(holder.open(250), velmora::platform::SerialLine::OpenResult::Opened);
@@ -200,7 +200,7 @@ void ConnectionEndToEndTest::portThatCannotBeOpenedIsReported() {
 
 // "Afsluiten" closes an open port as it is; the encoder is not asked to sign off.
 void ConnectionEndToEndTest::exitClosesThePortWithoutDisconnectRequest() {
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     QVERIFY(session.start(5, kIdentity));
     QVERIFY(session.connect());
 
@@ -216,7 +216,7 @@ void ConnectionEndToEndTest::exitClosesThePortWithoutDisconnectRequest() {
 // The save prompt's "&Annuleren" keeps the program, but the port was let go
 // first; the display must not go on claiming the connection.
 void ConnectionEndToEndTest::cancelledExitKeepsThePortClosedAndSaysSo() {
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     QVERIFY(session.start(5, kIdentity));
     QVERIFY(session.connect());
     session.program.document().setModified(true);

@@ -10,7 +10,7 @@
 #include "shell/workspace.h"
 #include "support/config_folder.h"
 #include "support/disk_files.h"
-#include "support/encoder_session.h"
+#include "support/program_with_simulator.h"
 #include "support/test_main.h"
 #include "support/wait.h"
 #include "widgets/child_windows.h"
@@ -139,7 +139,7 @@ void FaultDrillsTest::initTestCase() {
 // Right after the identification the encoder sends a megabyte of random
 // bytes, carets and end marks among them, though no start mark.
 void FaultDrillsTest::megabyteOfNoiseChangesNothing() {
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     QVERIFY(session.start(21, {u"--demo"_s, u"--burst"_s, QString::number(1 << 20)}));
     const auto stored = session.sim().storedState();
     QVERIFY(giveUserHoldings(session.program));
@@ -173,7 +173,7 @@ void FaultDrillsTest::encoderVanishingMidTransferIsReported_data() {
 void FaultDrillsTest::encoderVanishingMidTransferIsReported() {
     QFETCH(QString, command);
     QFETCH(int, framesBeforeVanishing);
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     QVERIFY(session.start(
         22, {u"--demo"_s, u"--vanish-after"_s, QString::number(framesBeforeVanishing)}));
     QVERIFY(giveUserHoldings(session.program));
@@ -199,7 +199,7 @@ void FaultDrillsTest::encoderVanishingMidTransferIsReported() {
 // The encoder answers twelve of the sixteen messages of a read-out, and the
 // user closes the progress window with its close box.
 void FaultDrillsTest::readOutThatNeverCompletesIsDismissedByTheUser() {
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     QVERIFY(session.start(23, {u"--demo"_s, u"--partial-readout"_s, u"12"_s}));
     const auto stored = session.sim().storedState();
     QVERIFY(giveUserHoldings(session.program));
@@ -309,7 +309,7 @@ void FaultDrillsTest::unwritableSettingsStoreIsReported() {
     QFETCH(bool, byReadOut);
     const QString store = config_.path() + u"/instellingen"_s;
     const QString storeAside = store + u".weg"_s;
-    EncoderSession session(store);
+    ProgramWithSimulator session(store);
     QVERIFY(giveUserHoldings(session.program));
     const Holdings before = holdingsOf(session.program);
     if (byReadOut) {

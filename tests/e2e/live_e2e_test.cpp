@@ -2,8 +2,8 @@
 // rewritten and replaced beside a running connection to encoder-sim.
 
 #include "support/config_folder.h"
-#include "support/encoder_session.h"
 #include "support/open_window.h"
+#include "support/program_with_simulator.h"
 #include "support/test_main.h"
 #include "support/user_input.h"
 #include "support/wait.h"
@@ -63,7 +63,7 @@ private slots:
 private:
     // Sets up the live radiotext in its window as a user does: this file,
     // entry 2, no prefix, switched on.
-    void switchOn(EncoderSession& session);
+    void switchOn(ProgramWithSimulator& session);
     void write(const QByteArray& text);
 
     ConfigFolder config_;
@@ -75,7 +75,7 @@ void LiveEndToEndTest::initTestCase() {
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
-void LiveEndToEndTest::switchOn(EncoderSession& session) {
+void LiveEndToEndTest::switchOn(ProgramWithSimulator& session) {
     session.program.runEnabled(u"mnuBewerken_liveradiotekst"_s);
     control<QLineEdit>(kLiveWindow, u"txtBestand"_s)->setText(file_);
     control<QComboBox>(kLiveWindow, u"cmbRadiotekst"_s)->setCurrentText(u"2"_s);
@@ -92,7 +92,7 @@ void LiveEndToEndTest::write(const QByteArray& text) {
 }
 
 void LiveEndToEndTest::writtenTextReachesTheEncoderWithoutTouchingTheDocument() {
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     QVERIFY(session.start(60));
     session.program.document().replaceSet(SetKind::Radiotext, std::string(67 * 5, 'x'));
     session.program.document().setModified(false);
@@ -113,7 +113,7 @@ void LiveEndToEndTest::writtenTextReachesTheEncoderWithoutTouchingTheDocument() 
 }
 
 void LiveEndToEndTest::burstOfChangesSendsAtMostTwoFramesEndingWithTheLast() {
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     QVERIFY(session.start(61));
     write("Voor de reeks");
     switchOn(session);
@@ -137,7 +137,7 @@ void LiveEndToEndTest::burstOfChangesSendsAtMostTwoFramesEndingWithTheLast() {
 }
 
 void LiveEndToEndTest::fillIsFollowedByTheLiveText() {
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     QVERIFY(session.start(62));
     write("Na de vulling");
     switchOn(session);
@@ -158,7 +158,7 @@ void LiveEndToEndTest::fillIsFollowedByTheLiveText() {
 }
 
 void LiveEndToEndTest::nothingGoesOutUntilAConnectionStandsThenOnce() {
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     QVERIFY(session.start(63));
     switchOn(session);
     write("Zonder verbinding");
@@ -174,7 +174,7 @@ void LiveEndToEndTest::nothingGoesOutUntilAConnectionStandsThenOnce() {
 
 // The playout system writes a new file beside the old one and renames it over.
 void LiveEndToEndTest::fileReplacedByARenameIsPickedUp() {
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     QVERIFY(session.start(64));
     write("Oud bestand");
     switchOn(session);

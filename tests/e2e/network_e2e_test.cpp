@@ -5,9 +5,9 @@
 #include "platform/qt/port_links.h"
 #include "support/config_folder.h"
 #include "support/device_server.h"
-#include "support/encoder_session.h"
 #include "support/open_window.h"
 #include "support/port_link_choice.h"
+#include "support/program_with_simulator.h"
 #include "support/test_main.h"
 #include "support/user_input.h"
 #include "support/wait.h"
@@ -73,7 +73,7 @@ void NetworkEndToEndTest::initTestCase() {
 }
 
 void NetworkEndToEndTest::signOffOverTheNetworkClosesTheConnection() {
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     QVERIFY(session.start(30, kOverTheNetwork));
     QVERIFY(session.connect());
     QVERIFY(session.sim().log().contains("program connected"));
@@ -97,7 +97,7 @@ void NetworkEndToEndTest::deviceServerThatCannotBeReachedIsAnAbsentPort_data() {
 
 void NetworkEndToEndTest::deviceServerThatCannotBeReachedIsAnAbsentPort() {
     QFETCH(NetworkAddress, address);
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     QVERIFY(linkPort(31, address.linkTarget()));
     QVERIFY(session.program.usePort(31));
 
@@ -113,7 +113,7 @@ void NetworkEndToEndTest::deviceServerThatCannotBeReachedIsAnAbsentPort() {
 // encoder's silence is reported as for a silent encoder on a serial line.
 void NetworkEndToEndTest::hostThatDoesNotAnswerTimesOutWithoutBlockingTheWindow() {
     const UnansweringHost host;
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     QVERIFY(linkPort(32, host.address().linkTarget()));
     QVERIFY(session.program.usePort(32));
     QElapsedTimer clock;
@@ -140,7 +140,7 @@ void NetworkEndToEndTest::numberLinkedInTheComPortWindowReachesTheEncoder_data()
 // to the same encoder and chooses it, and the link then carries every transfer.
 void NetworkEndToEndTest::numberLinkedInTheComPortWindowReachesTheEncoder() {
     QFETCH(QStringList, transport);
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     QVERIFY(session.start(33, transport));
     session.program.runEnabled(u"mnuInstellingen_compoort"_s);
     control<QComboBox>(kComPortWindow, u"cmbCompoort"_s)->setCurrentText(u"9"_s);
@@ -167,7 +167,7 @@ void NetworkEndToEndTest::numberLinkedInTheComPortWindowReachesTheEncoder() {
 void NetworkEndToEndTest::adapterPluggedBackConnectsWithoutRestart() {
     QTemporaryDir byId;
     const QString adapter = byId.filePath(u"usb-Encoder_RS232-if00-port0"_s);
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     QVERIFY(session.start(34, {u"--vanish-after"_s, u"2"_s}));
     QVERIFY(QFile::link(portDestination(34).device, adapter));
     QVERIFY(linkPort(8, adapter));

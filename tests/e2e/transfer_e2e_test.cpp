@@ -3,7 +3,7 @@
 // pseudo-terminal and over TCP, as through a serial device server.
 
 #include "support/config_folder.h"
-#include "support/encoder_session.h"
+#include "support/program_with_simulator.h"
 #include "support/test_main.h"
 #include "support/wait.h"
 
@@ -122,7 +122,7 @@ void TransferEndToEndTest::initTestCase() {
 }
 
 void TransferEndToEndTest::fillSendsSixteenFramesInOrder() {
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     QVERIFY(session.start(11, over()));
     session.program.document().replaceSet(SetKind::ProgrammeService, setOf(kNames));
     session.program.document().replaceSet(SetKind::Radiotext, setOf(kTexts));
@@ -147,7 +147,7 @@ void TransferEndToEndTest::fillSendsSixteenFramesInOrder() {
 }
 
 void TransferEndToEndTest::readOutReplacesBothSetsAndTheDecoderKeys() {
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     QVERIFY(session.start(12, over({u"--demo"_s})));
     const auto stored = session.sim().storedState();
     QCOMPARE(stored.value("decoder"), QByteArray("10005004030"));
@@ -189,7 +189,7 @@ void TransferEndToEndTest::readOutReplacesBothSetsAndTheDecoderKeys() {
 // The encoder sends three of its sixteen answers: the progress window waits,
 // the user closes it, and the next read-out shows a window of its own again.
 void TransferEndToEndTest::unfinishedReadOutCanBeDismissedAndStartedAgain() {
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     QVERIFY(session.start(14, over({u"--demo"_s, u"--partial-readout"_s, u"3"_s})));
     QVERIFY(session.connect());
     session.program.click(u"Inladen");
@@ -207,7 +207,7 @@ void TransferEndToEndTest::unfinishedReadOutCanBeDismissedAndStartedAgain() {
 // The device disappears after the fifth PS frame: the program reports it,
 // shows Disconnected, and connects again once the device is back.
 void TransferEndToEndTest::portVanishingDuringFillEndsTheConnection() {
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     QVERIFY(session.start(13, over({u"--vanish-after"_s, u"6"_s})));
     QVERIFY(session.connect());
 

@@ -3,8 +3,8 @@
 // changes by verifying.
 
 #include "support/config_folder.h"
-#include "support/encoder_session.h"
 #include "support/open_window.h"
+#include "support/program_with_simulator.h"
 #include "support/test_main.h"
 #include "support/wait.h"
 
@@ -67,7 +67,7 @@ QStringList differingItems() {
 }
 
 // encoder-sim as this port, connected and filled with fillInDocument().
-void startFilled(EncoderSession& session, int port, const QStringList& simOptions = {}) {
+void startFilled(ProgramWithSimulator& session, int port, const QStringList& simOptions = {}) {
     QVERIFY(session.start(port, simOptions));
     fillInDocument(session.program);
     QVERIFY(session.connect());
@@ -98,7 +98,7 @@ void VerificationEndToEndTest::initTestCase() {
 }
 
 void VerificationEndToEndTest::fillThenVerificationFindsNoDifference() {
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     startFilled(session, 70);
 
     session.program.runEnabled(kVerify);
@@ -113,7 +113,7 @@ void VerificationEndToEndTest::fillThenVerificationFindsNoDifference() {
 
 // PS entry 4 comes back with its active flag turned over.
 void VerificationEndToEndTest::entryTheEncoderChangedIsTheOneDifference() {
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     startFilled(session, 71, {u"--corrupt"_s, u"4"_s});
 
     session.program.runEnabled(kVerify);
@@ -123,7 +123,7 @@ void VerificationEndToEndTest::entryTheEncoderChangedIsTheOneDifference() {
 }
 
 void VerificationEndToEndTest::encoderThatStopsAnsweringEndsAfterTheTimeLimit() {
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     startFilled(session, 72, {u"--partial-readout"_s, u"12"_s});
 
     session.program.runEnabled(kVerify);
@@ -138,7 +138,7 @@ void VerificationEndToEndTest::encoderThatStopsAnsweringEndsAfterTheTimeLimit() 
 }
 
 void VerificationEndToEndTest::verifyingLeavesTheDocumentAndTheDecoderKeysAlone() {
-    EncoderSession session(config_.path());
+    ProgramWithSimulator session(config_.path());
     QVERIFY(session.start(73, {u"--demo"_s}));
     fillInDocument(session.program);
     const std::string names = session.program.document().programmeServiceSet();

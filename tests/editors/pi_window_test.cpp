@@ -1,8 +1,5 @@
 #include "editors/pi_window.h"
-#include "fakes/fake_serial_line.h"
-#include "fakes/fake_settings_store.h"
-#include "fakes/fake_timer.h"
-#include "fakes/recording_verification_view.h"
+#include "fakes/session_on_fakes.h"
 #include "support/tab_order.h"
 #include "support/test_main.h"
 #include "widgets/twips.h"
@@ -22,25 +19,7 @@ using velmora::editors::PiWindow;
 
 namespace {
 
-class NoDocumentView : public velmora::station::DocumentView {
-public:
-    void enableSaveCommands(bool) override {}
-};
-
-class NoLinkView : public velmora::link::LinkView {
-public:
-    void showConnectionState(velmora::link::ConnectionState) override {}
-    void showWarning(std::string_view) override {}
-    void showHardware(std::string_view,
-                      const std::optional<velmora::link::HardwareIdentity>&) override {}
-    void showProgress(int) override {}
-    void setProgress(int) override {}
-    void closeProgress() override {}
-    void setBusyCursor(bool) override {}
-    void beep() override {}
-};
-
-// A PI window on an encoder link whose serial line the test opens and closes.
+// A PI window on an encoder session whose serial line the test opens and closes.
 struct PiEditing {
     explicit PiEditing(bool portOpen) {
         if (portOpen) {
@@ -48,24 +27,15 @@ struct PiEditing {
         }
         auto timer = std::make_unique<velmora::fakes::FakeTimer>();
         tick = timer.get();
-        window = std::make_unique<PiWindow>(link, std::move(timer));
+        window = std::make_unique<PiWindow>(fakes.session, std::move(timer));
     }
 
     void openPort() { (void)line.open(1); }
     QLineEdit* code() const { return window->findChild<QLineEdit*>(u"txtPi"_s); }
     QPushButton* send() const { return window->findChild<QPushButton*>(u"cmdVerzend"_s); }
 
-    velmora::fakes::FakeSerialLine line;
-    velmora::fakes::FakeTimer supervision;
-    velmora::fakes::FakeTimer pacing;
-    velmora::fakes::FakeSettingsStore settings;
-    NoDocumentView documentView;
-    velmora::station::Document document{documentView};
-    NoLinkView view;
-    velmora::fakes::FakeTimer verificationTimer;
-    velmora::fakes::RecordingVerificationView verificationView;
-    velmora::link::EncoderLink link{line, supervision,       pacing,          settings, document,
-                                    view, verificationTimer, verificationView};
+    velmora::fakes::SessionOnFakes fakes;
+    velmora::fakes::FakeSerialLine& line = fakes.line;
     velmora::fakes::FakeTimer* tick = nullptr;
     std::unique_ptr<PiWindow> window;
 };

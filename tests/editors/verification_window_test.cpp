@@ -28,7 +28,7 @@ void VerificationWindowTest::showsEachItemWithItsDifferenceInWords() {
     velmora::fakes::FakeSettingsStore settings;
     VerificationWindow window(settings);
     velmora::link::Verification result("RADIO 1 1\r\n", "", {"10", "5", "4", "30"});
-    result.take("P0RADIO 1 0");
+    result.take(std::get<velmora::link::EntryAnswer>(velmora::link::decode("P0RADIO 1 0")));
 
     window.showResult(result);
 

@@ -59,7 +59,7 @@ protected:
 };
 
 TEST_F(EncoderVerificationTest, ComparesWithoutTouchingTheDocumentOrTheDecoderKeys) {
-    link.startVerification();
+    verify();
     EXPECT_EQ(line.writes(), std::vector<std::string>{std::string(kReadRequest)});
     EXPECT_TRUE(view.progressOpen);
 
@@ -79,14 +79,14 @@ TEST_F(EncoderVerificationTest, ComparesWithoutTouchingTheDocumentOrTheDecoderKe
     EXPECT_EQ(settings.GetSetting(keys::kSection, keys::kRtIntervalSeconds), "30");
 
     // A read-out afterwards takes the answers into the document again.
-    link.startReadOut();
+    session.startReadOut();
     answer();
     EXPECT_EQ(verificationView.results.size(), 1u);
     EXPECT_TRUE(document.isModified());
 }
 
 TEST_F(EncoderVerificationTest, TimeLimitEndsItNamingWhatDidNotCome) {
-    link.startVerification();
+    verify();
     EXPECT_EQ(verificationTimer.interval(), 5000ms);
     answer(3);
     EXPECT_TRUE(verificationView.results.empty());
@@ -104,13 +104,13 @@ TEST_F(EncoderVerificationTest, TimeLimitEndsItNamingWhatDidNotCome) {
 }
 
 TEST_F(EncoderVerificationTest, FollowsEveryFillASecondLaterWhenWanted) {
-    link.startFill();
+    fill();
     while (pacing.fire()) {
     }
     EXPECT_FALSE(verificationTimer.isRunning());
 
     ASSERT_TRUE(settings.SaveSetting(kVerificationSection, kVerifyAfterFillKey, "1").ok());
-    link.startFill();
+    fill();
     while (pacing.fire()) {
     }
     line.clearWrites();
@@ -125,11 +125,11 @@ TEST_F(EncoderVerificationTest, FollowsEveryFillASecondLaterWhenWanted) {
 
 TEST_F(EncoderVerificationTest, FillStartedInTheSecondBeforeIsNotInterrupted) {
     ASSERT_TRUE(settings.SaveSetting(kVerificationSection, kVerifyAfterFillKey, "1").ok());
-    link.startFill();
+    fill();
     while (pacing.fire()) {
     }
 
-    link.startFill();
+    fill();
     EXPECT_FALSE(verificationTimer.isRunning());
     EXPECT_EQ(verificationView.cancellations,
               std::vector<std::string>{std::string(kVerificationCancelledByFill)});
@@ -140,9 +140,9 @@ TEST_F(EncoderVerificationTest, FillStartedInTheSecondBeforeIsNotInterrupted) {
 // The answers the verification had keep their place in the received tables,
 // so the read-out rebuilds the sets from them as from any earlier answer.
 TEST_F(EncoderVerificationTest, ReadOutCancelsItAndTakesEveryAnswer) {
-    link.startVerification();
+    verify();
     answer(4);
-    link.startReadOut();
+    session.startReadOut();
     EXPECT_EQ(verificationView.cancellations,
               std::vector<std::string>{std::string(kVerificationCancelledByReadOut)});
     EXPECT_FALSE(verificationTimer.isRunning());
@@ -159,7 +159,7 @@ TEST_F(EncoderVerificationTest, ReadOutCancelsItAndTakesEveryAnswer) {
 }
 
 TEST_F(EncoderVerificationTest, PortClosingEndsItWithoutAResult) {
-    link.startVerification();
+    verify();
     answer(5);
     line.vanish();
 
@@ -167,7 +167,7 @@ TEST_F(EncoderVerificationTest, PortClosingEndsItWithoutAResult) {
     EXPECT_TRUE(verificationView.results.empty());
     // Answers of a later read-out go to the document again.
     connect();
-    link.startReadOut();
+    session.startReadOut();
     answer();
     EXPECT_TRUE(document.isModified());
 }

@@ -4,9 +4,10 @@
 #include "fakes/fake_serial_line.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_timer.h"
+#include "fakes/fake_watched_file.h"
+#include "fakes/recording_session_view.h"
 #include "fakes/recording_verification_view.h"
-#include "link/encoder_link.h"
-#include "recording_link_view.h"
+#include "link/encoder_session.h"
 #include "station/document.h"
 
 #include <gtest/gtest.h>
@@ -21,15 +22,18 @@ public:
     void enableSaveCommands(bool) override {}
 };
 
-// An encoder link on fakes, with the encoder's side played by the test.
+// The main encoder session on fakes, with the encoder's side played by the test.
 class LinkFixture : public testing::Test {
 protected:
     void connect() {
-        link.toggleConnection();
+        session.toggleConnection();
         line.receive(kIdentificationFrame);
-        ASSERT_EQ(link.state(), ConnectionState::Connected);
+        ASSERT_EQ(session.state(), ConnectionState::Connected);
         line.clearWrites();
     }
+    // "Versturen" and "Velmora &controleren": the document and the "Decoder" keys.
+    void fill() { session.startFill(fillContentOf(document, settings)); }
+    void verify() { session.startVerification(fillContentOf(document, settings)); }
 
     fakes::FakeSerialLine line;
     fakes::FakeTimer supervision;
@@ -37,11 +41,27 @@ protected:
     fakes::FakeSettingsStore settings;
     NoDocumentView documentView;
     station::Document document{documentView};
-    RecordingLinkView view;
+    fakes::RecordingSessionView view;
     fakes::FakeTimer verificationTimer;
     fakes::RecordingVerificationView verificationView;
-    EncoderLink link{line, supervision,       pacing,          settings, document,
-                     view, verificationTimer, verificationView};
+    // The live radiotext, off until section "Live" switches it on.
+    fakes::FakeTimer liveTimer;
+    fakes::FakeWatchedFile liveFile;
+    std::chrono::system_clock::time_point now{std::chrono::hours(20)};
+    EncoderSession session{
+        {.line = line,
+         .timers = {.supervision = supervision,
+                    .pacing = pacing,
+                    .verification = verificationTimer},
+         .view = view,
+         .verificationView = verificationView,
+         .portSetting = [this] { return settings.GetSetting(kPortSection, kPortKey); },
+         .verifiesAfterFill =
+             [this] {
+                 return settings.GetSetting(kVerificationSection, kVerifyAfterFillKey) == "1";
+             },
+         .readOut = ReadOutTarget{document, settings},
+         .live = LiveParts{liveTimer, liveFile, settings, [this] { return now; }}}};
 };
 
 } // namespace velmora::link

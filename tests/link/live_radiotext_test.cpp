@@ -15,7 +15,7 @@ std::string liveFrame(int entry, std::string_view text) {
     return "^B^R" + std::to_string(entry) + payload + "1^E";
 }
 
-// The live text beside an encoder link, both on fakes.
+// The live text of the main session on fakes.
 class LiveRadiotextTest : public LinkFixture {
 protected:
     void SetUp() override {
@@ -24,7 +24,6 @@ protected:
         set(kLivePrefixKey, "Nu: ");
         set(kLiveOnKey, "1");
         live.reloadSettings();
-        link.setLineListener(&live);
     }
 
     void set(std::string_view key, std::string_view value) {
@@ -39,15 +38,14 @@ protected:
     }
 
     void fillToTheEnd() {
-        link.startFill();
+        fill();
         while (pacing.fire()) {
         }
     }
 
-    fakes::FakeTimer timer;
-    fakes::FakeWatchedFile file;
-    std::chrono::system_clock::time_point now{std::chrono::hours(20)};
-    LiveRadiotext live{line, timer, file, settings, [this] { return now; }};
+    fakes::FakeTimer& timer = liveTimer;
+    fakes::FakeWatchedFile& file = liveFile;
+    LiveRadiotext& live = *session.liveRadiotext();
 };
 
 TEST_F(LiveRadiotextTest, FollowsTheFileOnlyWhileSwitchedOn) {
@@ -127,7 +125,7 @@ TEST_F(LiveRadiotextTest, ChangeDuringAFillWaitsAndTheTextFollowsEveryFill) {
     timer.fire();
     sent();
 
-    link.startFill();
+    fill();
     file.write("Tijdens de vulling");
     timer.fire();
     while (pacing.fire()) {
@@ -154,7 +152,7 @@ TEST_F(LiveRadiotextTest, NothingGoesOutAfterTheDisconnectRequestOrWhenOff) {
     timer.fire();
     sent();
 
-    link.toggleConnection(); // the disconnect request
+    session.toggleConnection(); // the disconnect request
     file.write("Na de vraag om te verbreken");
     timer.fire();
     EXPECT_EQ(sent(), std::vector<std::string>{std::string(kDisconnectRequest)});

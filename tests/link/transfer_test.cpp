@@ -50,7 +50,7 @@ TEST_F(TransferTest, FillSendsSixteenPacedFramesInOrder) {
     setDecoder(keys::kPsIntervalSeconds, "4");
     setDecoder(keys::kRtIntervalSeconds, "30");
 
-    link.startFill();
+    fill();
     EXPECT_TRUE(line.writes().empty()) << "the first frame waits for the first tick";
     EXPECT_EQ(pacing.interval(), std::chrono::milliseconds{50});
     // Changes made during the fill are not sent.
@@ -75,7 +75,7 @@ TEST_F(TransferTest, FillSendsSixteenPacedFramesInOrder) {
 }
 
 TEST_F(TransferTest, FillOfAnEmptyDocumentSendsBareFrames) {
-    link.startFill();
+    fill();
     tickUntilIdle();
     ASSERT_EQ(line.writes().size(), 16U);
     EXPECT_EQ(line.writes()[9], "^B^P9^E");
@@ -84,11 +84,11 @@ TEST_F(TransferTest, FillOfAnEmptyDocumentSendsBareFrames) {
 }
 
 TEST_F(TransferTest, SecondStartRestartsTheFill) {
-    link.startFill();
+    fill();
     pacing.fire();
     pacing.fire();
-    link.startReadOut();
-    link.startFill();
+    session.startReadOut();
+    fill();
     EXPECT_EQ(tickUntilIdle(), 16);
     EXPECT_EQ(line.writes()[2], kReadRequest);
     EXPECT_EQ(line.writes()[3], entry('P', 0, ""));
@@ -98,9 +98,9 @@ TEST_F(TransferTest, SecondStartRestartsTheFill) {
 }
 
 TEST_F(TransferTest, DecoderInformationOfAReadOutClosesTheWindowOfAFillUnderWay) {
-    link.startFill();
+    fill();
     pacing.fire();
-    link.startReadOut();
+    session.startReadOut();
     line.receive("^B^D10005010030^E");
     EXPECT_FALSE(view.progressOpen);
     EXPECT_EQ(view.busyChanges, std::vector<bool>{true}) << "the fill goes on, busy";
@@ -111,7 +111,7 @@ TEST_F(TransferTest, DecoderInformationOfAReadOutClosesTheWindowOfAFillUnderWay)
 }
 
 TEST_F(TransferTest, ReadOutReplacesBothSetsAndTheDecoderKeys) {
-    link.startReadOut();
+    session.startReadOut();
     EXPECT_EQ(line.written(), kReadRequest);
     std::string answer;
     for (int k = 0; k < 10; ++k) {
@@ -148,7 +148,7 @@ TEST_F(TransferTest, EntriesNotSentKeepWhatEarlierMessagesGave) {
 
 TEST_F(TransferTest, OutOfRangeIntervalStopsTheDecoderMessage) {
     setDecoder(keys::kPsIntervalSeconds, "20");
-    link.startReadOut();
+    session.startReadOut();
     line.receive("^B^D07100300030^E");
     EXPECT_EQ(decoderKey(keys::kProgrammeType), "7");
     EXPECT_EQ(decoderKey(keys::kFrequency), "100");
@@ -175,7 +175,7 @@ TEST_F(TransferTest, OutOfRangeTextIntervalStopsAfterThePsInterval) {
 }
 
 TEST_F(TransferTest, MoreThanFifteenEntriesLeaveTheBarAtFifteen) {
-    link.startReadOut();
+    session.startReadOut();
     for (int k = 0; k < 17; ++k) {
         line.receive(entry('P', k % 10, "NAAM    1"));
     }
@@ -185,7 +185,7 @@ TEST_F(TransferTest, MoreThanFifteenEntriesLeaveTheBarAtFifteen) {
 }
 
 TEST_F(TransferTest, UnsavedDecoderKeysAreReportedAfterTheProgressCloses) {
-    link.startReadOut();
+    session.startReadOut();
     settings.failSaves = true;
     line.receive("^B^D10005010030^E");
     ASSERT_EQ(view.warnings.size(), 1U);
@@ -194,21 +194,21 @@ TEST_F(TransferTest, UnsavedDecoderKeysAreReportedAfterTheProgressCloses) {
 }
 
 TEST_F(TransferTest, ReadOutWindowClosedByTheUserStillTakesTheAnswers) {
-    link.startReadOut();
+    session.startReadOut();
     view.closeProgress();
-    link.progressClosedByUser();
+    session.progressClosedByUser();
     line.receive(entry('P', 1, "LAAT    1") + "^B^D00000010030^E");
     EXPECT_EQ(view.progress, std::vector<int>{0}) << "nothing is shown in a closed window";
     EXPECT_EQ(document.programmeServiceSet().substr(0, 13), "\r\nLAAT    1\r\n");
-    link.startReadOut();
+    session.startReadOut();
     EXPECT_EQ(view.progressOpenings, 2);
 }
 
 TEST_F(TransferTest, FillGoesOnWhenTheUserClosesItsWindow) {
-    link.startFill();
+    fill();
     pacing.fire();
     view.closeProgress();
-    link.progressClosedByUser();
+    session.progressClosedByUser();
     EXPECT_EQ(tickUntilIdle(), 15);
     EXPECT_EQ(line.writes().size(), 16U);
     EXPECT_EQ(view.progress, (std::vector<int>{0, 1}));
@@ -216,7 +216,7 @@ TEST_F(TransferTest, FillGoesOnWhenTheUserClosesItsWindow) {
 }
 
 TEST_F(TransferTest, ClosingThePortEndsAFill) {
-    link.startFill();
+    fill();
     pacing.fire();
     line.receive(kSignOffFrame);
     EXPECT_FALSE(pacing.isRunning());
@@ -226,15 +226,15 @@ TEST_F(TransferTest, ClosingThePortEndsAFill) {
 }
 
 TEST_F(TransferTest, TimeOutMessageIsReadableOverAProgressWindow) {
-    link.startReadOut();
-    link.toggleConnection();
+    session.startReadOut();
+    session.toggleConnection();
     supervision.fire();
     ASSERT_EQ(view.warnings.size(), 1U);
     EXPECT_FALSE(view.warnings[0].progressOpen);
 }
 
 TEST_F(TransferTest, VanishingPortEndsAFillBeforeTheMessage) {
-    link.startFill();
+    fill();
     line.vanish();
     ASSERT_EQ(view.warnings.size(), 1U);
     EXPECT_FALSE(view.warnings[0].progressOpen);

@@ -119,22 +119,32 @@ INSTANTIATE_TEST_SUITE_P(PortSettings, PortNumberTest,
                          fakes::ByCaseName());
 
 TEST(MessageLayout, IdentificationPartsByPosition) {
-    const HardwareIdentity full = identityFrom("I12120302RX-UNIT1");
+    const HardwareIdentity full = std::get<Identification>(decode("I12120302RX-UNIT1")).identity;
     EXPECT_EQ(full.version, "1.2");
     EXPECT_EQ(full.updateDate, "12-03-02");
     EXPECT_EQ(full.name, "RX-UNIT1");
-    const HardwareIdentity cut = identityFrom("I121203");
+    const HardwareIdentity cut = std::get<Identification>(decode("I121203")).identity;
     EXPECT_EQ(cut.version, "1.2");
     EXPECT_EQ(cut.updateDate, "12-03-");
     EXPECT_EQ(cut.name, "");
 }
 
 TEST(MessageLayout, EntryNumberAndPayload) {
-    EXPECT_EQ(entryNumberOf("P3RADIO 1 1"), 3);
-    EXPECT_EQ(entryNumberOf("PXRADIO 1 1"), 0);
-    EXPECT_EQ(entryNumberOf("P"), 0);
-    EXPECT_EQ(entryPayloadOf("P3RADIO 1 1tail", station::kProgrammeServiceLayout), "RADIO 1 1");
-    EXPECT_EQ(entryPayloadOf("P3RA", station::kProgrammeServiceLayout), "RA");
+    const auto entry = [](std::string_view message) {
+        return std::get<EntryAnswer>(decode(message));
+    };
+    EXPECT_EQ(entry("P3RADIO 1 1").number(), 3);
+    EXPECT_EQ(entry("PXRADIO 1 1").number(), 0);
+    EXPECT_EQ(entry("PXRADIO 1 1").digit, std::nullopt);
+    EXPECT_EQ(entry("P").number(), 0);
+    EXPECT_EQ(entry("P3RADIO 1 1tail").payload, "RADIO 1 1");
+    EXPECT_EQ(entry("P3RA").payload, "RA");
+    EXPECT_EQ(entry("R2" + std::string(70, 'x')).payload.size(), 65U);
+    EXPECT_EQ(entry("R2").set, station::SetKind::Radiotext);
+    EXPECT_TRUE(std::holds_alternative<SignOff>(decode("S")));
+    EXPECT_TRUE(std::holds_alternative<OtherMessage>(decode("")));
+    EXPECT_TRUE(std::holds_alternative<OtherMessage>(decode("p3RADIO 1 1")));
+    EXPECT_EQ(std::get<DecoderAnswer>(decode("D10005004030xx")).fields.rtIntervalSeconds, "030");
 }
 
 } // namespace

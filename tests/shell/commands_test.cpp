@@ -384,7 +384,7 @@ void CommandsTest::transferCommandsSwitchTogether() {
                                    menuItem(window, u"mnuBewerken_velmoracontroleren"_s),
                                    toolbarEntryAt(window, 16), toolbarEntryAt(window, 17)};
     for (const auto state : {ConnectionState::Connected, ConnectionState::Disconnected}) {
-        window.showConnectionState(state);
+        window.sessionDisplay().showConnectionState(state);
         for (const QAction* command : commands) {
             QCOMPARE(command->isEnabled(), state == ConnectionState::Connected);
         }

@@ -255,7 +255,7 @@ void MainWindowTest::openingAnOpenWindowBringsItToTheFront() {
 void MainWindowTest::connectionTextsAreShownWhereTheLinkSetsThem() {
     Station station;
     MainWindow& window = station.window;
-    window.showConnectionState(velmora::link::ConnectionState::Connecting);
+    window.sessionDisplay().showConnectionState(velmora::link::ConnectionState::Connecting);
 
     QCOMPARE(statusPanels(window).panelText(3), u"Bezig verbinding te maken met de Encoder"_s);
     QCOMPARE(toolbarEntryAt(window, 15)->toolTip(), u"Verbreek de verbinding met de Encoder"_s);

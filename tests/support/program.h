@@ -38,7 +38,7 @@ public:
     bool transferCommandsDisabled() const;
     bool showsConnected() const;
     bool showsDisconnected() const;
-    bool isPortOpen() { return program_.encoderLink().isPortOpen(); }
+    bool isPortOpen() { return program_.encoderSession().isPortOpen(); }
     std::string setting(std::string_view section, std::string_view key) const;
 
 private:

@@ -29,7 +29,7 @@ template <typename FileStore> void BasicStation<FileStore>::connect() {
     const ModalWatcher user(always(Answer::close()));
     toolbarEntry(window, u"Verbinding")->trigger();
     line.receive(fakes::kIdentificationFrame);
-    QCOMPARE(program.encoderLink().state(), link::ConnectionState::Connected);
+    QCOMPARE(program.encoderSession().state(), link::ConnectionState::Connected);
     line.clearWrites();
 }
 

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "link/link_view.h"
+#include "link/session_view.h"
 
 #include <functional>
 
 namespace velmora::fuzz {
 
-// A main window as the link sees it, checking on every call that the link
-// keeps the promises of LinkView: one beep just before each modal window,
-// a progress window opened only when closed and updated only when open, with
-// values from 0 to the last step, and a busy cursor set only when it changes.
-class CheckingLinkView : public link::LinkView {
+// A main window as the session sees it, checking on every call that the
+// session keeps the promises of SessionView: a progress window opened only
+// when closed and updated only when open, with values from 0 to the last
+// step, and the busy state set only when it changes.
+class CheckingSessionView : public link::SessionView {
 public:
     void showConnectionState(link::ConnectionState state) override { stateShown_ = state; }
     void showWarning(std::string_view text) override;
@@ -19,8 +19,7 @@ public:
     void showProgress(int value) override;
     void setProgress(int value) override;
     void closeProgress() override;
-    void setBusyCursor(bool busy) override;
-    void beep() override { ++unansweredBeeps_; }
+    void setBusy(bool busy) override;
 
     // The user closes the progress window with its close box.
     void closeProgressByUser() { progressOpen_ = false; }
@@ -28,8 +27,6 @@ public:
     link::ConnectionState stateShown() const { return stateShown_; }
     bool progressOpen() const { return progressOpen_; }
     bool busy() const { return busy_; }
-    // Beeps that no modal window followed.
-    int unansweredBeeps() const { return unansweredBeeps_; }
 
     // Runs inside every modal window, as its nested event loop.
     std::function<void()> insideModalWindow;
@@ -40,7 +37,6 @@ private:
     link::ConnectionState stateShown_ = link::ConnectionState::Disconnected;
     bool progressOpen_ = false;
     bool busy_ = false;
-    int unansweredBeeps_ = 0;
 };
 
 } // namespace velmora::fuzz

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/link_view.h"
+#include "link/session_view.h"
 
 #include <functional>
 #include <optional>
@@ -8,24 +8,24 @@
 #include <utility>
 #include <vector>
 
-namespace velmora::link {
+namespace velmora::fakes {
 
-// A main window as the link sees it: it records every call, knows which
-// windows are up, and lets a test act from inside a modal window.
-class RecordingLinkView : public LinkView {
+// Where a session shows itself, as a test sees it: it records every call,
+// knows which windows are up, and lets a test act from inside a modal window.
+class RecordingSessionView : public link::SessionView {
 public:
     struct Report {
         std::string text;
-        ConnectionState stateShown;
+        link::ConnectionState stateShown;
         bool progressOpen;
     };
     struct Hardware {
         std::string caption;
-        std::optional<HardwareIdentity> identity;
-        ConnectionState stateShown;
+        std::optional<link::HardwareIdentity> identity;
+        link::ConnectionState stateShown;
     };
 
-    void showConnectionState(ConnectionState state) override { stateShown = state; }
+    void showConnectionState(link::ConnectionState state) override { stateShown = state; }
     void showWarning(std::string_view text) override {
         warnings.push_back({std::string(text), stateShown, progressOpen});
         if (duringWarning) {
@@ -33,7 +33,7 @@ public:
         }
     }
     void showHardware(std::string_view caption,
-                      const std::optional<HardwareIdentity>& identity) override {
+                      const std::optional<link::HardwareIdentity>& identity) override {
         hardware.push_back({std::string(caption), identity, stateShown});
         if (duringHardware) {
             std::exchange(duringHardware, nullptr)();
@@ -46,20 +46,18 @@ public:
     }
     void setProgress(int value) override { progress.push_back(value); }
     void closeProgress() override { progressOpen = false; }
-    void setBusyCursor(bool busy) override { busyChanges.push_back(busy); }
-    void beep() override { ++beeps; }
+    void setBusy(bool busy) override { busyChanges.push_back(busy); }
 
-    ConnectionState stateShown = ConnectionState::Disconnected;
+    link::ConnectionState stateShown = link::ConnectionState::Disconnected;
     std::vector<Report> warnings;
     std::vector<Hardware> hardware;
     std::vector<int> progress;
     int progressOpenings = 0;
     bool progressOpen = false;
     std::vector<bool> busyChanges;
-    int beeps = 0;
     // Run once from inside the next modal window of their kind.
     std::function<void()> duringWarning;
     std::function<void()> duringHardware;
 };
 
-} // namespace velmora::link
+} // namespace velmora::fakes

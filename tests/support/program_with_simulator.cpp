@@ -1,4 +1,4 @@
-#include "support/encoder_session.h"
+#include "support/program_with_simulator.h"
 
 #include "support/wait.h"
 
@@ -6,13 +6,13 @@
 
 namespace velmora::testing {
 
-bool EncoderSession::start(int port, const QStringList& simOptions) {
+bool ProgramWithSimulator::start(int port, const QStringList& simOptions) {
     sim_.reset(); // it takes its port link with it
     sim_ = std::make_unique<EncoderSimProcess>(port, simOptions);
     return sim_->waitUntilReady() && program.usePort(port);
 }
 
-bool EncoderSession::connect() {
+bool ProgramWithSimulator::connect() {
     const qsizetype closedBefore = watcher.closed().size();
     program.click(u"Verbinding");
     return QTest::qWaitFor(

@@ -12,14 +12,14 @@ namespace velmora::testing {
 
 // Where most end-to-end tests start: the program, a user in front of its
 // modal windows, and encoder-sim published as the port the program uses.
-class EncoderSession {
+class ProgramWithSimulator {
     // Declared first, so that it goes last: the program lets go of the port
     // before the simulator ends.
     std::unique_ptr<EncoderSimProcess> sim_;
 
 public:
     // The program on the settings file in this folder; no simulator yet.
-    explicit EncoderSession(const QString& configFolder) : program(configFolder) {}
+    explicit ProgramWithSimulator(const QString& configFolder) : program(configFolder) {}
 
     // Starts encoder-sim as port n, in place of the one started before, and
     // sets the program to use that port; false if either fails.

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "fakes/fake_serial_line.h"
+#include "fakes/fake_timer.h"
+#include "fakes/recording_session_view.h"
+#include "fakes/recording_verification_view.h"
+#include "link/encoder_session.h"
+
+#include <string>
+
+namespace velmora::fakes {
+
+// An encoder session of its own on a fake line and hand-driven timers, on
+// port n, without a read-out target or a live radiotext.
+struct SessionOnFakes {
+    explicit SessionOnFakes(int portNumber = 1) : port(std::to_string(portNumber)) {}
+
+    std::string port;
+    FakeSerialLine line;
+    FakeTimer supervision;
+    FakeTimer pacing;
+    FakeTimer verificationTimer;
+    RecordingSessionView view;
+    RecordingVerificationView verificationView;
+    link::EncoderSession session{{.line = line,
+                                  .timers = {.supervision = supervision,
+                                             .pacing = pacing,
+                                             .verification = verificationTimer},
+                                  .view = view,
+                                  .verificationView = verificationView,
+                                  .portSetting = [this] { return port; }}};
+};
+
+} // namespace velmora::fakes
