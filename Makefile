@@ -7,7 +7,7 @@ BUILD_PACKAGES := cmake ninja-build g++ pkg-config \
 	libsodium-dev
 # libclang-rt-dev is the runtime of the default clang, whatever its version.
 FUZZ_PACKAGES := $(BUILD_PACKAGES) clang libclang-rt-dev
-TEST_PACKAGES := $(FUZZ_PACKAGES) libgtest-dev libgmock-dev xvfb xauth
+TEST_PACKAGES := $(FUZZ_PACKAGES) libgtest-dev libgmock-dev xvfb xauth clang-format
 BENCH_PACKAGES := $(TEST_PACKAGES) libbenchmark-dev time xdotool x11-utils
 # What builds the Debian package (dpkg-shlibdeps needs `file`) and checks it.
 PACKAGE_PACKAGES := $(BUILD_PACKAGES) dpkg-dev file lintian appstream desktop-file-utils man-db

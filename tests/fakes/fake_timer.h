@@ -7,7 +7,9 @@ namespace velmora::fakes {
 // A timer driven by hand: fire() runs the handler as one tick would.
 class FakeTimer : public platform::Timer {
 public:
-    void setTimeoutHandler(std::function<void()> handler) override { handler_ = std::move(handler); }
+    void setTimeoutHandler(std::function<void()> handler) override {
+        handler_ = std::move(handler);
+    }
     void start(std::chrono::milliseconds interval) override;
     void stop() override { running_ = false; }
     bool isRunning() const override { return running_; }

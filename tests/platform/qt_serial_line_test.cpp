@@ -305,7 +305,7 @@ void QtSerialLineTest::deviceWithoutRightsGivesNoAccess() {
     EncoderSimProcess simulator(27);
     QVERIFY(simulator.waitUntilReady());
     const QByteArray device = velmora::platform::portDestination(27).device.toLocal8Bit();
-    struct stat before {};
+    struct stat before = {};
     QCOMPARE(::stat(device.constData(), &before), 0);
     const auto restore = qScopeGuard([&] {
         (void)::chown(device.constData(), static_cast<uid_t>(-1), before.st_gid);

@@ -29,7 +29,7 @@ const std::vector<std::string> kOddNames{
 };
 
 mode_t fileMode(const QString& path) {
-    struct stat info {};
+    struct stat info = {};
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
 }
 

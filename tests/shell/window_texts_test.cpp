@@ -49,10 +49,7 @@ Opening openingOf(const QString& window) {
         {u"frmInfo"_s, byMenu(u"mnuHelp_info"_s)},
         {u"frmWaarschuwing"_s,
          [](Station&) { velmora::widgets::WarningWindow::showMessage(QString()); }},
-        {u"frmHardware_info"_s,
-         [](Station&) {
-             velmora::shell::HardwareWindow::present({QString(), std::nullopt});
-         }},
+        {u"frmHardware_info"_s, [](Station&) { velmora::shell::HardwareWindow::present({}); }},
         {u"frmProgramma"_s, byMenu(u"mnuInstellingen_programmaservice"_s)},
         {u"frmRadiotekst"_s, byMenu(u"mnuInstellingen_radiotekst"_s)},
         {u"frmDecoder_informatie"_s, byMenu(u"mnuInstellingen_decoderinformatie"_s)},

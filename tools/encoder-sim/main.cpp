@@ -38,9 +38,9 @@ constexpr timespec noProgramPause{0, 20'000'000};
 // The signals are blocked except while waiting for the line, so that none
 // slips in between a look at the flags and the wait. Returns the mask to wait with.
 sigset_t catchSignals() {
-    struct sigaction stop {};
+    struct sigaction stop = {};
     stop.sa_handler = requestStop;
-    struct sigaction state {};
+    struct sigaction state = {};
     state.sa_handler = requestState;
     sigset_t caught;
     sigemptyset(&caught);

@@ -59,9 +59,11 @@ bool assign(Target& target, const std::optional<Value>& value) {
     return true;
 }
 
+using OptionFlag = bool Options::*;
+
 struct Switch {
     std::string_view name;
-    bool Options::*member;
+    OptionFlag member;
     bool value;
 };
 

@@ -12,7 +12,7 @@ std::optional<std::string> missingAccessRemedy(const QString& device) {
     if (::access(path.constData(), R_OK | W_OK) == 0 || errno != EACCES) {
         return std::nullopt;
     }
-    struct stat status {};
+    struct stat status = {};
     if (::stat(path.constData(), &status) == 0 && (status.st_mode & S_IRGRP) != 0 &&
         (status.st_mode & S_IWGRP) != 0) {
         if (const struct group* owners = ::getgrgid(status.st_gid)) {

@@ -61,7 +61,7 @@ QtWatchedFile::Look QtWatchedFile::look() const {
     Look seen{.exists = true, .size = info.size(), .modified = info.lastModified(), .identity = 0};
 #ifndef Q_OS_WIN
     // A file renamed over the old one may have its size and time.
-    struct stat status {};
+    struct stat status = {};
     if (::stat(QFile::encodeName(path_).constData(), &status) == 0) {
         seen.identity = static_cast<quint64>(status.st_ino);
     }

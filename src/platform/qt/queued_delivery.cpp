@@ -9,8 +9,8 @@ void QueuedDelivery::add(const QByteArray& bytes) {
     pending_.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     if (!queued_) {
         queued_ = true;
-        QMetaObject::invokeMethod(
-            &context_, [this] { deliver(); }, Qt::QueuedConnection);
+        const auto deliverPending = [this] { deliver(); };
+        QMetaObject::invokeMethod(&context_, deliverPending, Qt::QueuedConnection);
     }
 }
 

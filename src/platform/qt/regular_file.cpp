@@ -94,7 +94,7 @@ FileContent readRegularFileStart(const QString& path, std::size_t maxBytes) {
     const QByteArray name = QFile::encodeName(path);
     // Looked at before opening, so that a device is never opened at all, as
     // opening a serial port may already signal on its lines.
-    struct stat status {};
+    struct stat status = {};
     if (::stat(name.constData(), &status) != 0) {
         return {systemFailure(errno), {}};
     }

@@ -1,0 +1,2 @@
+// Formatted as .clang-format says.
+int sum(int a, int b);
