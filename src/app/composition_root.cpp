@@ -1,42 +1,27 @@
 #include "app/composition_root.h"
 
-#include "shell/info_window.h"
+#include "editors/verification_window.h"
+#include "shell/options_window.h"
+#include "users/account_editing.h"
 #include "users/window_title.h"
 #include "users/windows/login_window.h"
+#include "users/windows/user_editor_window.h"
 #include "widgets/warning_window.h"
-#include "widgets/window_names.h"
 
-#include <array>
+#include <variant>
+
+using namespace Qt::StringLiterals;
 
 namespace velmora::app {
 
 using shell::Command;
-
-namespace {
-
-// The windows that a re-login and the end of the run close, so that none of
-// them outlives what it shows.
-const std::array kSettingsWindows{
-    widgets::kComPortWindow.toString(),          widgets::kDecoderWindow.toString(),
-    widgets::kUserEditorWindow.toString(),       widgets::kOverviewWindow.toString(),
-    widgets::kProgrammeServiceWindow.toString(), widgets::kRadiotextWindow.toString(),
-    widgets::kVerificationWindow.toString()};
-
-// The windows a read-out from the toolbar closes first, in this order, so that
-// none of them shows stale settings afterwards.
-const std::array kEditorsClosedBeforeReadOut{
-    widgets::kOverviewWindow.toString(), widgets::kProgrammeServiceWindow.toString(),
-    widgets::kRadiotextWindow.toString(), widgets::kDecoderWindow.toString()};
-
-} // namespace
 
 CompositionRoot::CompositionRoot(const Adapters& adapters)
     : adapters_(adapters),
 
       stationFiles_(document_, adapters_.fileDialogs, adapters_.fileStore, adapters_.settings,
                     window_),
-      documentCommands_(document_, stationFiles_, window_),
-      settingsWindows_(adapters_, window_, document_, loggedIn_, session_) {
+      documentCommands_(document_, stationFiles_, window_) {
     QObject::connect(&window_.sessionDisplay(), &shell::SessionDisplay::progressClosedByUser,
                      &window_, [this] { session_.progressClosedByUser(); });
     window_.sessionDisplay().showConnectionState(session_.state());
@@ -78,87 +63,14 @@ users::LoginWindow* CompositionRoot::loadLogin() {
 }
 
 void CompositionRoot::run(Command command) {
-    switch (command) {
-    case Command::NewDocument:
-        startNewDocument();
-        break;
-    case Command::OpenFile:
-        stationFiles_.BestandOpenen();
-        break;
-    case Command::CloseWindow:
-        window_.closeActiveWindow();
-        break;
-    case Command::Save:
-        (void)documentCommands_.save();
-        break;
-    case Command::SaveAs:
-        (void)stationFiles_.BestandOpslaanAls();
-        break;
-    case Command::PrintPreview:
-    case Command::Print:
-        // Printing is not offered: both items stay disabled.
-        break;
-    case Command::LogInAgain:
-        logInAgain();
-        break;
-    case Command::Exit:
-        exit();
-        break;
-    case Command::Fill:
-        session_.startFill(link::fillContentOf(document_, adapters_.settings));
-        break;
-    case Command::ReadOut:
-        session_.startReadOut();
-        break;
-    case Command::ToggleConnection:
-        session_.toggleConnection();
-        break;
-    case Command::ReadOutAfterClosingEditors:
-        readOutAfterClosingEditors();
-        break;
-    case Command::ComPort:
-        settingsWindows_.openComPortWindow();
-        break;
-    case Command::Radiotext:
-        settingsWindows_.openSetEditor(editors::kRadiotextForm);
-        break;
-    case Command::ProgrammeService:
-        settingsWindows_.openSetEditor(editors::kProgrammeServiceForm);
-        break;
-    case Command::DecoderInformation:
-        settingsWindows_.openDecoderWindow();
-        break;
-    case Command::ProgrammeIdentification:
-        settingsWindows_.openPiWindow();
-        break;
-    case Command::AddUser:
-        settingsWindows_.openUserEditorToAdd();
-        break;
-    case Command::EditCurrentUser:
-        settingsWindows_.openUserEditorForCurrentUser();
-        break;
-    case Command::Options:
-        settingsWindows_.showOptions();
-        break;
-    case Command::Overview:
-        settingsWindows_.openOverview();
-        break;
-    case Command::Cascade:
-        window_.cascadeChildWindows();
-        break;
-    case Command::About:
-        shell::InfoWindow::showModal();
-        break;
-    case Command::Verify:
-        session_.startVerification(link::fillContentOf(document_, adapters_.settings));
-        break;
-    case Command::LiveRadiotext:
-        settingsWindows_.openLiveWindow();
-        break;
+    const CommandAction action = actionOf(command);
+    if (const auto* window = std::get_if<const ChildWindow*>(&action)) {
+        openChildWindow(**window, windows_);
+    } else {
+        std::get<void (*)(CompositionRoot&)>(action)(*this);
     }
 }
 
-// Nobody is logged in afterwards.
 void CompositionRoot::startNewDocument() {
     window_.setTitle(users::titleOfNewDocument());
     documentCommands_.startNewDocument();
@@ -169,15 +81,51 @@ void CompositionRoot::startNewDocument() {
 // The document is emptied and nobody is logged in; the file name stays for
 // the login to decide, and the document is not modified afterwards.
 void CompositionRoot::logInAgain() {
-    window_.closeChildWindows(kSettingsWindows);
+    closeChildWindows(&ChildWindow::closesOnRelogin);
     documentCommands_.emptyForRelogin();
     loggedIn_.currentUser.clear();
     loadLogin()->showModally();
 }
 
+void CompositionRoot::fill() {
+    session_.startFill(link::fillContentOf(document_, adapters_.settings));
+}
+
+void CompositionRoot::verify() {
+    session_.startVerification(link::fillContentOf(document_, adapters_.settings));
+}
+
 void CompositionRoot::readOutAfterClosingEditors() {
-    window_.closeChildWindows(kEditorsClosedBeforeReadOut);
+    closeChildWindows(&ChildWindow::closesBeforeReadOut);
     session_.startReadOut();
+}
+
+void CompositionRoot::closeChildWindows(bool ChildWindow::*closes) {
+    for (const ChildWindow* window : childWindows()) {
+        if (window->*closes) {
+            window_.closeChildWindow(window->name.toString());
+        }
+    }
+}
+
+// An editor that is open already keeps its boxes; only the title changes.
+QWidget* CompositionRoot::openUserEditor(const QString& title) {
+    QWidget* editor = openChildWindow(windows::kUserEditor, windows_);
+    editor->setWindowTitle(title);
+    return editor;
+}
+
+void CompositionRoot::openUserEditorToAdd() {
+    openUserEditor(u"Gebruiker toevoegen"_s);
+}
+
+void CompositionRoot::openUserEditorForCurrentUser() {
+    static_cast<users::UserEditorWindow*>(openUserEditor(u"Gebruiker aanpassen"_s))
+        ->showAccount(users::readAccount(adapters_.settings, loggedIn_.currentUser));
+}
+
+void CompositionRoot::showOptions() {
+    shell::OptionsWindow::showModal(adapters_.settings, loggedIn_, window_);
 }
 
 // "Afsluiten" lets go of the encoder first, also when the save prompt then
@@ -191,18 +139,20 @@ bool CompositionRoot::allowClose() {
     if (!documentCommands_.mayEnd()) {
         return false;
     }
-    window_.closeChildWindows(kSettingsWindows);
+    closeChildWindows(&ChildWindow::closesOnRelogin);
     widgets::closeMessageWindows();
     session_.closePortWithoutNotice();
     return true;
 }
 
 void CompositionRoot::showVerification(const link::Verification& result) {
-    settingsWindows_.showVerification(result);
+    static_cast<editors::VerificationWindow*>(openChildWindow(windows::kVerification, windows_))
+        ->showResult(result);
 }
 
 void CompositionRoot::showVerificationCancelled(std::string_view message) {
-    settingsWindows_.showVerificationCancelled(message);
+    static_cast<editors::VerificationWindow*>(openChildWindow(windows::kVerification, windows_))
+        ->showCancelled(message);
 }
 
 } // namespace velmora::app

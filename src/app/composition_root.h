@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/adapters.h"
-#include "app/settings_windows.h"
+#include "app/catalogue.h"
 #include "link/encoder_session.h"
 #include "shell/main_window.h"
 #include "station/document.h"
@@ -19,7 +19,8 @@ namespace velmora::app {
 
 // The program put together once for the whole run: the main window, the
 // document, who is logged in and the main encoder session, on the given
-// platform, and what every command of the menus and the toolbar does.
+// platform. What each command of the menus and the toolbar does is in the
+// catalogue; the steps it takes are here.
 class CompositionRoot : public shell::CommandHandler, private link::VerificationView {
 public:
     explicit CompositionRoot(const Adapters& adapters);
@@ -32,6 +33,8 @@ public:
     station::Document& document() { return document_; }
     users::Session& session() { return loggedIn_; }
     link::EncoderSession& encoderSession() { return session_; }
+    station::StationFileCommands& stationFiles() { return stationFiles_; }
+    station::DocumentCommands& documentCommands() { return documentCommands_; }
 
     // Loads frmAanmelden, which seeds the administrator account; the caller
     // shows it with LoginWindow::showModally.
@@ -41,15 +44,28 @@ public:
     bool allowClose() override;
     bool isDocumentComplete() const override { return document_.isComplete(); }
 
-private:
+    // The steps the commands take.
+    // "&Nieuw...": nobody is logged in afterwards.
     void startNewDocument();
     void logInAgain();
-    void readOutAfterClosingEditors();
     void exit();
+    // The document and the "Decoder" keys to the encoder, or compared with it.
+    void fill();
+    void verify();
+    void readOutAfterClosingEditors();
+    // "&Gebruiker toevoegen": the user editor as it is, empty when it opens.
+    void openUserEditorToAdd();
+    // "Huidige gebruiker aanpassen": the user editor with the current account.
+    void openUserEditorForCurrentUser();
+    // "&Opties", modal.
+    void showOptions();
+
+private:
+    link::SessionParts mainSessionParts();
+    void closeChildWindows(bool ChildWindow::*closes);
+    QWidget* openUserEditor(const QString& title);
     void showVerification(const link::Verification& result) override;
     void showVerificationCancelled(std::string_view message) override;
-
-    link::SessionParts mainSessionParts();
 
     Adapters adapters_;
     std::unique_ptr<platform::Timer> liveTimer_{adapters_.newTimer()};
@@ -60,7 +76,7 @@ private:
     link::EncoderSession session_{mainSessionParts()};
     station::StationFileCommands stationFiles_;
     station::DocumentCommands documentCommands_;
-    SettingsWindows settingsWindows_;
+    WindowContext windows_{adapters_, document_, loggedIn_, session_, window_};
 };
 
 } // namespace velmora::app

@@ -6,7 +6,6 @@
 #include "widgets/editor_buttons.h"
 #include "widgets/twips.h"
 #include "widgets/warning_window.h"
-#include "widgets/window_names.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -63,7 +62,6 @@ DecoderWindow::DecoderWindow(platform::SettingsStore& settings, const QLocale& l
       frequency_(dropDownList(*this, u"cmbAlternatief"_s)),
       psInterval_(dropDownList(*this, u"cmbProgrammaservice"_s)),
       rtInterval_(dropDownList(*this, u"cmbRadiotekst"_s)) {
-    setObjectName(widgets::kDecoderWindow.toString());
     setWindowTitle(u"Decoder informatie"_s);
     setFixedSize(widgets::twipsToSize(4815, 4695, this));
 

@@ -7,7 +7,6 @@
 #include "widgets/caption.h"
 #include "widgets/editor_buttons.h"
 #include "widgets/warning_window.h"
-#include "widgets/window_names.h"
 #include "widgets/windows1252_text_box.h"
 
 #include <QBoxLayout>
@@ -46,7 +45,6 @@ LiveWindow::LiveWindow(platform::SettingsStore& settings, platform::FileDialogs&
       prefix_(widgets::windows1252TextBox(u"txtVoorvoegsel"_s, kPrefixLength, this)),
       on_(new QCheckBox(u"Live radiotekst versturen"_s, this)), state_(new QLabel(this)),
       text_(new QLabel(this)) {
-    setObjectName(widgets::kLiveWindow.toString());
     setWindowTitle(u"Live radiotekst"_s);
     file_->setObjectName(u"txtBestand"_s);
     file_->setReadOnly(true);

@@ -6,7 +6,6 @@
 #include "station/station_settings.h"
 #include "widgets/editor_buttons.h"
 #include "widgets/twips.h"
-#include "widgets/window_names.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -139,7 +138,6 @@ OverviewWindow::OverviewWindow(const station::Document& document,
                                const platform::SettingsStore& settings, const QLocale& locale,
                                QWidget* parent)
     : QWidget(parent) {
-    setObjectName(widgets::kOverviewWindow.toString());
     setWindowTitle(u"Overzicht"_s);
     setFixedSize(widgets::twipsToSize(11655, 5790, this));
 

@@ -3,7 +3,6 @@
 #include "link/wire_protocol.h"
 #include "platform/qt/windows1252.h"
 #include "widgets/twips.h"
-#include "widgets/window_names.h"
 
 #include <QBoxLayout>
 #include <QKeyEvent>
@@ -55,7 +54,6 @@ PiWindow::PiWindow(link::EncoderSession& session, std::unique_ptr<platform::Time
                    QWidget* parent)
     : QWidget(parent), session_(session), timer_(std::move(timer)), code_(new QLineEdit(this)),
       send_(new QPushButton(u"Verzend"_s, this)) {
-    setObjectName(widgets::kPiWindow.toString());
     setWindowTitle(u"Programma Identificatie"_s);
     setFixedSize(widgets::twipsToSize(2820, 1410, this));
 

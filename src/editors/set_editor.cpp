@@ -29,7 +29,6 @@ QString elementName(QStringView arrayName, int index) {
 
 SetEditor::SetEditor(const SetEditorForm& form, station::Document& document, QWidget* parent)
     : QWidget(parent), form_(form), document_(document) {
-    setObjectName(form_.windowName.toString());
     setWindowTitle(form_.caption.toString());
     setFixedSize(widgets::twipsToSize(form_.clientWidthTwips, form_.clientHeightTwips, this));
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "station/document.h"
-#include "widgets/window_names.h"
 
 #include <QStringView>
 #include <QWidget>
@@ -17,7 +16,6 @@ class NameBox;
 // What sets the programme service editor and the radiotext editor apart.
 struct SetEditorForm {
     station::SetKind kind;
-    QStringView windowName;
     QStringView caption;
     // Entry k has the boxes <boxName>_k and <checkName>_k.
     QStringView boxName;
@@ -29,21 +27,14 @@ struct SetEditorForm {
 };
 
 inline constexpr SetEditorForm kProgrammeServiceForm{station::SetKind::ProgrammeService,
-                                                     widgets::kProgrammeServiceWindow,
                                                      u"Programmaservice",
                                                      u"txtProgramma",
                                                      u"chkProgramma",
                                                      2,
                                                      6855,
                                                      3135};
-inline constexpr SetEditorForm kRadiotextForm{station::SetKind::Radiotext,
-                                              widgets::kRadiotextWindow,
-                                              u"Radiotekst",
-                                              u"txtRadiotekst",
-                                              u"chkRadiotekst",
-                                              1,
-                                              10800,
-                                              3105};
+inline constexpr SetEditorForm kRadiotextForm{
+    station::SetKind::Radiotext, u"Radiotekst", u"txtRadiotekst", u"chkRadiotekst", 1, 10800, 3105};
 
 // frmProgramma and frmRadiotekst: one name box and one "Actief" box per entry
 // of a set. The window works on a copy taken apart when it opens; the set

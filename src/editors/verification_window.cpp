@@ -4,7 +4,6 @@
 #include "link/verification_run.h"
 #include "platform/qt/windows1252.h"
 #include "widgets/warning_window.h"
-#include "widgets/window_names.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -38,7 +37,6 @@ VerificationWindow::VerificationWindow(platform::SettingsStore& settings, QWidge
     : QWidget(parent), settings_(settings), summary_(new QLabel(this)), missing_(new QLabel(this)),
       items_(new QTreeWidget(this)),
       afterFill_(new QCheckBox(u"Na elk vullen controleren"_s, this)) {
-    setObjectName(widgets::kVerificationWindow.toString());
     setWindowTitle(u"Controle"_s);
     summary_->setObjectName(u"lblResultaat"_s);
     QFont bold = summary_->font();

@@ -72,10 +72,8 @@ QWidget* MainWindow::openChildWindow(const QString& objectName,
     return widgets::openChildWindow(*workspace_, objectName, factory);
 }
 
-void MainWindow::closeChildWindows(std::span<const QString> objectNames) {
-    for (const QString& name : objectNames) {
-        widgets::closeChildWindow(*workspace_, name);
-    }
+void MainWindow::closeChildWindow(const QString& objectName) {
+    widgets::closeChildWindow(*workspace_, objectName);
 }
 
 void MainWindow::closeActiveWindow() {

@@ -37,8 +37,8 @@ public:
 
     // See widgets::openChildWindow; the window opens in this window's workspace.
     QWidget* openChildWindow(const QString& objectName, const widgets::ChildWindowFactory& factory);
-    // Closes those of these child windows that are open, in this order.
-    void closeChildWindows(std::span<const QString> objectNames);
+    // Closes the child window with this objectName, when it is open.
+    void closeChildWindow(const QString& objectName);
     // The active child window, or else the main window itself, which starts the exit.
     void closeActiveWindow();
     void cascadeChildWindows();

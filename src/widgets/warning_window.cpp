@@ -4,7 +4,6 @@
 #include "platform/qt/windows1252.h"
 #include "platform/settings_store.h"
 #include "widgets/twips.h"
-#include "widgets/window_names.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -21,6 +20,9 @@ using namespace Qt::StringLiterals;
 namespace velmora::widgets {
 
 namespace {
+
+// The message window, found by its name when it is already up.
+constexpr QStringView kMessageWindow = u"frmWaarschuwing";
 
 const QString kProgressCaption = u"Datacommunicatie met de Velmora"_s;
 

@@ -55,36 +55,53 @@ private slots:
     void decoderEditorLeavesTheModifiedFlag();
 };
 
+// Each window opens under its name, and a re-login closes those that show
+// somebody's settings; the PI and live windows show nobody's and stay.
 void EditorCommandsTest::menuItemsOpenTheirWindows_data() {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("programme service")
-        << u"mnuInstellingen_programmaservice"_s << u"frmProgramma"_s << u"Programmaservice"_s;
+    QTest::addColumn<bool>("closedByRelogin");
+    QTest::newRow("programme service") << u"mnuInstellingen_programmaservice"_s << u"frmProgramma"_s
+                                       << u"Programmaservice"_s << true;
     QTest::newRow("radiotext") << u"mnuInstellingen_radiotekst"_s << u"frmRadiotekst"_s
-                               << u"Radiotekst"_s;
+                               << u"Radiotekst"_s << true;
     QTest::newRow("decoder") << u"mnuInstellingen_decoderinformatie"_s << u"frmDecoder_informatie"_s
-                             << u"Decoder informatie"_s;
+                             << u"Decoder informatie"_s << true;
     QTest::newRow("programme identification")
-        << u"mnuInstellingenProgrammaIdentificatie"_s << u"frmPi"_s << u"Programma Identificatie"_s;
-    QTest::newRow("overview") << u"mnuVenster_overzicht"_s << u"frmOverzicht"_s << u"Overzicht"_s;
+        << u"mnuInstellingenProgrammaIdentificatie"_s << u"frmPi"_s << u"Programma Identificatie"_s
+        << false;
+    QTest::newRow("overview") << u"mnuVenster_overzicht"_s << u"frmOverzicht"_s << u"Overzicht"_s
+                              << true;
+    QTest::newRow("COM port") << u"mnuInstellingen_compoort"_s << u"frmCompoort"_s << u"Compoort"_s
+                              << true;
+    QTest::newRow("user editor") << u"mnuInstellingen_gebruikers_gebruikertoevoegen"_s
+                                 << u"frmGebruiker"_s << u"Gebruiker toevoegen"_s << true;
+    QTest::newRow("live radiotext")
+        << u"mnuBewerken_liveradiotekst"_s << u"frmLive"_s << u"Live radiotekst"_s << false;
 }
 
 void EditorCommandsTest::menuItemsOpenTheirWindows() {
     QFETCH(QString, item);
     QFETCH(QString, window);
     QFETCH(QString, caption);
+    QFETCH(bool, closedByRelogin);
     Station station;
     MainWindow& main = station.window;
     main.show();
 
-    choose(main, item);
+    station.runEnabled(item);
     QMdiSubWindow* child = childWindow(main, window);
     QVERIFY(child != nullptr);
     QCOMPARE(child->windowTitle(), caption);
     const int offset = velmora::widgets::twipsToPixels(10, &workspace(main));
     QCOMPARE(child->pos(), QPoint(offset, offset));
     QVERIFY(child->widget()->isVisible());
+
+    station.run(u"mnuBestand_opnieuwaanmelden"_s);
+    velmora::testing::openWindow(u"frmAanmelden"_s)->close();
+    deletePendingWindows();
+    QCOMPARE(childWindow(main, window) == nullptr, closedByRelogin);
 }
 
 void EditorCommandsTest::toolbarEntriesOpenTheirWindows_data() {

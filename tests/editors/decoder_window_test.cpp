@@ -69,7 +69,6 @@ private slots:
 void DecoderWindowTest::controlsCarryTheirNamesAndOrder() {
     velmora::fakes::FakeSettingsStore store;
     const DecoderWindow window(store);
-    QCOMPARE(window.objectName(), u"frmDecoder_informatie"_s);
     QCOMPARE(window.windowTitle(), u"Decoder informatie"_s);
     QCOMPARE(window.size(), velmora::widgets::twipsToSize(4815, 4695, &window));
     QCOMPARE(list(window, u"cmbProgramma"_s)->toolTip(), u"Selecteer de gewenste optie."_s);

@@ -56,7 +56,6 @@ void OverviewWindowTest::framesAndCaptions() {
     const auto size = [&window](int width, int height) {
         return velmora::widgets::twipsToSize(width, height, &window);
     };
-    QCOMPARE(window.objectName(), u"frmOverzicht"_s);
     QCOMPARE(window.size(), size(11655, 5790));
     const struct {
         QString name;

@@ -69,7 +69,6 @@ private slots:
 void PiWindowTest::controlsCarryTheirNamesAndOrder() {
     const PiEditing editing(false);
     const PiWindow& window = *editing.window;
-    QCOMPARE(window.objectName(), u"frmPi"_s);
     QCOMPARE(window.windowTitle(), u"Programma Identificatie"_s);
     QCOMPARE(window.size(), velmora::widgets::twipsToSize(2820, 1410, &window));
     QCOMPARE(editing.send()->text(), u"Verzend"_s);

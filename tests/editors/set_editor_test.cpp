@@ -130,7 +130,6 @@ void SetEditorTest::controlsCarryTheirNamesAndOrder() {
     const SetEditor& editor = *editing.editor;
     const int count = velmora::station::layoutOf(kind).entryCount;
 
-    QCOMPARE(editor.objectName(), formOf(kind).windowName.toString());
     QCOMPARE(editor.windowTitle(), caption);
     QCOMPARE(editor.size(),
              velmora::widgets::twipsToSize(clientTwips.width(), clientTwips.height(), &editor));
