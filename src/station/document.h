@@ -13,7 +13,7 @@ enum class SetKind { ProgrammeService, Radiotext };
 const SetLayout& layoutOf(SetKind kind);
 
 // The open document: the PS and RT sets, the station file they belong to, and
-// the modified and exit-after-save flags. Every change of a set goes through
+// the modified flag. Every change of a set goes through
 // replaceSet, which marks the document modified and tells the view whether
 // saving is possible.
 class Document {
@@ -33,16 +33,12 @@ public:
     bool isModified() const { return modified_; }
     void setModified(bool modified) { modified_ = modified; }
 
-    bool exitsAfterSave() const { return exitAfterSave_; }
-    void setExitAfterSave(bool exitAfterSave) { exitAfterSave_ = exitAfterSave; }
-
 private:
     DocumentView& view_;
     std::string psSet_;
     std::string rtSet_;
     std::string fileName_;
     bool modified_ = false;
-    bool exitAfterSave_ = false;
 };
 
 } // namespace velmora::station

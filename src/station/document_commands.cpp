@@ -29,7 +29,6 @@ bool DocumentCommands::mayEnd() {
         return true;
     }
     const bool hasFile = !document_.fileName().empty();
-    document_.setExitAfterSave(true);
     if (!hasFile) {
         document_.setFileName(std::string(kNoFileName));
     }
@@ -56,7 +55,9 @@ bool DocumentCommands::carryOut(SavePromptAnswer answer, bool hasFile) {
         // A completed save closes the main window itself; anything less keeps
         // the document and its changes in the open window.
         const SaveResult saved = hasFile ? files_.BestandOpslaan() : files_.BestandOpslaanAls();
-        if (saved != SaveResult::Saved) {
+        if (saved == SaveResult::Saved) {
+            endAfterSave();
+        } else {
             stayOpen(hasFile);
         }
         return false;
@@ -71,8 +72,13 @@ bool DocumentCommands::carryOut(SavePromptAnswer answer, bool hasFile) {
     return false;
 }
 
+// The document is on disk; closing the window ends the run without asking again.
+void DocumentCommands::endAfterSave() {
+    document_.setModified(false);
+    view_.closeMainWindow();
+}
+
 void DocumentCommands::stayOpen(bool hasFile) {
-    document_.setExitAfterSave(false);
     if (!hasFile) {
         document_.setFileName({});
     }

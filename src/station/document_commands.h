@@ -17,6 +17,8 @@ public:
     // The save prompt with this question (Windows-1252): a beep, shown
     // modally. Closing it any other way counts as "&Annuleren".
     virtual SavePromptAnswer askToSaveChanges(std::string_view question) = 0;
+    // Closes the main window, which ends the run through the exit sequence.
+    virtual void closeMainWindow() = 0;
 };
 
 // While the save prompt is open for a document without a file, the file name
@@ -43,13 +45,14 @@ public:
     // The main window is asked to close. True: the run may end now. False: the
     // window stays, either because the user chose so or a save went wrong, or
     // because a save asked for by the prompt closes the window itself once it
-    // is done.
+    // is done. Only the save that the prompt asks for ends the run.
     bool mayEnd();
 
 private:
     void emptySets();
     bool carryOut(SavePromptAnswer answer, bool hasFile);
     void stayOpen(bool hasFile);
+    void endAfterSave();
 
     Document& document_;
     StationFileCommands& files_;

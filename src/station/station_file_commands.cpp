@@ -67,7 +67,6 @@ SaveResult StationFileCommands::BestandOpslaanAls() {
         return SaveResult::Failed;
     }
     document_.setFileName(*chosen);
-    closeWhenExiting();
     return SaveResult::Saved;
 }
 
@@ -78,7 +77,6 @@ SaveResult StationFileCommands::BestandOpslaan() {
         view_.showWarning(fileMessage(document_.fileName(), "opgeslagen", written));
         return SaveResult::Failed;
     }
-    closeWhenExiting();
     return SaveResult::Saved;
 }
 
@@ -97,16 +95,6 @@ void StationFileCommands::takeSets(StationSets sets) {
 
 StationSets StationFileCommands::documentSets() const {
     return {document_.programmeServiceSet(), document_.radiotextSet()};
-}
-
-// A save asked for by the save prompt ends the run once it is done.
-void StationFileCommands::closeWhenExiting() {
-    if (!document_.exitsAfterSave()) {
-        return;
-    }
-    document_.setExitAfterSave(false);
-    document_.setModified(false);
-    view_.closeMainWindow();
 }
 
 } // namespace velmora::station

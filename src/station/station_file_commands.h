@@ -31,19 +31,17 @@ public:
     // Open the file named by the document's file name, which the login has
     // set to the account's linked file; an empty name empties both sets.
     void GekoppeldBestandOpenen();
-    // Save to a file chosen in the dialog. When the save was asked for on
-    // exit, a completed save ends the run. A cancelled or failed one leaves
-    // the document, its file name and the flags as they were, so the caller
-    // decides whether the exit goes on.
+    // Save to a file chosen in the dialog. A cancelled or failed save leaves
+    // the document, its file name and its flag as they were, so that the
+    // caller can decide what follows, as the exit does.
     SaveResult BestandOpslaanAls();
-    // Save to the document's file, whose name must not be empty; on exit as above.
+    // Save to the document's file, whose name must not be empty; as above.
     SaveResult BestandOpslaan();
 
 private:
     platform::FileDialogRequest dialogRequest(std::string initialFolder) const;
     void takeSets(StationSets sets);
     StationSets documentSets() const;
-    void closeWhenExiting();
 
     Document& document_;
     platform::FileDialogs& dialogs_;

@@ -11,8 +11,6 @@ public:
 
     // The warning window with this text (Windows-1252), a beep, shown modally.
     virtual void showWarning(std::string_view text) = 0;
-    // Closes the main window, which ends the run through the exit sequence.
-    virtual void closeMainWindow() = 0;
 };
 
 } // namespace velmora::station

@@ -81,7 +81,6 @@ void Login::acceptUser(const std::string& userName) {
 // Done before any message is shown, so the state is complete while it is open.
 void Login::finishAttempt() {
     document_.setModified(false);
-    document_.setExitAfterSave(false);
 }
 
 // The main window is shown before the login window goes, so that at no moment

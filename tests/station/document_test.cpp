@@ -21,7 +21,6 @@ protected:
 
 TEST_F(DocumentTest, StartsEmptyAndUnmodified) {
     EXPECT_FALSE(document.isModified());
-    EXPECT_FALSE(document.exitsAfterSave());
     EXPECT_FALSE(document.isComplete());
     EXPECT_TRUE(document.fileName().empty());
 }

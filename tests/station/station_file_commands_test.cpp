@@ -17,10 +17,8 @@ class RecordingView : public DocumentView, public StationFileView {
 public:
     void enableSaveCommands(bool) override {}
     void showWarning(std::string_view text) override { warnings.emplace_back(text); }
-    void closeMainWindow() override { ++closeCount; }
 
     std::vector<std::string> warnings;
-    int closeCount = 0;
 };
 
 class StationFileCommandsTest : public testing::Test {
@@ -136,7 +134,6 @@ TEST_F(StationFileCommandsTest, SaveAsWritesTheFileBytesAndKeepsModifiedFlag) {
     EXPECT_EQ(files.at("/zenders/nieuw"), file);
     EXPECT_EQ(document.fileName(), "/zenders/nieuw");
     EXPECT_TRUE(document.isModified());
-    EXPECT_EQ(view.closeCount, 0);
 }
 
 // The start value is only where the dialog starts: after a cancel, Save must
@@ -169,37 +166,38 @@ TEST_F(StationFileCommandsTest, SavedAndReopenedDocumentIsTheSame) {
 
 enum class Command { Save, SaveAs };
 
-struct ExitCase {
+struct SaveCase {
     const char* name;
     Command command;
     std::optional<std::string> answer; // of the Save As dialog; empty cancels it
     bool failWrite;
-    bool closes;
+    SaveResult result;
 };
 
-class SaveOnExitTest : public StationFileCommandsTest,
-                       public testing::WithParamInterface<ExitCase> {};
+class SaveResultTest : public StationFileCommandsTest,
+                       public testing::WithParamInterface<SaveCase> {};
 
-TEST_P(SaveOnExitTest, EndsTheRunOnlyWhenNothingIsLost) {
+// The caller, such as the exit, decides what follows; a save itself leaves
+// the modified flag alone.
+TEST_P(SaveResultTest, TellsTheCallerWhetherTheDocumentIsOnDisk) {
     document.setFileName("/zenders/a.Rds");
     document.setModified(true);
-    document.setExitAfterSave(true);
     files.failWrites = GetParam().failWrite;
     dialogs.answer = GetParam().answer;
-    (void)(GetParam().command == Command::Save ? commands.BestandOpslaan()
-                                               : commands.BestandOpslaanAls());
-    EXPECT_EQ(view.closeCount, GetParam().closes ? 1 : 0);
-    EXPECT_EQ(document.exitsAfterSave(), !GetParam().closes);
-    EXPECT_EQ(document.isModified(), !GetParam().closes);
+    EXPECT_EQ(GetParam().command == Command::Save ? commands.BestandOpslaan()
+                                                  : commands.BestandOpslaanAls(),
+              GetParam().result);
+    EXPECT_TRUE(document.isModified());
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Saves, SaveOnExitTest,
-    testing::Values(ExitCase{"Save", Command::Save, std::nullopt, false, true},
-                    ExitCase{"SaveAs", Command::SaveAs, "/zenders/b.Rds", false, true},
-                    ExitCase{"SaveAsCancelled", Command::SaveAs, std::nullopt, false, false},
-                    ExitCase{"SaveFails", Command::Save, std::nullopt, true, false},
-                    ExitCase{"SaveAsFails", Command::SaveAs, "/zenders/b.Rds", true, false}),
+    Saves, SaveResultTest,
+    testing::Values(
+        SaveCase{"Save", Command::Save, std::nullopt, false, SaveResult::Saved},
+        SaveCase{"SaveAs", Command::SaveAs, "/zenders/b.Rds", false, SaveResult::Saved},
+        SaveCase{"SaveAsCancelled", Command::SaveAs, std::nullopt, false, SaveResult::Cancelled},
+        SaveCase{"SaveFails", Command::Save, std::nullopt, true, SaveResult::Failed},
+        SaveCase{"SaveAsFails", Command::SaveAs, "/zenders/b.Rds", true, SaveResult::Failed}),
     fakes::ByCaseName());
 
 // A failed save says so, and the document keeps its file, sets and flags.

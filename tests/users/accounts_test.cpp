@@ -46,7 +46,6 @@ protected:
         document.replaceSet(station::SetKind::ProgrammeService, "PS");
         document.replaceSet(station::SetKind::Radiotext, "RT");
         document.setFileName("/old.Rds");
-        document.setExitAfterSave(true);
         EXPECT_TRUE(login.seedAdministrator().ok());
     }
 
@@ -58,10 +57,7 @@ protected:
         }
     }
 
-    void expectFlagsCleared() const {
-        EXPECT_FALSE(document.isModified());
-        EXPECT_FALSE(document.exitsAfterSave());
-    }
+    void expectFlagsCleared() const { EXPECT_FALSE(document.isModified()); }
 
     fakes::FakeSettingsStore store;
     RecordingDocumentView documentView;

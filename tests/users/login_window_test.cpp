@@ -61,7 +61,6 @@ struct LoginAtStartup : Station {
         files.put("/stations/radio.Rds", kFilePs + "\r\n" + kFileRt);
         document.replaceSet(SetKind::ProgrammeService, kOldPs);
         document.setFileName("/oud.Rds");
-        document.setExitAfterSave(true);
         login = program.loadLogin();
         login->showModally();
     }
@@ -188,7 +187,6 @@ void LoginWindowTest::everyOutcomeOfALogin() {
     QCOMPARE(shownTitle(station.window), title);
     QCOMPARE(accountItems(station.window), items);
     QVERIFY(!station.document.isModified());
-    QVERIFY(!station.document.exitsAfterSave());
     // The seeded password, replaced by its hash once it has let the administrator in.
     const bool administratorIn = loggedIn && name == u"*^Qentar^*"_s;
     QCOMPARE(station.settings.GetSetting("*^Qentar^*", "Wachtwoord"),
