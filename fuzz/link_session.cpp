@@ -10,6 +10,7 @@
 #include "link/encoder_link.h"
 #include "link/wire_protocol.h"
 #include "property.h"
+#include "settings/number_in_text.h"
 #include "station/document.h"
 #include "station/station_settings.h"
 
@@ -272,9 +273,9 @@ private:
                 "an interval is written as a pair");
         if (hasPosition) {
             const std::int64_t position =
-                station::numberFromText(settings_.GetSetting(keys::kSection, positionKey));
+                settings::numberFromText(settings_.GetSetting(keys::kSection, positionKey));
             const std::int64_t seconds =
-                station::numberFromText(settings_.GetSetting(keys::kSection, secondsKey));
+                settings::numberFromText(settings_.GetSetting(keys::kSection, secondsKey));
             require(position + range.shortestSeconds == seconds,
                     "an interval's position and seconds agree");
         }

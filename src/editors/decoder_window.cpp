@@ -1,8 +1,9 @@
 #include "editors/decoder_window.h"
 
-#include "editors/decoder_values.h"
+#include "editors/frequency_text.h"
 #include "link/encoder_link.h"
 #include "platform/qt/windows1252.h"
+#include "settings/number_in_text.h"
 #include "station/station_settings.h"
 #include "widgets/editor_buttons.h"
 #include "widgets/twips.h"
@@ -116,7 +117,8 @@ DecoderWindow::DecoderWindow(platform::SettingsStore& settings, const QLocale& l
 // "3" and "25". Nothing is written until the user applies.
 void DecoderWindow::selectStored(QComboBox& list, std::string_view key) {
     list.setCurrentIndex(
-        storedListPosition(settings_.GetSetting(keys::kSection, key), list.count()).value_or(0));
+        settings::storedListPosition(settings_.GetSetting(keys::kSection, key), list.count())
+            .value_or(0));
 }
 
 // The six keys go together: a store that takes only some of them would

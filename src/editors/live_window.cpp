@@ -2,6 +2,7 @@
 
 #include "editors/fixed_pitch_font.h"
 #include "platform/qt/windows1252.h"
+#include "settings/number_in_text.h"
 #include "station/path_text.h"
 #include "station/station_settings.h"
 #include "widgets/caption.h"
@@ -59,7 +60,7 @@ LiveWindow::LiveWindow(platform::SettingsStore& settings, platform::FileDialogs&
         entry_->addItem(QString::number(entry));
     }
     const auto storedEntry =
-        station::numberFromText(settings_.GetSetting(link::kLiveSection, link::kLiveEntryKey));
+        settings::numberFromText(settings_.GetSetting(link::kLiveSection, link::kLiveEntryKey));
     entry_->setCurrentIndex(
         storedEntry >= 1 && storedEntry <= kEntryCount ? static_cast<int>(storedEntry - 1) : 0);
     prefix_->setText(stored(settings_, link::kLivePrefixKey));

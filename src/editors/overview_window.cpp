@@ -1,8 +1,9 @@
 #include "editors/overview_window.h"
 
-#include "editors/decoder_values.h"
 #include "editors/fixed_pitch_font.h"
+#include "editors/frequency_text.h"
 #include "platform/qt/windows1252.h"
+#include "settings/number_in_text.h"
 #include "station/station_settings.h"
 #include "widgets/editor_buttons.h"
 #include "widgets/twips.h"
@@ -80,7 +81,8 @@ void fillEntries(QGroupBox& box, const QString& numberName, const QString& value
 }
 
 QString programmeTypeText(const std::string& stored) {
-    const std::optional<int> code = storedListPosition(stored, station::kProgrammeTypeCount);
+    const std::optional<int> code =
+        settings::storedListPosition(stored, station::kProgrammeTypeCount);
     return code ? platform::fromWindows1252(
                       station::programmeTypes()[static_cast<std::size_t>(*code)])
                 : kNotSet;
@@ -88,12 +90,13 @@ QString programmeTypeText(const std::string& stored) {
 
 QString frequencyOverviewText(const std::string& stored, const QLocale& locale) {
     const std::optional<int> code =
-        storedNumberInRange(stored, 1, station::kHighestFrequencyCode + 1);
+        settings::storedNumberInRange(stored, 1, station::kHighestFrequencyCode + 1);
     return code ? frequencyText(*code, locale) + u" MHz"_s : kNotSet;
 }
 
 QString intervalText(const std::string& storedPosition, const station::IntervalRange& range) {
-    const std::optional<int> position = storedListPosition(storedPosition, range.positionCount());
+    const std::optional<int> position =
+        settings::storedListPosition(storedPosition, range.positionCount());
     return position ? QString::number(range.secondsAt(*position)) + u" Seconden"_s : kNotSet;
 }
 

@@ -1,8 +1,8 @@
 #include "link/connection.h"
 
-#include "link/rounded_number.h"
 #include "link/supervision.h"
 #include "link/wire_protocol.h"
+#include "settings/number_in_text.h"
 
 #include <utility>
 
@@ -29,7 +29,7 @@ int portNumberFromSetting(std::string_view setting, int numberInForce) {
     if (setting.front() < '1' || setting.front() > '9') {
         return numberInForce;
     }
-    return roundedNumberFromText(setting);
+    return settings::roundedNumberFromText(setting);
 }
 
 Connection::Connection(platform::SerialLine& line, platform::Timer& supervisionTimer,

@@ -3,8 +3,8 @@
 #include "link/live_text.h"
 #include "link/transfer.h"
 #include "link/wire_protocol.h"
+#include "settings/number_in_text.h"
 #include "station/path_text.h"
-#include "station/station_settings.h"
 
 namespace velmora::link {
 
@@ -100,7 +100,8 @@ bool LiveRadiotext::takeCurrentText(bool evenIfSent) {
         pendingFrame_.reset();
         return false;
     }
-    std::int64_t entry = station::numberFromText(settings_.GetSetting(kLiveSection, kLiveEntryKey));
+    std::int64_t entry =
+        settings::numberFromText(settings_.GetSetting(kLiveSection, kLiveEntryKey));
     if (entry < 1 || entry > kEntryCount) {
         entry = 1;
     }

@@ -1,6 +1,7 @@
 #include "link/received_settings.h"
 
 #include "link/wire_protocol.h"
+#include "settings/number_in_text.h"
 
 namespace velmora::link {
 namespace {
@@ -62,8 +63,8 @@ bool ReceivedSettings::save(std::string_view key, std::int64_t value) {
 
 ReceivedSettings::DecoderOutcome ReceivedSettings::takeDecoder(std::string_view decoderMessage) {
     const DecoderFields fields = decoderFieldsOf(decoderMessage);
-    if (!save(keys::kProgrammeType, station::numberFromText(fields.programmeType)) ||
-        !save(keys::kFrequency, station::numberFromText(fields.frequencyCode))) {
+    if (!save(keys::kProgrammeType, settings::numberFromText(fields.programmeType)) ||
+        !save(keys::kFrequency, settings::numberFromText(fields.frequencyCode))) {
         return DecoderOutcome::NotSaved;
     }
     struct Interval {
@@ -79,7 +80,7 @@ ReceivedSettings::DecoderOutcome ReceivedSettings::takeDecoder(std::string_view 
          station::kRtIntervalRange},
     };
     for (const Interval& interval : intervals) {
-        const std::int64_t seconds = station::numberFromText(interval.field);
+        const std::int64_t seconds = settings::numberFromText(interval.field);
         if (!isReceivableInterval(seconds)) {
             return DecoderOutcome::IntervalOutOfRange;
         }

@@ -46,11 +46,6 @@ inline bool setExists(std::string_view set) {
     return !set.empty();
 }
 
-// The leading decimal number of a text, as every "Decoder" value and the PI
-// entry are read: an optional sign, then digits. The empty string and a text
-// that does not start with a number read as 0. Saturates instead of overflowing.
-std::int64_t numberFromText(std::string_view text);
-
 inline constexpr int kProgrammeTypeCount = 32;
 const std::array<std::string_view, kProgrammeTypeCount>& programmeTypes();
 
