@@ -2,7 +2,7 @@
 
 #include "link/supervision.h"
 #include "link/wire_protocol.h"
-#include "settings/number_in_text.h"
+#include "settings/port_setting.h"
 
 #include <utility>
 
@@ -20,16 +20,6 @@ std::string noAccessMessage(int portNumber, const platform::SerialLine::AccessFa
         message += " " + failure.remedy;
     }
     return message;
-}
-
-int portNumberFromSetting(std::string_view setting, int numberInForce) {
-    if (setting.empty()) {
-        return 1;
-    }
-    if (setting.front() < '1' || setting.front() > '9') {
-        return numberInForce;
-    }
-    return settings::roundedNumberFromText(setting);
 }
 
 Connection::Connection(platform::SerialLine& line, platform::Timer& supervisionTimer,
@@ -53,7 +43,7 @@ void Connection::toggle() {
 
 void Connection::connect() {
     enter(ConnectionState::Connecting);
-    portNumber_ = portNumberFromSetting(settings_.GetSetting(kPortSection, kPortKey), portNumber_);
+    portNumber_ = settings::portNumberToOpen(settings_, portNumber_);
     // A port still open here, while a disconnect waits for its answer, is in
     // use whatever the platform would say about opening it twice.
     const OpenResult result = line_.isOpen() ? OpenResult::PortInUse : line_.open(portNumber_);

@@ -12,9 +12,6 @@
 
 namespace velmora::link {
 
-inline constexpr std::string_view kPortSection = "Compoort";
-inline constexpr std::string_view kPortKey = "Compoort";
-
 inline constexpr std::string_view kNoSuchPort = "Dit poortnummer is niet op uw systeem aanwezig";
 inline constexpr std::string_view kPortInUse = "Deze poort is al in gebruik";
 inline constexpr std::string_view kPortLost =
@@ -24,11 +21,6 @@ inline constexpr std::string_view kPortLost =
 // the remedy, for example "Geen toegang tot poort 1 (/dev/ttyUSB0). Vraag uw
 // beheerder u toe te voegen aan de groep dialout."
 std::string noAccessMessage(int portNumber, const platform::SerialLine::AccessFailure& failure);
-
-// The port number to open for a "Compoort" setting: 1 when it is empty, its
-// rounded leading number when it starts with a digit from 1 to 9, otherwise
-// the number in force.
-int portNumberFromSetting(std::string_view setting, int numberInForce);
 
 // The life of the connection: opening the port and greeting the encoder,
 // disconnecting, and the one closing path that every route to Disconnected

@@ -1,5 +1,8 @@
 #include "link/encoder_link.h"
 
+#include "settings/decoder_settings.h"
+#include "settings/settings_schema.h"
+
 #include <optional>
 #include <string>
 
@@ -68,7 +71,7 @@ void EncoderLink::pacingTick() {
     if (!wasFilling || transfer_.isFilling() || state() != ConnectionState::Connected) {
         return;
     }
-    if (settings_.GetSetting(kVerificationSection, kVerifyAfterFillKey) == "1" && !verification_) {
+    if (settings::readFlag(settings_, settings::kVerifyAfterFill) && !verification_) {
         verificationDue_ = true;
         verificationTimer_.start(kVerificationAfterFill);
     }
@@ -78,7 +81,7 @@ void EncoderLink::pacingTick() {
 void EncoderLink::startVerification() {
     verificationDue_ = false;
     verification_.emplace(document_.programmeServiceSet(), document_.radiotextSet(),
-                          storedDecoderValues(settings_));
+                          settings::readDecoderValues(settings_));
     transfer_.startReadOut();
     verificationTimer_.start(kVerificationLimit);
 }

@@ -26,10 +26,8 @@ inline constexpr std::string_view kSignOffCaption = "De volgende hardware meld z
 // A verification that has not had the decoder information by then ends.
 inline constexpr std::chrono::seconds kVerificationLimit{5};
 // "Na elk vullen controleren": a verification starts this long after a fill's
-// decoder frame when section "Controle", key "NaVullen" is "1".
+// decoder frame when settings::kVerifyAfterFill is on.
 inline constexpr std::chrono::seconds kVerificationAfterFill{1};
-inline constexpr std::string_view kVerificationSection = "Controle";
-inline constexpr std::string_view kVerifyAfterFillKey = "NaVullen";
 inline constexpr std::string_view kVerificationCancelledByFill =
     "De controle is afgebroken: de encoder wordt gevuld.";
 inline constexpr std::string_view kVerificationCancelledByReadOut =
@@ -65,7 +63,7 @@ public:
     void startReadOut();
     // "Velmora &controleren": reads the encoder and compares what it holds
     // with what a fill would send, leaving the document, its flags and the
-    // "Decoder" keys as they are.
+    // decoder settings as they are.
     void startVerification();
     // The progress window was closed with its close box.
     void progressClosedByUser();

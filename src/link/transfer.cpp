@@ -1,6 +1,7 @@
 #include "link/transfer.h"
 
 #include "link/wire_protocol.h"
+#include "settings/decoder_settings.h"
 
 #include <algorithm>
 
@@ -18,19 +19,11 @@ std::vector<std::string> fillFrames(const station::Document& document,
     for (int entry = 0; entry < station::kRadiotextLayout.entryCount; ++entry) {
         frames.push_back(radiotextFrame(entry, document.radiotextSet()));
     }
-    frames.push_back(decoderFrame(storedDecoderValues(settings)));
+    frames.push_back(decoderFrame(settings::readDecoderValues(settings)));
     return frames;
 }
 
 } // namespace
-
-DecoderValues storedDecoderValues(const platform::SettingsStore& settings) {
-    namespace keys = station::decoder_keys;
-    return {settings.GetSetting(keys::kSection, keys::kProgrammeType),
-            settings.GetSetting(keys::kSection, keys::kFrequency),
-            settings.GetSetting(keys::kSection, keys::kPsIntervalSeconds),
-            settings.GetSetting(keys::kSection, keys::kRtIntervalSeconds)};
-}
 
 Transfer::Transfer(platform::SerialLine& line, platform::Timer& pacingTimer,
                    const station::Document& document, const platform::SettingsStore& settings,

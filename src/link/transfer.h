@@ -19,9 +19,6 @@ inline constexpr std::chrono::milliseconds kPacingInterval{50};
 // The progress bar runs from 0 to this value.
 inline constexpr int kLastProgress = 15;
 
-// The four "Decoder" values that a fill sends, as the settings store holds them now.
-DecoderValues storedDecoderValues(const platform::SettingsStore& settings);
-
 // The two transfers between the document and the encoder, and the progress
 // window they share.
 //

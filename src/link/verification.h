@@ -22,7 +22,7 @@ struct VerifiedItem {
 // document would send, without touching the document or the settings store.
 class Verification {
 public:
-    // The document's PS and RT sets and the "Decoder" values as read from the
+    // The document's PS and RT sets and the decoder values as read from the
     // settings store: what a fill would send now.
     Verification(std::string_view psSet, std::string_view rtSet, const DecoderValues& decoder);
 
