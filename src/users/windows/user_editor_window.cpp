@@ -3,6 +3,7 @@
 #include "platform/qt/windows1252.h"
 #include "settings/options.h"
 #include "station/path_text.h"
+#include "station/station_file.h"
 #include "users/stored_password.h"
 #include "widgets/caption.h"
 #include "widgets/editor_buttons.h"
@@ -27,7 +28,6 @@ namespace {
 // The Browse dialog: station files only, starting in the browse folder of
 // the options, or else in the default station folder.
 constexpr std::string_view kDialogTitle = "Velmora";
-constexpr std::string_view kBrowseFilter = "Rds bestanden (*.Rds)|*.Rds|";
 
 QPushButton* button(const QString& objectName, const QString& caption, QWidget* parent) {
     auto* pushButton = new QPushButton(caption, parent);
@@ -174,7 +174,7 @@ void UserEditorWindow::confirm() {
 void UserEditorWindow::browse() {
     const auto chosen = dialogs_.askFileToOpen(
         {.title = std::string(kDialogTitle),
-         .filter = std::string(kBrowseFilter),
+         .filter = std::string(station::kStationFileBrowseFilter),
          .initialFolder = station::utf8PathFromText(settings::readOptions(store_).browseFolder),
          .initialFile = {}});
     if (!chosen || chosen->empty()) {
