@@ -6,10 +6,12 @@
 #include "fakes/fake_timer.h"
 #include "fakes/recording_verification_view.h"
 #include "fuzz_input.h"
-#include "link/connection.h"
 #include "link/encoder_session.h"
 #include "link/wire_protocol.h"
 #include "property.h"
+#include "settings/number_in_text.h"
+#include "settings/port_setting.h"
+#include "settings/settings_schema.h"
 #include "station/document.h"
 #include "station/station_settings.h"
 
@@ -25,7 +27,6 @@ namespace {
 
 using link::ConnectionState;
 using OpenResult = platform::SerialLine::OpenResult;
-namespace keys = station::decoder_keys;
 
 constexpr std::string_view kIdentificationFrame = "^B^I12120302RX-UNIT1^E";
 constexpr std::string_view kSignOffFrame = "^B^S^E";
@@ -57,7 +58,7 @@ enum class Step : std::uint8_t {
     CloseProgressWindow,
     ClosePortOnExit,
     SendPiCode,     // two bytes: high, low
-    ChangePort,     // a text for the "Compoort" setting
+    ChangePort,     // a text for the port number setting
     NextOpenResult, // one byte
     ToggleSaveFailure,
     ActInsideNextModalWindow, // one byte: 1 to 4 events run inside it
@@ -119,8 +120,7 @@ private:
             break;
         }
         case Step::ChangePort:
-            static_cast<void>(
-                settings_.SaveSetting(link::kPortSection, link::kPortKey, input_.text()));
+            static_cast<void>(settings::write(settings_, settings::kPortNumber, input_.text()));
             break;
         case Step::NextOpenResult:
             line_.nextOpenResult = static_cast<OpenResult>(input_.byte() % 4);
@@ -256,24 +256,23 @@ private:
         require(document_.radiotextSet().size() <=
                     static_cast<std::size_t>(station::kRadiotextLayout.setWidth()),
                 "a received RT set fits its layout");
-        checkIntervalPair(keys::kPsIntervalPosition, keys::kPsIntervalSeconds,
+        checkIntervalPair(settings::kPsIntervalPosition, settings::kPsIntervalSeconds,
                           station::kPsIntervalRange);
-        checkIntervalPair(keys::kRtIntervalPosition, keys::kRtIntervalSeconds,
+        checkIntervalPair(settings::kRtIntervalPosition, settings::kRtIntervalSeconds,
                           station::kRtIntervalRange);
     }
 
     // Each interval is kept twice, as a list position and in seconds, and
     // whoever writes one of the pair writes the other.
-    void checkIntervalPair(std::string_view positionKey, std::string_view secondsKey,
+    void checkIntervalPair(const settings::Key& positionKey, const settings::Key& secondsKey,
                            const station::IntervalRange& range) const {
-        const bool hasPosition = settings_.has(keys::kSection, positionKey);
-        require(hasPosition == settings_.has(keys::kSection, secondsKey),
-                "an interval is written as a pair");
+        const bool hasPosition = settings_.has(positionKey);
+        require(hasPosition == settings_.has(secondsKey), "an interval is written as a pair");
         if (hasPosition) {
             const std::int64_t position =
-                station::numberFromText(settings_.GetSetting(keys::kSection, positionKey));
+                settings::numberFromText(settings::read(settings_, positionKey));
             const std::int64_t seconds =
-                station::numberFromText(settings_.GetSetting(keys::kSection, secondsKey));
+                settings::numberFromText(settings::read(settings_, secondsKey));
             require(position + range.shortestSeconds == seconds,
                     "an interval's position and seconds agree");
         }
@@ -298,15 +297,18 @@ private:
     CheckingSessionView view_;
     fakes::FakeTimer verificationTimer_;
     fakes::RecordingVerificationView verificationView_;
-    link::EncoderSession session_{
-        {.line = line_,
-         .timers = {.supervision = supervision_,
-                    .pacing = pacing_,
-                    .verification = verificationTimer_},
-         .view = view_,
-         .verificationView = verificationView_,
-         .portSetting = [this] { return settings_.GetSetting(link::kPortSection, link::kPortKey); },
-         .readOut = link::ReadOutTarget{document_, settings_}}};
+    link::EncoderSession session_{{.line = line_,
+                                   .timers = {.supervision = supervision_,
+                                              .pacing = pacing_,
+                                              .verification = verificationTimer_},
+                                   .view = view_,
+                                   .verificationView = verificationView_,
+                                   .portToOpen =
+                                       [this](int numberInForce) {
+                                           return settings::portNumberToOpen(settings_,
+                                                                             numberInForce);
+                                       },
+                                   .readOut = link::ReadOutTarget{document_, settings_}}};
     int modalSteps_ = 0;
     int modalDepth_ = 0;
     std::size_t writesChecked_ = 0;

@@ -1,6 +1,8 @@
 #include "app/composition_root.h"
 
 #include "editors/verification_window.h"
+#include "settings/port_setting.h"
+#include "settings/settings_schema.h"
 #include "shell/options_window.h"
 #include "users/account_editing.h"
 #include "users/window_title.h"
@@ -41,13 +43,12 @@ link::SessionParts CompositionRoot::mainSessionParts() {
                    .verification = *verificationTimer_},
         .view = window_.sessionDisplay(),
         .verificationView = *this,
-        .portSetting =
-            [this] { return adapters_.settings.GetSetting(link::kPortSection, link::kPortKey); },
-        .verifiesAfterFill =
-            [this] {
-                return adapters_.settings.GetSetting(link::kVerificationSection,
-                                                     link::kVerifyAfterFillKey) == "1";
+        .portToOpen =
+            [this](int numberInForce) {
+                return settings::portNumberToOpen(adapters_.settings, numberInForce);
             },
+        .verifiesAfterFill =
+            [this] { return settings::readFlag(adapters_.settings, settings::kVerifyAfterFill); },
         .readOut = link::ReadOutTarget{document_, adapters_.settings},
         .live = link::LiveParts{*liveTimer_, adapters_.liveFile, adapters_.settings}};
 }

@@ -1,7 +1,8 @@
 #include "editors/decoder_window.h"
 
-#include "editors/decoder_values.h"
+#include "editors/frequency_text.h"
 #include "platform/qt/windows1252.h"
+#include "settings/decoder_settings.h"
 #include "station/station_settings.h"
 #include "widgets/editor_buttons.h"
 #include "widgets/twips.h"
@@ -13,14 +14,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <array>
-#include <string>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
 namespace velmora::editors {
-
-namespace keys = station::decoder_keys;
 
 namespace {
 
@@ -54,6 +52,12 @@ void addIntervals(QComboBox& list, const station::IntervalRange& range) {
     }
 }
 
+// Missing and out-of-range values fall back to the first entry: "Geen", "Geen",
+// "3" and "25". Nothing is written until the user applies.
+void selectStored(QComboBox& list, std::optional<int> position) {
+    list.setCurrentIndex(position.value_or(0));
+}
+
 } // namespace
 
 DecoderWindow::DecoderWindow(platform::SettingsStore& settings, const QLocale& locale,
@@ -68,16 +72,17 @@ DecoderWindow::DecoderWindow(platform::SettingsStore& settings, const QLocale& l
     for (const std::string_view name : station::programmeTypes()) {
         programmeType_->addItem(platform::fromWindows1252(name));
     }
-    selectStored(*programmeType_, keys::kProgrammeType);
     frequency_->addItem(u"Geen"_s);
     for (int code = 1; code <= station::kHighestFrequencyCode; ++code) {
         frequency_->addItem(frequencyText(code, locale));
     }
-    selectStored(*frequency_, keys::kFrequency);
     addIntervals(*psInterval_, station::kPsIntervalRange);
-    selectStored(*psInterval_, keys::kPsIntervalPosition);
     addIntervals(*rtInterval_, station::kRtIntervalRange);
-    selectStored(*rtInterval_, keys::kRtIntervalPosition);
+    const settings::DecoderSettings stored = settings::readDecoderSettings(settings_);
+    selectStored(*programmeType_, stored.programmeType);
+    selectStored(*frequency_, stored.frequencyCode);
+    selectStored(*psInterval_, stored.psIntervalPosition);
+    selectStored(*rtInterval_, stored.rtIntervalPosition);
     programmeType_->setToolTip(kChooseTip);
     frequency_->setToolTip(kChooseTip);
 
@@ -109,31 +114,12 @@ DecoderWindow::DecoderWindow(platform::SettingsStore& settings, const QLocale& l
     setTabOrder(buttons.apply, buttons.cancel);
 }
 
-// Missing and out-of-range values fall back to the first entry: "Geen", "Geen",
-// "3" and "25". Nothing is written until the user applies.
-void DecoderWindow::selectStored(QComboBox& list, std::string_view key) {
-    list.setCurrentIndex(
-        storedListPosition(settings_.GetSetting(keys::kSection, key), list.count()).value_or(0));
-}
-
-// The six keys go together: a store that takes only some of them would
-// leave a fill sending other intervals than this window shows.
 bool DecoderWindow::apply() {
-    const std::string programmeType = std::to_string(programmeType_->currentIndex());
-    const std::string frequency = std::to_string(frequency_->currentIndex());
-    const std::string psPosition = std::to_string(psInterval_->currentIndex());
-    const std::string psSeconds = platform::toWindows1252(psInterval_->currentText());
-    const std::string rtPosition = std::to_string(rtInterval_->currentIndex());
-    const std::string rtSeconds = platform::toWindows1252(rtInterval_->currentText());
-    const std::array<platform::Setting, 6> values{{
-        {keys::kProgrammeType, programmeType},
-        {keys::kFrequency, frequency},
-        {keys::kPsIntervalPosition, psPosition},
-        {keys::kPsIntervalSeconds, psSeconds},
-        {keys::kRtIntervalPosition, rtPosition},
-        {keys::kRtIntervalSeconds, rtSeconds},
-    }};
-    const platform::Status saved = settings_.SaveSettings(keys::kSection, values);
+    const platform::Status saved = settings::writeDecoderChoice(
+        settings_, {.programmeType = programmeType_->currentIndex(),
+                    .frequencyCode = frequency_->currentIndex(),
+                    .psIntervalPosition = psInterval_->currentIndex(),
+                    .rtIntervalPosition = rtInterval_->currentIndex()});
     if (!saved) {
         widgets::warnSettingsNotSaved(saved.reason());
         return false;

@@ -10,8 +10,8 @@ class QComboBox;
 namespace velmora::editors {
 
 // frmDecoder_informatie: the programme type, the alternative frequency and the
-// two intervals, read from and written to the "Decoder" keys of the settings
-// store. The document is not involved.
+// two intervals, read from and written to the decoder settings. The document
+// is not involved.
 class DecoderWindow : public QWidget {
     Q_OBJECT
 
@@ -20,13 +20,11 @@ public:
     explicit DecoderWindow(platform::SettingsStore& settings,
                            const QLocale& locale = QLocale::system(), QWidget* parent = nullptr);
 
-    // "&Toepassen": writes all six keys. When the store refuses one, the user
-    // is told, the rest is not written and this returns false.
+    // "&Toepassen": writes the decoder settings. When the store refuses
+    // them, the user is told, nothing is written and this returns false.
     bool apply();
 
 private:
-    void selectStored(QComboBox& list, std::string_view key);
-
     platform::SettingsStore& settings_;
     QComboBox* programmeType_;
     QComboBox* frequency_;

@@ -2,8 +2,9 @@
 
 #include "editors/fixed_pitch_font.h"
 #include "platform/qt/windows1252.h"
+#include "settings/live_settings.h"
+#include "settings/settings_schema.h"
 #include "station/path_text.h"
-#include "station/station_settings.h"
 #include "widgets/caption.h"
 #include "widgets/editor_buttons.h"
 #include "widgets/warning_window.h"
@@ -19,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <array>
 
 using namespace Qt::StringLiterals;
 
@@ -27,14 +27,9 @@ namespace velmora::editors {
 
 namespace {
 
-constexpr int kEntryCount = 5;
 // The prefix leaves room for a title within the 64 characters of an entry.
 constexpr int kPrefixLength = 32;
 const std::string kTextFileFilter = "Tekstbestanden (*.txt)|*.txt|Alle bestanden (*)|*";
-
-QString stored(const platform::SettingsStore& settings, std::string_view key) {
-    return platform::fromWindows1252(settings.GetSetting(link::kLiveSection, key));
-}
 
 } // namespace
 
@@ -49,20 +44,19 @@ LiveWindow::LiveWindow(platform::SettingsStore& settings, platform::FileDialogs&
     file_->setObjectName(u"txtBestand"_s);
     file_->setReadOnly(true);
     file_->setMinimumWidth(fontMetrics().averageCharWidth() * 48);
-    file_->setText(stored(settings_, link::kLiveFileKey));
+    const settings::LiveSettings stored = settings::readLiveSettings(settings_);
+    file_->setText(platform::fromWindows1252(stored.file));
     auto* browseButton = new QPushButton(u"Bladeren"_s, this);
     browseButton->setObjectName(u"cmdBladeren"_s);
     entry_->setObjectName(u"cmbRadiotekst"_s);
-    for (int entry = 1; entry <= kEntryCount; ++entry) {
+    const settings::Range entries = *settings::kLiveEntry.range;
+    for (int entry = entries.lowest; entry <= entries.highest; ++entry) {
         entry_->addItem(QString::number(entry));
     }
-    const auto storedEntry =
-        station::numberFromText(settings_.GetSetting(link::kLiveSection, link::kLiveEntryKey));
-    entry_->setCurrentIndex(
-        storedEntry >= 1 && storedEntry <= kEntryCount ? static_cast<int>(storedEntry - 1) : 0);
-    prefix_->setText(stored(settings_, link::kLivePrefixKey));
+    entry_->setCurrentIndex(stored.entry - entries.lowest);
+    prefix_->setText(platform::fromWindows1252(stored.prefix));
     on_->setObjectName(u"chkAan"_s);
-    on_->setChecked(settings_.GetSetting(link::kLiveSection, link::kLiveOnKey) == "1");
+    on_->setChecked(stored.on);
     state_->setObjectName(u"lblStatus"_s);
     text_->setObjectName(u"lblTekst"_s);
     text_->setFont(fixedPitchFont());
@@ -110,16 +104,11 @@ LiveWindow::~LiveWindow() {
 }
 
 bool LiveWindow::apply() {
-    const std::string file = platform::toWindows1252(file_->text());
-    const std::string entry = std::to_string(entry_->currentIndex() + 1);
-    const std::string prefix = platform::toWindows1252(prefix_->text());
-    const std::array<platform::Setting, 4> values{{
-        {link::kLiveFileKey, file},
-        {link::kLiveEntryKey, entry},
-        {link::kLivePrefixKey, prefix},
-        {link::kLiveOnKey, on_->isChecked() ? "1" : "0"},
-    }};
-    const platform::Status saved = settings_.SaveSettings(link::kLiveSection, values);
+    const platform::Status saved = settings::writeLiveSettings(
+        settings_, {.file = platform::toWindows1252(file_->text()),
+                    .entry = settings::kLiveEntry.range->lowest + entry_->currentIndex(),
+                    .prefix = platform::toWindows1252(prefix_->text()),
+                    .on = on_->isChecked()});
     if (!saved) {
         widgets::warnSettingsNotSaved(saved.reason());
         return false;

@@ -13,9 +13,9 @@ class QLineEdit;
 
 namespace velmora::editors {
 
-// frmLive: the text file that the playout system writes, the RT entry that
-// carries its text, a prefix and whether it goes out, in section "Live" of
-// the settings store; below them what went out last, or why nothing does.
+// frmLive: the live settings — the text file that the playout system writes,
+// the RT entry that carries its text, a prefix and whether it goes out —
+// and below them what went out last, or why nothing does.
 class LiveWindow : public QWidget, private link::LiveView {
     Q_OBJECT
 
@@ -26,7 +26,7 @@ public:
     LiveWindow(const LiveWindow&) = delete;
     LiveWindow& operator=(const LiveWindow&) = delete;
 
-    // "&Toepassen": writes the four keys and lets the live text follow them.
+    // "&Toepassen": writes the live settings and lets the live text follow them.
     // When the store refuses them, the user is told and this returns false.
     bool apply();
 

@@ -1,8 +1,9 @@
 #include "editors/overview_window.h"
 
-#include "editors/decoder_values.h"
 #include "editors/fixed_pitch_font.h"
+#include "editors/frequency_text.h"
 #include "platform/qt/windows1252.h"
+#include "settings/decoder_settings.h"
 #include "station/station_settings.h"
 #include "widgets/editor_buttons.h"
 #include "widgets/twips.h"
@@ -16,8 +17,6 @@
 using namespace Qt::StringLiterals;
 
 namespace velmora::editors {
-
-namespace keys = station::decoder_keys;
 
 namespace {
 
@@ -78,28 +77,22 @@ void fillEntries(QGroupBox& box, const QString& numberName, const QString& value
     }
 }
 
-QString programmeTypeText(const std::string& stored) {
-    const std::optional<int> code = storedListPosition(stored, station::kProgrammeTypeCount);
+QString programmeTypeText(std::optional<int> code) {
     return code ? platform::fromWindows1252(
                       station::programmeTypes()[static_cast<std::size_t>(*code)])
                 : kNotSet;
 }
 
-QString frequencyOverviewText(const std::string& stored, const QLocale& locale) {
-    const std::optional<int> code =
-        storedNumberInRange(stored, 1, station::kHighestFrequencyCode + 1);
+QString frequencyOverviewText(std::optional<int> code, const QLocale& locale) {
     return code ? frequencyText(*code, locale) + u" MHz"_s : kNotSet;
 }
 
-QString intervalText(const std::string& storedPosition, const station::IntervalRange& range) {
-    const std::optional<int> position = storedListPosition(storedPosition, range.positionCount());
+QString intervalText(std::optional<int> position, const station::IntervalRange& range) {
     return position ? QString::number(range.secondsAt(*position)) + u" Seconden"_s : kNotSet;
 }
 
 void fillDecoder(QGroupBox& box, const platform::SettingsStore& settings, const QLocale& locale) {
-    const auto stored = [&settings](std::string_view key) {
-        return settings.GetSetting(keys::kSection, key);
-    };
+    const settings::DecoderSettings stored = settings::readDecoderSettings(settings);
     const auto value = [&box](const QString& name, const QString& text) {
         QLabel* created = label(box, name, text);
         created->setWordWrap(true);
@@ -110,25 +103,21 @@ void fillDecoder(QGroupBox& box, const platform::SettingsStore& settings, const 
     grid->setContentsMargins(kDecoderMargin, kDecoderMargin, kDecoderMargin, kDecoderMargin);
     grid->setHorizontalSpacing(kDecoderMargin);
     grid->addWidget(label(box, u"Label3"_s, u"Programmatype"_s), 0, 0, 1, 2);
-    grid->addWidget(
-        value(u"lblProgrammatype_overzicht"_s, programmeTypeText(stored(keys::kProgrammeType))), 0,
-        2);
+    grid->addWidget(value(u"lblProgrammatype_overzicht"_s, programmeTypeText(stored.programmeType)),
+                    0, 2);
     grid->addWidget(label(box, u"Label4"_s, u"Alternatieve frequentie"_s), 1, 0, 1, 2);
-    grid->addWidget(value(u"lblFrequentie_overzicht"_s,
-                          frequencyOverviewText(stored(keys::kFrequency), locale)),
-                    1, 2);
+    grid->addWidget(
+        value(u"lblFrequentie_overzicht"_s, frequencyOverviewText(stored.frequency, locale)), 1, 2);
     grid->addWidget(label(box, u"Label9"_s, u"Interval"_s), 2, 0);
     grid->addWidget(label(box, u"Label5"_s, u"Programmaservice"_s), 2, 1);
-    grid->addWidget(
-        value(u"lblIntervalprogramma_overzicht"_s,
-              intervalText(stored(keys::kPsIntervalPosition), station::kPsIntervalRange)),
-        2, 2);
+    grid->addWidget(value(u"lblIntervalprogramma_overzicht"_s,
+                          intervalText(stored.psIntervalPosition, station::kPsIntervalRange)),
+                    2, 2);
     grid->addWidget(label(box, u"Label10"_s, u"Interval"_s), 3, 0);
     grid->addWidget(label(box, u"Label8"_s, u"Radiotekst"_s), 3, 1);
-    grid->addWidget(
-        value(u"lblIntervalradio_overzicht"_s,
-              intervalText(stored(keys::kRtIntervalPosition), station::kRtIntervalRange)),
-        3, 2);
+    grid->addWidget(value(u"lblIntervalradio_overzicht"_s,
+                          intervalText(stored.rtIntervalPosition, station::kRtIntervalRange)),
+                    3, 2);
     grid->setColumnStretch(2, 1);
 }
 

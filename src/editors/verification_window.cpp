@@ -3,6 +3,7 @@
 #include "editors/fixed_pitch_font.h"
 #include "link/verification_run.h"
 #include "platform/qt/windows1252.h"
+#include "settings/settings_schema.h"
 #include "widgets/warning_window.h"
 
 #include <QBoxLayout>
@@ -50,8 +51,7 @@ VerificationWindow::VerificationWindow(platform::SettingsStore& settings, QWidge
     items_->setFont(fixedPitchFont());
     items_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     afterFill_->setObjectName(u"chkNaVullen"_s);
-    afterFill_->setChecked(
-        settings_.GetSetting(link::kVerificationSection, link::kVerifyAfterFillKey) == "1");
+    afterFill_->setChecked(settings::readFlag(settings_, settings::kVerifyAfterFill));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(summary_);
@@ -99,8 +99,8 @@ void VerificationWindow::showCancelled(std::string_view message) {
 }
 
 void VerificationWindow::storeAfterFill(bool checked) {
-    const platform::Status saved = settings_.SaveSetting(
-        link::kVerificationSection, link::kVerifyAfterFillKey, checked ? "1" : "0");
+    const platform::Status saved =
+        settings::writeFlag(settings_, settings::kVerifyAfterFill, checked);
     if (!saved) {
         const QSignalBlocker blocker(afterFill_);
         afterFill_->setChecked(!checked);

@@ -14,8 +14,8 @@ namespace velmora::editors {
 
 // frmControle, "Controle": the result of a verification of the encoder, item
 // by item, what the document would fill beside what the encoder holds, with a
-// difference marked in words; and "Na elk vullen controleren", stored in
-// section "Controle", key "NaVullen" as soon as it is ticked or cleared.
+// difference marked in words; and "Na elk vullen controleren", stored as
+// settings::kVerifyAfterFill as soon as it is ticked or cleared.
 class VerificationWindow : public QWidget {
     Q_OBJECT
 

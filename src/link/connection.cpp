@@ -1,6 +1,5 @@
 #include "link/connection.h"
 
-#include "link/rounded_number.h"
 #include "link/supervision.h"
 #include "link/wire_protocol.h"
 
@@ -22,21 +21,12 @@ std::string noAccessMessage(int portNumber, const platform::SerialLine::AccessFa
     return message;
 }
 
-int portNumberFromSetting(std::string_view setting, int numberInForce) {
-    if (setting.empty()) {
-        return 1;
-    }
-    if (setting.front() < '1' || setting.front() > '9') {
-        return numberInForce;
-    }
-    return roundedNumberFromText(setting);
-}
-
 Connection::Connection(platform::SerialLine& line, FrameOutlet& outlet,
-                       platform::Timer& supervisionTimer, std::function<std::string()> portSetting,
-                       SessionView& view, ConnectionEvents events)
+                       platform::Timer& supervisionTimer,
+                       std::function<int(int numberInForce)> portToOpen, SessionView& view,
+                       ConnectionEvents events)
     : line_(line), outlet_(outlet), supervisionTimer_(supervisionTimer),
-      portSetting_(std::move(portSetting)), view_(view), events_(std::move(events)) {}
+      portToOpen_(std::move(portToOpen)), view_(view), events_(std::move(events)) {}
 
 void Connection::enter(ConnectionState state) {
     state_ = state;
@@ -53,7 +43,7 @@ void Connection::toggle() {
 
 void Connection::connect() {
     enter(ConnectionState::Connecting);
-    portNumber_ = portNumberFromSetting(portSetting_(), portNumber_);
+    portNumber_ = portToOpen_(portNumber_);
     // A port still open here, while a disconnect waits for its answer, is in
     // use whatever the platform would say about opening it twice.
     const OpenResult result = line_.isOpen() ? OpenResult::PortInUse : line_.open(portNumber_);

@@ -12,9 +12,6 @@
 
 namespace velmora::link {
 
-inline constexpr std::string_view kPortSection = "Compoort";
-inline constexpr std::string_view kPortKey = "Compoort";
-
 inline constexpr std::string_view kNoSuchPort = "Dit poortnummer is niet op uw systeem aanwezig";
 inline constexpr std::string_view kPortInUse = "Deze poort is al in gebruik";
 inline constexpr std::string_view kPortLost =
@@ -24,11 +21,6 @@ inline constexpr std::string_view kPortLost =
 // the remedy, for example "Geen toegang tot poort 1 (/dev/ttyUSB0). Vraag uw
 // beheerder u toe te voegen aan de groep dialout."
 std::string noAccessMessage(int portNumber, const platform::SerialLine::AccessFailure& failure);
-
-// The port number to open for a "Compoort" setting: 1 when it is empty, its
-// rounded leading number when it starts with a digit from 1 to 9, otherwise
-// the number in force.
-int portNumberFromSetting(std::string_view setting, int numberInForce);
 
 // What the connection tells the session it belongs to: every change of its
 // state, and the end of every closing, before any report is shown.
@@ -42,9 +34,9 @@ struct ConnectionEvents {
 // takes. Each connect opens the port that the setting names at that moment.
 class Connection {
 public:
-    // portSetting gives the text that names the port, as portNumberFromSetting reads it.
+    // portToOpen gives the number of the port to open, from the number in force.
     Connection(platform::SerialLine& line, FrameOutlet& outlet, platform::Timer& supervisionTimer,
-               std::function<std::string()> portSetting, SessionView& view,
+               std::function<int(int numberInForce)> portToOpen, SessionView& view,
                ConnectionEvents events);
 
     ConnectionState state() const { return state_; }
@@ -75,7 +67,7 @@ private:
     platform::SerialLine& line_;
     FrameOutlet& outlet_;
     platform::Timer& supervisionTimer_;
-    std::function<std::string()> portSetting_;
+    std::function<int(int numberInForce)> portToOpen_;
     SessionView& view_;
     ConnectionEvents events_;
     ConnectionState state_ = ConnectionState::Disconnected;

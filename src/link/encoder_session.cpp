@@ -10,7 +10,7 @@ EncoderSession::EncoderSession(SessionParts parts)
       transfer_(outlet_, timers_.pacing, view_),
       verification_(transfer_, timers_.verification, parts.verificationView),
       receiver_([this](std::string_view message) { take(message); }),
-      connection_(line_, outlet_, timers_.supervision, std::move(parts.portSetting), view_,
+      connection_(line_, outlet_, timers_.supervision, std::move(parts.portToOpen), view_,
                   {.changed = [this](ConnectionState state) { connectionChanged(state); },
                    .closed = [this] { connectionClosed(); }}) {
     if (parts.readOut) {

@@ -54,8 +54,8 @@ struct SessionParts {
     SessionTimers timers;
     SessionView& view;
     VerificationView& verificationView;
-    // The text that names the port to open, read at each connect.
-    std::function<std::string()> portSetting;
+    // The number of the port to open at each connect, from the number in force.
+    std::function<int(int numberInForce)> portToOpen;
     // Read at the end of each fill: whether a verification follows it.
     std::function<bool()> verifiesAfterFill = [] { return false; };
     // Without one, answers to a read request change nothing but a verification.

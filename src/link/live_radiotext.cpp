@@ -3,16 +3,10 @@
 #include "link/live_text.h"
 #include "link/transfer.h"
 #include "link/wire_protocol.h"
+#include "settings/live_settings.h"
 #include "station/path_text.h"
-#include "station/station_settings.h"
 
 namespace velmora::link {
-
-namespace {
-
-constexpr int kEntryCount = 5;
-
-} // namespace
 
 std::string_view reasonText(LiveState state) {
     switch (state) {
@@ -47,8 +41,8 @@ LiveRadiotext::~LiveRadiotext() {
 }
 
 void LiveRadiotext::reloadSettings() {
-    const std::string path = settings_.GetSetting(kLiveSection, kLiveFileKey);
-    file_.follow(isOn() ? station::utf8PathFromText(path) : std::string());
+    const settings::LiveSettings live = settings::readLiveSettings(settings_);
+    file_.follow(live.on ? station::utf8PathFromText(live.file) : std::string());
     if (takeCurrentText(true) && outlet_.use() == LineUse::Free && !timer_.isRunning()) {
         send();
     }
@@ -90,23 +84,19 @@ void LiveRadiotext::setView(LiveView* view) {
 }
 
 bool LiveRadiotext::isOn() const {
-    return settings_.GetSetting(kLiveSection, kLiveOnKey) == "1";
+    return settings::readLiveSettings(settings_).on;
 }
 
 bool LiveRadiotext::takeCurrentText(bool evenIfSent) {
     const std::optional<std::string> start = file_.readStart(kLiveTextReadLimit);
     fileFound_ = start.has_value();
-    if (!isOn() || !start) {
+    const settings::LiveSettings live = settings::readLiveSettings(settings_);
+    if (!live.on || !start) {
         pendingFrame_.reset();
         return false;
     }
-    std::int64_t entry = station::numberFromText(settings_.GetSetting(kLiveSection, kLiveEntryKey));
-    if (entry < 1 || entry > kEntryCount) {
-        entry = 1;
-    }
-    const std::string payload =
-        liveRadiotextPayload(settings_.GetSetting(kLiveSection, kLivePrefixKey), *start);
-    std::string frame = radiotextPayloadFrame(static_cast<int>(entry - 1), payload);
+    const std::string payload = liveRadiotextPayload(live.prefix, *start);
+    std::string frame = radiotextPayloadFrame(live.entry - 1, payload);
     if (frame == lastFrame_ && !evenIfSent && !pendingFrame_) {
         return false;
     }

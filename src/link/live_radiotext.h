@@ -13,18 +13,11 @@
 
 namespace velmora::link {
 
-// Where the live radiotext is set up in the settings store.
-inline constexpr std::string_view kLiveSection = "Live";
-inline constexpr std::string_view kLiveFileKey = "Bestand";     // Windows-1252 path
-inline constexpr std::string_view kLiveEntryKey = "Radiotekst"; // 1 to 5
-inline constexpr std::string_view kLivePrefixKey = "Voorvoegsel";
-inline constexpr std::string_view kLiveOnKey = "Aan"; // "1" or "0"
-
 // At most one live frame goes out per interval.
 inline constexpr std::chrono::seconds kLiveInterval{1};
 
 enum class LiveState {
-    Off,          // "Aan" is not "1"
+    Off,          // the live radiotext is switched off
     NoConnection, // no connection stands
     FileNotFound, // the file is not there or cannot be read
     NothingSent,  // all is set, and the first frame is yet to go
@@ -68,8 +61,8 @@ public:
     LiveRadiotext(const LiveRadiotext&) = delete;
     LiveRadiotext& operator=(const LiveRadiotext&) = delete;
 
-    // Section "Live" changed: follows the file it names now, and sends what
-    // the new settings make of it.
+    // The live settings changed: follows the file they name now, and sends
+    // what the new settings make of it.
     void reloadSettings();
 
     LiveStatus status() const;

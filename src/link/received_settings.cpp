@@ -1,9 +1,10 @@
 #include "link/received_settings.h"
 
+#include "settings/number_in_text.h"
+#include "settings/settings_schema.h"
+
 namespace velmora::link {
 namespace {
-
-namespace keys = station::decoder_keys;
 
 // The range an interval in seconds must lie in before its keys are written.
 constexpr std::int64_t kLongestReceivedInterval = 255;
@@ -48,9 +49,8 @@ bool ReceivedSettings::takeEntry(const EntryAnswer& entry) {
     return true;
 }
 
-bool ReceivedSettings::save(std::string_view key, std::int64_t value) {
-    const platform::Status status =
-        settings_.SaveSetting(keys::kSection, key, std::to_string(value));
+bool ReceivedSettings::save(const settings::Key& key, std::int64_t value) {
+    const platform::Status status = settings::write(settings_, key, std::to_string(value));
     if (!status) {
         failureReason_ = status.reason();
     }
@@ -59,24 +59,24 @@ bool ReceivedSettings::save(std::string_view key, std::int64_t value) {
 
 ReceivedSettings::DecoderOutcome ReceivedSettings::takeDecoder(const DecoderAnswer& decoder) {
     const DecoderFields& fields = decoder.fields;
-    if (!save(keys::kProgrammeType, station::numberFromText(fields.programmeType)) ||
-        !save(keys::kFrequency, station::numberFromText(fields.frequencyCode))) {
+    if (!save(settings::kProgrammeType, settings::numberFromText(fields.programmeType)) ||
+        !save(settings::kFrequency, settings::numberFromText(fields.frequencyCode))) {
         return DecoderOutcome::NotSaved;
     }
     struct Interval {
-        std::string_view positionKey;
-        std::string_view secondsKey;
+        const settings::Key& positionKey;
+        const settings::Key& secondsKey;
         std::string_view field;
         const station::IntervalRange& range;
     };
     const Interval intervals[] = {
-        {keys::kPsIntervalPosition, keys::kPsIntervalSeconds, fields.psIntervalSeconds,
+        {settings::kPsIntervalPosition, settings::kPsIntervalSeconds, fields.psIntervalSeconds,
          station::kPsIntervalRange},
-        {keys::kRtIntervalPosition, keys::kRtIntervalSeconds, fields.rtIntervalSeconds,
+        {settings::kRtIntervalPosition, settings::kRtIntervalSeconds, fields.rtIntervalSeconds,
          station::kRtIntervalRange},
     };
     for (const Interval& interval : intervals) {
-        const std::int64_t seconds = station::numberFromText(interval.field);
+        const std::int64_t seconds = settings::numberFromText(interval.field);
         if (!isReceivableInterval(seconds)) {
             return DecoderOutcome::IntervalOutOfRange;
         }

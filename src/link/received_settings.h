@@ -2,6 +2,7 @@
 
 #include "link/wire_protocol.h"
 #include "platform/settings_store.h"
+#include "settings/settings_schema.h"
 #include "station/document.h"
 
 #include <string>
@@ -10,7 +11,7 @@
 namespace velmora::link {
 
 // Takes the answers to a read request: the PS and RT entries rebuild the
-// document's sets, the decoder information writes the "Decoder" keys.
+// document's sets, the decoder information writes the decoder settings.
 //
 // Each set is rebuilt from every entry received in this run, so an entry the
 // encoder did not send this time keeps what an earlier message put there.
@@ -36,7 +37,7 @@ public:
 
 private:
     std::vector<std::string>& tableOf(station::SetKind kind);
-    bool save(std::string_view key, std::int64_t value);
+    bool save(const settings::Key& key, std::int64_t value);
 
     station::Document& document_;
     platform::SettingsStore& settings_;

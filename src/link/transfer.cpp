@@ -1,6 +1,7 @@
 #include "link/transfer.h"
 
 #include "link/wire_protocol.h"
+#include "settings/decoder_settings.h"
 
 #include <algorithm>
 
@@ -22,17 +23,10 @@ std::vector<std::string> fillFrames(const FillContent& content) {
 
 } // namespace
 
-DecoderValues storedDecoderValues(const platform::SettingsStore& settings) {
-    namespace keys = station::decoder_keys;
-    return {settings.GetSetting(keys::kSection, keys::kProgrammeType),
-            settings.GetSetting(keys::kSection, keys::kFrequency),
-            settings.GetSetting(keys::kSection, keys::kPsIntervalSeconds),
-            settings.GetSetting(keys::kSection, keys::kRtIntervalSeconds)};
-}
-
 FillContent fillContentOf(const station::Document& document,
                           const platform::SettingsStore& settings) {
-    return {document.programmeServiceSet(), document.radiotextSet(), storedDecoderValues(settings)};
+    return {document.programmeServiceSet(), document.radiotextSet(),
+            settings::readDecoderValues(settings)};
 }
 
 Transfer::Transfer(FrameOutlet& outlet, platform::Timer& pacingTimer, SessionView& view)

@@ -19,16 +19,13 @@ inline constexpr std::chrono::milliseconds kPacingInterval{50};
 // The progress bar runs from 0 to this value.
 inline constexpr int kLastProgress = 15;
 
-// The four "Decoder" values that a fill sends, as the settings store holds them now.
-DecoderValues storedDecoderValues(const platform::SettingsStore& settings);
-
-// What a fill puts in the encoder: both sets and the four "Decoder" values.
+// What a fill puts in the encoder: both sets and the four decoder values.
 struct FillContent {
     std::string programmeService;
     std::string radiotext;
     DecoderValues decoder;
 };
-// The document's sets and the "Decoder" values as they stand now.
+// The document's sets and the decoder values as they stand now.
 FillContent fillContentOf(const station::Document& document,
                           const platform::SettingsStore& settings);
 

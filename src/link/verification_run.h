@@ -16,11 +16,6 @@ inline constexpr std::chrono::seconds kVerificationLimit{5};
 // A verification that follows a fill starts this long after its decoder frame.
 inline constexpr std::chrono::seconds kVerificationAfterFill{1};
 
-// "Na elk vullen controleren": a verification follows every fill when
-// section "Controle", key "NaVullen" is "1".
-inline constexpr std::string_view kVerificationSection = "Controle";
-inline constexpr std::string_view kVerifyAfterFillKey = "NaVullen";
-
 inline constexpr std::string_view kVerificationCancelledByFill =
     "De controle is afgebroken: de encoder wordt gevuld.";
 inline constexpr std::string_view kVerificationCancelledByReadOut =

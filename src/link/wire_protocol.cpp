@@ -1,6 +1,6 @@
 #include "link/wire_protocol.h"
 
-#include "link/rounded_number.h"
+#include "settings/number_in_text.h"
 
 namespace velmora::link {
 namespace {
@@ -36,7 +36,7 @@ std::string entryFrame(char command, int entry, std::string_view set,
 
 // A decoder field: the value with leading zeros when it lies in 0 to highest.
 std::string decoderField(std::string_view value, std::int64_t highest, std::size_t width) {
-    const std::int64_t number = station::numberFromText(value);
+    const std::int64_t number = settings::numberFromText(value);
     std::string digits = number >= 0 && number <= highest ? std::to_string(number) : "0";
     digits.insert(0, width - digits.size(), '0');
     return digits;
@@ -77,7 +77,7 @@ std::string decoderPayload(const DecoderValues& values) {
 }
 
 std::uint16_t piCodeFromText(std::string_view text) {
-    const std::uint16_t code = low16BitsOfNumber(text);
+    const std::uint16_t code = settings::low16BitsOfNumber(text);
     return code == 0 ? 1 : code;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/decoder_settings.h"
 #include "station/document.h"
 #include "station/station_settings.h"
 
@@ -62,13 +63,7 @@ std::string_view payloadOfEntry(int entry, std::string_view set, const station::
 // An RT frame with a payload of its own, such as the live text, for entry 0 to 4.
 std::string radiotextPayloadFrame(int entry, std::string_view payload);
 
-// The four "Decoder" values that a fill sends, as read from the settings store.
-struct DecoderValues {
-    std::string programmeType;
-    std::string frequencyCode;
-    std::string psIntervalSeconds;
-    std::string rtIntervalSeconds;
-};
+using settings::DecoderValues;
 // Each value goes out as a fixed-width decimal field, or as zeros when it lies
 // outside its range.
 std::string decoderFrame(const DecoderValues& values);

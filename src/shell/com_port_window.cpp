@@ -1,7 +1,7 @@
 #include "shell/com_port_window.h"
 
-#include "link/connection.h"
-#include "platform/qt/windows1252.h"
+#include "settings/port_setting.h"
+#include "settings/settings_schema.h"
 #include "shell/port_description.h"
 #include "shell/port_link_dialog.h"
 #include "widgets/editor_buttons.h"
@@ -13,17 +13,10 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace velmora::shell {
-
-namespace {
-
-constexpr int kPortCount = 9;
-
-} // namespace
 
 ComPortWindow::ComPortWindow(platform::SettingsStore& store, QWidget* parent)
     : QWidget(parent), store_(store), ports_(new QComboBox(this)), destination_(new QLabel(this)) {
@@ -32,12 +25,12 @@ ComPortWindow::ComPortWindow(platform::SettingsStore& store, QWidget* parent)
     setFixedSize(widgets::twipsToSize(8640, 1815, this));
 
     ports_->setObjectName(u"cmbCompoort"_s);
-    for (int port = 1; port <= kPortCount; ++port) {
+    const settings::Range listed = *settings::kPortNumber.range;
+    for (int port = listed.lowest; port <= listed.highest; ++port) {
         ports_->addItem(QString::number(port));
     }
-    const int stored = ports_->findText(
-        platform::fromWindows1252(store_.GetSetting(link::kPortSection, link::kPortKey)));
-    ports_->setCurrentIndex(std::max(stored, 0));
+    ports_->setCurrentIndex(settings::listedPortNumber(store_).value_or(listed.lowest) -
+                            listed.lowest);
 
     auto* label = new QLabel(u"Selecteer de gewenste Compoort"_s, this);
     label->setObjectName(u"Label1"_s);
@@ -91,8 +84,7 @@ void ComPortWindow::showDestination() {
 }
 
 bool ComPortWindow::storeChoice() {
-    const platform::Status status = store_.SaveSetting(
-        link::kPortSection, link::kPortKey, platform::toWindows1252(ports_->currentText()));
+    const platform::Status status = settings::writePortNumber(store_, selectedPort());
     if (!status.ok()) {
         widgets::warnSettingsNotSaved(status.reason());
     }

@@ -1,6 +1,7 @@
 #include "shell/options_window.h"
 
 #include "platform/qt/windows1252.h"
+#include "settings/options.h"
 #include "users/window_title.h"
 #include "widgets/twips.h"
 #include "widgets/warning_window.h"
@@ -41,7 +42,7 @@ OptionsWindow::OptionsWindow(platform::SettingsStore& settings, const users::Ses
     auto* cancel = button(u"cmdAnnuleren"_s, u"&Annuleren"_s,
                           u"Instellingen ongewijzicht laten en terugkeren."_s, this);
     titleBar_->setToolTip(u"Tekst die bovenin de titelbalk van het programma zal verschijnen."_s);
-    titleBar_->setText(platform::fromWindows1252(users::titleBarText(settings_)));
+    titleBar_->setText(platform::fromWindows1252(settings::readOptions(settings_).titleBarText));
     titleBar_->setCursorPosition(0);
 
     auto* label = new QLabel(u"Titelbalktekst"_s, this);
@@ -81,7 +82,7 @@ std::string OptionsWindow::titleBarText() const {
 }
 
 bool OptionsWindow::storeTitleBarText(const std::string& text) {
-    const platform::Status status = users::saveTitleBarText(settings_, text);
+    const platform::Status status = settings::writeTitleBarText(settings_, text);
     if (!status.ok()) {
         widgets::warnSettingsNotSaved(status.reason());
     }

@@ -9,7 +9,12 @@ namespace velmora::station {
 
 // A station file: the PS set, CR LF, the RT set; 447 bytes of Windows-1252
 // text.
+//
+// The dialogs' filters for station files. They differ on purpose, and each
+// dialog shows its own exactly: Open and Save As speak of one file, the user
+// editor's Browse of files and ends with a bar.
 inline constexpr std::string_view kStationFileFilter = "Rds bestand (*.Rds)|*.Rds";
+inline constexpr std::string_view kStationFileBrowseFilter = "Rds bestanden (*.Rds)|*.Rds|";
 
 struct StationSets {
     std::string programmeService;

@@ -1,18 +1,12 @@
 #include "station/station_file_commands.h"
 
+#include "settings/options.h"
 #include "station/path_text.h"
 
 namespace velmora::station {
 namespace {
 
 constexpr std::string_view kDialogTitle = "Velmora";
-
-// The folder the Open dialog starts in; empty means the default station folder.
-constexpr std::string_view kOptionsSection = "Opties";
-constexpr std::string_view kOpenFolderKey = "Bestanden";
-// The start value of the Save As dialog.
-constexpr std::string_view kSaveAsSection = "strgebruikersnaam";
-constexpr std::string_view kSaveAsKey = "Bestand";
 
 constexpr std::string_view kLinkedFileMissing = "Het gekoppelde bestand is niet gevonden";
 
@@ -26,7 +20,7 @@ std::string fileMessage(const std::string& path, std::string_view failed,
 
 void StationFileCommands::BestandOpenen() {
     const auto chosen = dialogs_.askFileToOpen(
-        dialogRequest(utf8PathFromText(settings_.GetSetting(kOptionsSection, kOpenFolderKey))));
+        dialogRequest(utf8PathFromText(settings::readOptions(settings_).openFolder)));
     if (!chosen) {
         return;
     }
@@ -58,7 +52,7 @@ void StationFileCommands::GekoppeldBestandOpenen() {
 SaveResult StationFileCommands::BestandOpslaanAls() {
     const StationSets sets = documentSets();
     const auto chosen = dialogs_.askFileToSave(
-        dialogRequest(utf8PathFromText(settings_.GetSetting(kSaveAsSection, kSaveAsKey))));
+        dialogRequest(utf8PathFromText(settings::readOptions(settings_).saveAsStart)));
     if (!chosen) {
         return SaveResult::Cancelled;
     }

@@ -1,9 +1,6 @@
 #include "station/station_settings.h"
 
-#include "station/leading_number.h"
-
 #include <algorithm>
-#include <limits>
 
 namespace velmora::station {
 
@@ -42,17 +39,6 @@ std::string compose(const std::vector<EntryInput>& entries, const SetLayout& lay
         set += kEntryEnd;
     }
     return set;
-}
-
-std::int64_t numberFromText(std::string_view text) {
-    constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
-    const LeadingNumber number = leadingNumber(text);
-    std::int64_t value = 0;
-    for (const char digitCharacter : number.digits) {
-        const int digit = digitCharacter - '0';
-        value = value > (kMax - digit) / 10 ? kMax : value * 10 + digit;
-    }
-    return number.negative ? -value : value;
 }
 
 const std::array<std::string_view, kProgrammeTypeCount>& programmeTypes() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/decoder_ranges.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -46,43 +48,18 @@ inline bool setExists(std::string_view set) {
     return !set.empty();
 }
 
-// The leading decimal number of a text, as every "Decoder" value and the PI
-// entry are read: an optional sign, then digits. The empty string and a text
-// that does not start with a number read as 0. Saturates instead of overflowing.
-std::int64_t numberFromText(std::string_view text);
+// The decoder information's ranges are declared with its settings keys.
+using settings::IntervalRange;
+using settings::kHighestFrequencyCode;
+using settings::kProgrammeTypeCount;
+using settings::kPsIntervalRange;
+using settings::kRtIntervalRange;
 
-inline constexpr int kProgrammeTypeCount = 32;
 const std::array<std::string_view, kProgrammeTypeCount>& programmeTypes();
 
-// Alternative frequency codes: 0 is none, 1 to 204 stand for 87.5 + code/10 MHz.
-inline constexpr int kHighestFrequencyCode = 204;
 bool isFrequencyCode(std::int64_t code);
 // "87.6", "88", "107.9" with the given decimal separator; empty for a code
 // outside 1-204.
 std::string frequencyText(std::int64_t code, std::string_view decimalSeparator);
-
-// The "Decoder" section of the settings store and its keys.
-namespace decoder_keys {
-inline constexpr std::string_view kSection = "Decoder";
-inline constexpr std::string_view kProgrammeType = "Programma";
-inline constexpr std::string_view kFrequency = "Frequentie";
-inline constexpr std::string_view kPsIntervalPosition = "Progint";
-inline constexpr std::string_view kPsIntervalSeconds = "strProgint";
-inline constexpr std::string_view kRtIntervalPosition = "Tekstint";
-inline constexpr std::string_view kRtIntervalSeconds = "strTekstint";
-} // namespace decoder_keys
-
-// Each interval is kept as a list position and in seconds; position 0 is the
-// shortest interval.
-struct IntervalRange {
-    int shortestSeconds;
-    int longestSeconds;
-
-    constexpr int positionCount() const { return longestSeconds - shortestSeconds + 1; }
-    constexpr int secondsAt(int position) const { return shortestSeconds + position; }
-};
-
-inline constexpr IntervalRange kPsIntervalRange{3, 120};
-inline constexpr IntervalRange kRtIntervalRange{25, 120};
 
 } // namespace velmora::station

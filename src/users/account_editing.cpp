@@ -1,20 +1,21 @@
 #include "users/account_editing.h"
 
-#include "users/accounts.h"
+#include "settings/account.h"
 #include "users/stored_password.h"
 
 namespace velmora::users {
 
 AccountFields readAccount(const platform::SettingsStore& store, const std::string& userName) {
-    std::string stored = store.GetSetting(userName, kPasswordKey);
+    settings::Account stored = settings::readAccount(store, userName);
     const std::string shown =
-        stored.empty() ? std::string() : std::string(kStoredPasswordPlaceholder);
+        stored.password.empty() ? std::string() : std::string(kStoredPasswordPlaceholder);
     return AccountFields{.userName = userName,
                          .password = shown,
                          .confirmation = shown,
-                         .linkedFile = store.GetSetting(userName, kLinkedFileKey),
-                         .storedPassword =
-                             stored.empty() ? std::nullopt : std::optional(std::move(stored))};
+                         .linkedFile = std::move(stored.linkedFile),
+                         .storedPassword = stored.password.empty()
+                                               ? std::nullopt
+                                               : std::optional(std::move(stored.password))};
 }
 
 bool canConfirm(const AccountFields& fields) {
@@ -35,9 +36,8 @@ AccountSaveResult saveAccount(platform::SettingsStore& store,
         failureReason = kPasswordNotHashedReason;
         return AccountSaveResult::StoreFailed;
     }
-    const platform::Setting account[] = {{kPasswordKey, *password},
-                                         {kLinkedFileKey, fields.linkedFile}};
-    if (const auto status = store.SaveSettings(fields.userName, account); !status.ok()) {
+    const settings::Account account{.password = *password, .linkedFile = fields.linkedFile};
+    if (const auto status = settings::writeAccount(store, fields.userName, account); !status.ok()) {
         failureReason = status.reason();
         return AccountSaveResult::StoreFailed;
     }

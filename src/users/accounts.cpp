@@ -1,5 +1,7 @@
 #include "users/accounts.h"
 
+#include "settings/account.h"
+#include "settings/options.h"
 #include "station/path_text.h"
 #include "users/stored_password.h"
 #include "users/window_title.h"
@@ -27,7 +29,7 @@ AccountItems accountItemsAfterNewDocument() {
 }
 
 platform::Status Login::seedAdministrator() {
-    return store_.SaveSetting(kAdministratorName, kPasswordKey, kAdministratorPassword);
+    return settings::writePassword(store_, kAdministratorName, kAdministratorPassword);
 }
 
 LoginResult Login::logIn(const std::string& userName, const std::string& password) {
@@ -39,7 +41,7 @@ LoginResult Login::logIn(const std::string& userName, const std::string& passwor
     }
     session_.currentUser = userName;
     const PasswordCheck check =
-        checkPassword(hashing_, store_.GetSetting(userName, kPasswordKey), password);
+        checkPassword(hashing_, settings::readAccount(store_, userName).password, password);
     if (check == PasswordCheck::Wrong) {
         finishAttempt();
         view_.showWarning(kWrongPasswordMessage);
@@ -61,17 +63,18 @@ platform::Status Login::storeAsHash(const std::string& userName, const std::stri
     if (!hash) {
         return platform::Status::failure(std::string(kPasswordNotHashedReason));
     }
-    return store_.SaveSetting(userName, kPasswordKey, *hash);
+    return settings::writePassword(store_, userName, *hash);
 }
 
 void Login::acceptUser(const std::string& userName) {
     leave();
     document_.replaceSet(station::SetKind::ProgrammeService, {});
     document_.replaceSet(station::SetKind::Radiotext, {});
-    mainWindow_.setTitle(titleAfterLogin(titleBarText(store_), userName));
+    mainWindow_.setTitle(titleAfterLogin(settings::readOptions(store_).titleBarText, userName));
     mainWindow_.applyAccountItems(accountItemsFor(userName));
     // The store keeps the path as Windows-1252 text; the document holds it as UTF-8.
-    document_.setFileName(station::utf8PathFromText(store_.GetSetting(userName, kLinkedFileKey)));
+    document_.setFileName(
+        station::utf8PathFromText(settings::readAccount(store_, userName).linkedFile));
     if (!document_.fileName().empty()) {
         view_.openLinkedFile();
     }
@@ -96,7 +99,7 @@ void Login::leave() {
 
 void Login::cancel() {
     leave();
-    mainWindow_.setTitle(titleWithoutLogin(titleBarText(store_)));
+    mainWindow_.setTitle(titleWithoutLogin(settings::readOptions(store_).titleBarText));
 }
 
 } // namespace velmora::users

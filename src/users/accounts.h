@@ -13,10 +13,6 @@ namespace velmora::users {
 inline constexpr std::string_view kAdministratorName = "*^Qentar^*";
 inline constexpr std::string_view kAdministratorPassword = "Kez";
 
-// Keys of an account's section, which is named after the user.
-inline constexpr std::string_view kPasswordKey = "Wachtwoord";
-inline constexpr std::string_view kLinkedFileKey = "Bestand";
-
 inline constexpr std::string_view kEmptyFieldsMessage =
     "Geef een gebruikersnaam en/of wachtwoord op";
 inline constexpr std::string_view kWrongPasswordMessage =

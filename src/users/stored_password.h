@@ -12,7 +12,7 @@ namespace velmora::users {
 // characters of a user name or a password.
 inline constexpr int kLongestAccountText = 10;
 
-// Key "Wachtwoord" of an account holds an Argon2id hash of the password. A
+// An account's password key holds an Argon2id hash of the password. A
 // store written by an earlier version holds the password itself; it is
 // compared exactly, case included, and replaced by its hash once it has let
 // its user in.

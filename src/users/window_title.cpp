@@ -2,19 +2,6 @@
 
 namespace velmora::users {
 
-namespace {
-constexpr std::string_view kOptionsSection = "Opties";
-constexpr std::string_view kTitleBarKey = "Titelbalk";
-} // namespace
-
-std::string titleBarText(const platform::SettingsStore& store) {
-    return store.GetSetting(kOptionsSection, kTitleBarKey);
-}
-
-platform::Status saveTitleBarText(platform::SettingsStore& store, std::string_view text) {
-    return store.SaveSetting(kOptionsSection, kTitleBarKey, text);
-}
-
 std::string composeTitle(std::string_view titleBarText, std::string_view name) {
     std::string title = "Velmora";
     if (!titleBarText.empty()) {

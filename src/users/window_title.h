@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/settings_store.h"
-
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,12 +7,9 @@
 namespace velmora::users {
 
 // The main window's caption is built from the product name, the title-bar
-// text T (key "Titelbalk" of section "Opties") and a name N: the user, or
-// "Nieuw" when nobody logged in.
+// text T of the options and a name N: the user, or "Nieuw" when nobody
+// logged in.
 inline constexpr std::string_view kNoUserName = "Nieuw";
-
-std::string titleBarText(const platform::SettingsStore& store);
-platform::Status saveTitleBarText(platform::SettingsStore& store, std::string_view text);
 
 // "Velmora", "Velmora  T", "Velmora    (N)" or "Velmora  T    (N)".
 std::string composeTitle(std::string_view titleBarText, std::string_view name);

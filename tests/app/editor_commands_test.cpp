@@ -1,3 +1,4 @@
+#include "settings/settings_schema.h"
 #include "support/open_window.h"
 #include "support/station.h"
 #include "support/test_main.h"
@@ -195,7 +196,8 @@ void EditorCommandsTest::decoderEditorLeavesTheModifiedFlag() {
     choose(main, u"mnuInstellingen_decoderinformatie"_s);
     control<QComboBox>(u"frmDecoder_informatie"_s, u"cmbAlternatief"_s)->setCurrentIndex(3);
     control<QPushButton>(u"frmDecoder_informatie"_s, u"cmdToepassen"_s)->click();
-    QCOMPARE(station.settings.GetSetting("Decoder", "Frequentie"), std::string("3"));
+    QCOMPARE(velmora::settings::read(station.settings, velmora::settings::kFrequency),
+             std::string("3"));
     QVERIFY(!station.document.isModified());
 }
 

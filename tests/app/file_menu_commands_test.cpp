@@ -1,3 +1,4 @@
+#include "settings/settings_schema.h"
 #include "shell/main_window.h"
 #include "shell/save_prompt.h"
 #include "station/station_settings.h"
@@ -264,8 +265,8 @@ void FileMenuCommandsTest::openSaveAndSaveAs() {
     const std::string psFromFile = velmora::station::compose(
         {{"Caf\xE9 FM ", false}}, velmora::station::kProgrammeServiceLayout);
     QVERIFY(writeFile(original, QByteArray::fromStdString(psFromFile + "\r\n" + kRtSet + "\r\n")));
-    QVERIFY(
-        station.settings.SaveSetting("Opties", "Bestanden", station.folder.path().toStdString()));
+    QVERIFY(velmora::settings::write(station.settings, velmora::settings::kOpenFolder,
+                                     station.folder.path().toStdString()));
     station.document.setModified(false);
 
     station.dialogs.answer = original.toStdString();
@@ -304,7 +305,8 @@ void FileMenuCommandsTest::cancelledSaveAsKeepsTheFileName() {
     const QString own = station.path(u"eigen.Rds"_s);
     const QString other = station.path(u"ander.Rds"_s);
     QVERIFY(writeFile(other, "ander"));
-    QVERIFY(station.settings.SaveSetting("strgebruikersnaam", "Bestand", other.toStdString()));
+    QVERIFY(velmora::settings::write(station.settings, velmora::settings::kSaveAsStart,
+                                     other.toStdString()));
     station.fill();
     station.document.setFileName(own.toStdString());
 

@@ -7,6 +7,8 @@
 // request is drilled in connection_e2e_test.cpp (silentEncoderIsReported).
 
 #include "fakes/file_system_faults.h"
+#include "fakes/settings_builders.h"
+#include "settings/settings_schema.h"
 #include "shell/workspace.h"
 #include "support/config_folder.h"
 #include "support/disk_files.h"
@@ -36,8 +38,6 @@ using velmora::station::SetKind;
 
 namespace {
 
-constexpr std::array<const char*, 6> kDecoderKeys{"Programma",  "Frequentie", "Progint",
-                                                  "strProgint", "Tekstint",   "strTekstint"};
 const QString kPortLost =
     u"De poort is niet meer aanwezig; de verbinding met de Encoder is verbroken"_s;
 const QString kSettingsNotSaved = u"De instellingen konden niet worden opgeslagen: "_s;
@@ -59,19 +59,15 @@ struct Holdings {
     std::string programmeService;
     std::string radiotext;
     bool modified = false;
-    std::array<std::string, kDecoderKeys.size()> decoder;
+    velmora::fakes::DecoderTexts decoder;
 
     bool operator==(const Holdings&) const = default;
 };
 
 Holdings holdingsOf(Program& program) {
     const auto& document = program.document();
-    Holdings holdings{
-        document.programmeServiceSet(), document.radiotextSet(), document.isModified(), {}};
-    for (std::size_t key = 0; key < kDecoderKeys.size(); ++key) {
-        holdings.decoder[key] = program.setting("Decoder", kDecoderKeys[key]);
-    }
-    return holdings;
+    return {document.programmeServiceSet(), document.radiotextSet(), document.isModified(),
+            velmora::fakes::decoderTextsOf(program.settings())};
 }
 
 // Gives the program the user's sets, unmodified, and decoder information.
@@ -80,13 +76,13 @@ bool giveUserHoldings(Program& program) {
     document.replaceSet(SetKind::ProgrammeService, userSet(SetKind::ProgrammeService));
     document.replaceSet(SetKind::Radiotext, userSet(SetKind::Radiotext));
     document.setModified(false);
-    const std::array<const char*, kDecoderKeys.size()> values{"7", "12", "2", "5", "0", "25"};
-    for (std::size_t key = 0; key < kDecoderKeys.size(); ++key) {
-        if (!program.settings().SaveSetting("Decoder", kDecoderKeys[key], values[key])) {
-            return false;
-        }
-    }
-    return true;
+    return velmora::fakes::withDecoder(program.settings(), {.programmeType = "7",
+                                                            .frequencyCode = "12",
+                                                            .psIntervalPosition = "2",
+                                                            .psIntervalSeconds = "5",
+                                                            .rtIntervalPosition = "0",
+                                                            .rtIntervalSeconds = "25"})
+        .ok();
 }
 
 // The set a read-out of the first `received` entries builds from what the
@@ -156,7 +152,7 @@ void FaultDrillsTest::megabyteOfNoiseChangesNothing() {
     const auto& document = session.program.document();
     QCOMPARE(document.programmeServiceSet(), setFromEncoder(stored, "ps", 10, 10));
     QCOMPARE(document.radiotextSet(), setFromEncoder(stored, "rt", 5, 5));
-    QCOMPARE(session.program.setting("Decoder", "strTekstint"), std::string("30"));
+    QCOMPARE(session.program.setting(velmora::settings::kRtIntervalSeconds), std::string("30"));
     QVERIFY(session.program.showsConnected());
     QCOMPARE(session.watcher.openedCount(), 1); // the hardware window of the connect
 }
@@ -364,7 +360,7 @@ void FaultDrillsTest::unwritableSettingsStoreIsReported() {
     QVERIFY(holdingsOf(session.program).decoder == before.decoder);
     if (!byReadOut) {
         decoderWindow(session.program)->findChild<QPushButton*>(u"cmdOk"_s)->click();
-        QCOMPARE(session.program.setting("Decoder", "Programma"), std::string("9"));
+        QCOMPARE(session.program.setting(velmora::settings::kProgrammeType), std::string("9"));
         QCOMPARE(decoderWindow(session.program), nullptr);
     }
 }

@@ -3,6 +3,7 @@
 // and timers against encoder-sim.
 
 #include "platform/qt/port_links.h"
+#include "settings/settings_schema.h"
 #include "support/config_folder.h"
 #include "support/device_server.h"
 #include "support/open_window.h"
@@ -150,7 +151,7 @@ void NetworkEndToEndTest::numberLinkedInTheComPortWindowReachesTheEncoder() {
     click(kComPortWindow, u"cmdKoppelen"_s);
     click(kComPortWindow, u"cmdOk"_s);
 
-    QCOMPARE(session.program.setting("Compoort", "Compoort"), "9");
+    QCOMPARE(session.program.setting(velmora::settings::kPortNumber), "9");
     QCOMPARE(portDestination(9).linkTarget, portDestination(33).linkTarget);
     QVERIFY(session.connect());
     session.program.click(u"Versturen");

@@ -2,6 +2,7 @@
 // against encoder-sim, and a port that vanishes during a fill; each over a
 // pseudo-terminal and over TCP, as through a serial device server.
 
+#include "fakes/settings_builders.h"
 #include "support/config_folder.h"
 #include "support/program_with_simulator.h"
 #include "support/test_main.h"
@@ -18,6 +19,15 @@ using namespace velmora::testing;
 using velmora::station::SetKind;
 
 namespace {
+
+// The decoder keys that a fill sends as "10005004030", the decoder
+// information that encoder-sim starts with.
+const velmora::fakes::DecoderTexts kDecoder{.programmeType = "10",
+                                            .frequencyCode = "5",
+                                            .psIntervalPosition = "1",
+                                            .psIntervalSeconds = "4",
+                                            .rtIntervalPosition = "5",
+                                            .rtIntervalSeconds = "30"};
 
 struct Entry {
     std::string text;
@@ -83,17 +93,6 @@ QStringList over(QStringList options = {}) {
     return options + transport;
 }
 
-bool writeDecoderKeys(Program& program, const std::array<const char*, 6>& values) {
-    const std::array<const char*, 6> keys{"Programma",  "Frequentie", "Progint",
-                                          "strProgint", "Tekstint",   "strTekstint"};
-    for (std::size_t key = 0; key < keys.size(); ++key) {
-        if (!program.settings().SaveSetting("Decoder", keys[key], values[key])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 class TransferEndToEndTest : public QObject {
@@ -126,7 +125,7 @@ void TransferEndToEndTest::fillSendsSixteenFramesInOrder() {
     QVERIFY(session.start(11, over()));
     session.program.document().replaceSet(SetKind::ProgrammeService, setOf(kNames));
     session.program.document().replaceSet(SetKind::Radiotext, setOf(kTexts));
-    QVERIFY(writeDecoderKeys(session.program, {"10", "5", "1", "4", "5", "30"}));
+    QVERIFY(velmora::fakes::withDecoder(session.program.settings(), kDecoder).ok());
     QVERIFY(session.connect());
 
     session.program.click(u"Versturen");
@@ -154,7 +153,13 @@ void TransferEndToEndTest::readOutReplacesBothSetsAndTheDecoderKeys() {
     session.program.document().replaceSet(SetKind::ProgrammeService, setOf(kNames));
     session.program.document().replaceSet(SetKind::Radiotext, setOf(kTexts));
     session.program.document().setModified(false);
-    QVERIFY(writeDecoderKeys(session.program, {"1", "2", "3", "6", "7", "32"}));
+    QVERIFY(velmora::fakes::withDecoder(session.program.settings(), {.programmeType = "1",
+                                                                     .frequencyCode = "2",
+                                                                     .psIntervalPosition = "3",
+                                                                     .psIntervalSeconds = "6",
+                                                                     .rtIntervalPosition = "7",
+                                                                     .rtIntervalSeconds = "32"})
+                .ok());
     QVERIFY(session.connect());
 
     session.program.click(u"Inladen");
@@ -173,15 +178,7 @@ void TransferEndToEndTest::readOutReplacesBothSetsAndTheDecoderKeys() {
     QCOMPARE(bytes(session.program.document().programmeServiceSet()), programmeService);
     QCOMPARE(bytes(session.program.document().radiotextSet()), radiotext);
     QVERIFY(session.program.document().isModified());
-    const std::array<std::pair<const char*, const char*>, 6> decoder{{{"Programma", "10"},
-                                                                      {"Frequentie", "5"},
-                                                                      {"Progint", "1"},
-                                                                      {"strProgint", "4"},
-                                                                      {"Tekstint", "5"},
-                                                                      {"strTekstint", "30"}}};
-    for (const auto& [key, value] : decoder) {
-        QCOMPARE(session.program.setting("Decoder", key), std::string(value));
-    }
+    QVERIFY(velmora::fakes::decoderTextsOf(session.program.settings()) == kDecoder);
     QCOMPARE(session.sim().receivedFrames(), (QList<QByteArray>{"^B^I^E", "^B^G^E"}));
     QCOMPARE(session.program.statusText(), kConnectedText);
 }

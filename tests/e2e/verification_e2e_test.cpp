@@ -2,6 +2,8 @@
 // a time limit for an encoder that stops answering, and nothing the user had
 // changes by verifying.
 
+#include "fakes/settings_builders.h"
+#include "settings/settings_schema.h"
 #include "support/config_folder.h"
 #include "support/open_window.h"
 #include "support/program_with_simulator.h"
@@ -42,11 +44,13 @@ void fillInDocument(Program& program) {
     program.document().replaceSet(SetKind::ProgrammeService, names);
     program.document().replaceSet(SetKind::Radiotext, texts);
     program.document().setModified(false);
-    for (const auto& [key, value] : {std::pair{"Programma", "12"}, std::pair{"Frequentie", "5"},
-                                     std::pair{"Progint", "1"}, std::pair{"strProgint", "4"},
-                                     std::pair{"Tekstint", "5"}, std::pair{"strTekstint", "30"}}) {
-        QVERIFY(program.settings().SaveSetting("Decoder", key, value).ok());
-    }
+    QVERIFY(velmora::fakes::withDecoder(program.settings(), {.programmeType = "12",
+                                                             .frequencyCode = "5",
+                                                             .psIntervalPosition = "1",
+                                                             .psIntervalSeconds = "4",
+                                                             .rtIntervalPosition = "5",
+                                                             .rtIntervalSeconds = "30"})
+                .ok());
 }
 
 QString resultLine() {
@@ -152,8 +156,8 @@ void VerificationEndToEndTest::verifyingLeavesTheDocumentAndTheDecoderKeysAlone(
     QCOMPARE(session.program.document().programmeServiceSet(), names);
     QCOMPARE(session.program.document().radiotextSet(), texts);
     QVERIFY(!session.program.document().isModified());
-    QCOMPARE(session.program.setting("Decoder", "strProgint"), "4");
-    QCOMPARE(session.program.setting("Decoder", "Tekstint"), "5");
+    QCOMPARE(session.program.setting(velmora::settings::kPsIntervalSeconds), "4");
+    QCOMPARE(session.program.setting(velmora::settings::kRtIntervalPosition), "5");
     QCOMPARE(session.program.statusText(), kConnectedText);
 }
 

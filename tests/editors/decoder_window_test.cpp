@@ -1,6 +1,8 @@
 #include "editors/decoder_window.h"
 #include "fakes/fake_settings_store.h"
+#include "fakes/settings_builders.h"
 #include "support/modal_watcher.h"
+#include "support/settings_key_column.h"
 #include "support/tab_order.h"
 #include "support/test_main.h"
 #include "widgets/twips.h"
@@ -11,7 +13,6 @@
 #include <memory>
 #include <span>
 #include <string>
-#include <utility>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -19,7 +20,7 @@ using velmora::editors::DecoderWindow;
 
 namespace {
 
-constexpr std::string_view kSection = "Decoder";
+namespace settings = velmora::settings;
 
 // Notes every key saved, in order.
 class RecordingSettingsStore : public velmora::fakes::FakeSettingsStore {
@@ -143,56 +144,58 @@ void DecoderWindowTest::frequenciesFollowTheSystemLocaleByDefault() {
 }
 
 void DecoderWindowTest::storedValuesSelectOrFallBack_data() {
-    QTest::addColumn<std::string>("key");
+    QTest::addColumn<const settings::Key*>("key");
     QTest::addColumn<std::string>("value");
     QTest::addColumn<QString>("listName");
     QTest::addColumn<QString>("selected");
-    const auto row = [](const char* name, const char* key, const char* value, const QString& list,
-                        const QString& selected) {
-        QTest::newRow(name) << std::string(key) << std::string(value) << list << selected;
+    const auto row = [](const char* name, const settings::Key& key, const char* value,
+                        const QString& list, const QString& selected) {
+        QTest::newRow(name) << &key << std::string(value) << list << selected;
     };
     const QString types = u"cmbProgramma"_s;
     const QString frequencies = u"cmbAlternatief"_s;
     const QString ps = u"cmbProgrammaservice"_s;
     const QString rt = u"cmbRadiotekst"_s;
-    row("type absent", "Programma", "", types, u"Geen"_s);
-    row("type 10", "Programma", "10", types, u"Pop Music"_s);
-    row("type 31", "Programma", "31", types, u"Alarm"_s);
-    row("type 32", "Programma", "32", types, u"Geen"_s);
-    row("type -1", "Programma", "-1", types, u"Geen"_s);
-    row("type not a number", "Programma", "Jazz", types, u"Geen"_s);
-    row("type 2.6 rounds", "Programma", "2.6", types, u"Information"_s);
-    row("type of 500 digits", "Programma", std::string(500, '9').c_str(), types, u"Geen"_s);
-    row("frequency absent", "Frequentie", "", frequencies, u"Geen"_s);
-    row("frequency 1", "Frequentie", "1", frequencies, u"87.6"_s);
-    row("frequency 204", "Frequentie", "204", frequencies, u"107.9"_s);
-    row("frequency 205", "Frequentie", "205", frequencies, u"Geen"_s);
-    row("ps interval absent", "Progint", "", ps, u"3"_s);
-    row("ps interval 117", "Progint", "117", ps, u"120"_s);
-    row("ps interval 118", "Progint", "118", ps, u"3"_s);
-    row("rt interval 0", "Tekstint", "0", rt, u"25"_s);
-    row("rt interval 95", "Tekstint", "95", rt, u"120"_s);
-    row("rt interval 96", "Tekstint", "96", rt, u"25"_s);
+    row("type absent", settings::kProgrammeType, "", types, u"Geen"_s);
+    row("type 10", settings::kProgrammeType, "10", types, u"Pop Music"_s);
+    row("type 31", settings::kProgrammeType, "31", types, u"Alarm"_s);
+    row("type 32", settings::kProgrammeType, "32", types, u"Geen"_s);
+    row("type -1", settings::kProgrammeType, "-1", types, u"Geen"_s);
+    row("type not a number", settings::kProgrammeType, "Jazz", types, u"Geen"_s);
+    row("type 2.6 rounds", settings::kProgrammeType, "2.6", types, u"Information"_s);
+    row("type of 500 digits", settings::kProgrammeType, std::string(500, '9').c_str(), types,
+        u"Geen"_s);
+    row("frequency absent", settings::kFrequency, "", frequencies, u"Geen"_s);
+    row("frequency 1", settings::kFrequency, "1", frequencies, u"87.6"_s);
+    row("frequency 204", settings::kFrequency, "204", frequencies, u"107.9"_s);
+    row("frequency 205", settings::kFrequency, "205", frequencies, u"Geen"_s);
+    row("ps interval absent", settings::kPsIntervalPosition, "", ps, u"3"_s);
+    row("ps interval 117", settings::kPsIntervalPosition, "117", ps, u"120"_s);
+    row("ps interval 118", settings::kPsIntervalPosition, "118", ps, u"3"_s);
+    row("rt interval 0", settings::kRtIntervalPosition, "0", rt, u"25"_s);
+    row("rt interval 95", settings::kRtIntervalPosition, "95", rt, u"120"_s);
+    row("rt interval 96", settings::kRtIntervalPosition, "96", rt, u"25"_s);
 }
 
 void DecoderWindowTest::storedValuesSelectOrFallBack() {
-    QFETCH(std::string, key);
+    QFETCH(const settings::Key*, key);
     QFETCH(std::string, value);
     QFETCH(QString, listName);
     QFETCH(QString, selected);
     velmora::fakes::FakeSettingsStore store;
     if (!value.empty()) {
-        QVERIFY(store.SaveSetting(kSection, key, value).ok());
+        QVERIFY(settings::write(store, *key, value).ok());
     }
     // Seconds are not what selects an interval.
-    QVERIFY(store.SaveSetting(kSection, "strProgint", "50").ok());
-    QVERIFY(store.SaveSetting(kSection, "strTekstint", "50").ok());
+    QVERIFY(
+        velmora::fakes::withDecoder(store, {.psIntervalSeconds = "50", .rtIntervalSeconds = "50"})
+            .ok());
     const int savesBefore = store.saveCount();
 
     const DecoderWindow window(store, QLocale(QLocale::English));
     QCOMPARE(list(window, listName)->currentText(), selected);
     QCOMPARE(store.saveCount(), savesBefore);
-    QCOMPARE(store.GetSetting(kSection, key), value);
+    QCOMPARE(settings::read(store, *key), value);
 }
 
 void DecoderWindowTest::applyWritesAllSixKeysInOrder() {
@@ -243,12 +246,13 @@ void DecoderWindowTest::aRefusedSaveIsReportedAndKeepsEveryKeyAndTheWindow_data(
 void DecoderWindowTest::aRefusedSaveIsReportedAndKeepsEveryKeyAndTheWindow() {
     QFETCH(int, roomForKeys);
     velmora::fakes::FakeSettingsStore store;
-    const std::vector<std::pair<std::string, std::string>> before{
-        {"Programma", "4"},   {"Frequentie", "10"}, {"Progint", "7"},
-        {"strProgint", "10"}, {"Tekstint", "5"},    {"strTekstint", "30"}};
-    for (const auto& [key, value] : before) {
-        QVERIFY(store.SaveSetting(kSection, key, value).ok());
-    }
+    const velmora::fakes::DecoderTexts before{.programmeType = "4",
+                                              .frequencyCode = "10",
+                                              .psIntervalPosition = "7",
+                                              .psIntervalSeconds = "10",
+                                              .rtIntervalPosition = "5",
+                                              .rtIntervalSeconds = "30"};
+    QVERIFY(velmora::fakes::withDecoder(store, before).ok());
     store.roomForKeys = static_cast<std::size_t>(roomForKeys);
     DecoderWindow window(store);
     window.show();
@@ -262,9 +266,7 @@ void DecoderWindowTest::aRefusedSaveIsReportedAndKeepsEveryKeyAndTheWindow() {
     QCOMPARE(user.messages(),
              QStringList{u"De instellingen konden niet worden opgeslagen: Schijf vol"_s});
     QVERIFY(window.isVisible());
-    for (const auto& [key, value] : before) {
-        QCOMPARE(store.GetSetting(kSection, key), value);
-    }
+    QVERIFY(velmora::fakes::decoderTextsOf(store) == before);
 }
 
 VELMORA_TEST_MAIN(DecoderWindowTest)

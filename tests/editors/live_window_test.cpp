@@ -2,6 +2,7 @@
 // then follows the file, on the program's fakes.
 
 #include "fakes/encoder_frames.h"
+#include "settings/settings_schema.h"
 #include "support/open_window.h"
 #include "support/station.h"
 #include "support/test_main.h"
@@ -40,10 +41,13 @@ private slots:
 
 void LiveWindowTest::opensOnWhatIsStored() {
     Station station;
-    QVERIFY(station.settings.SaveSetting("Live", "Bestand", "/srv/nu.txt").ok());
-    QVERIFY(station.settings.SaveSetting("Live", "Radiotekst", "4").ok());
-    QVERIFY(station.settings.SaveSetting("Live", "Voorvoegsel", "Nu op Noord FM: ").ok());
-    QVERIFY(station.settings.SaveSetting("Live", "Aan", "1").ok());
+    QVERIFY(velmora::settings::write(station.settings, velmora::settings::kLiveFile, "/srv/nu.txt")
+                .ok());
+    QVERIFY(velmora::settings::write(station.settings, velmora::settings::kLiveEntry, "4").ok());
+    QVERIFY(velmora::settings::write(station.settings, velmora::settings::kLivePrefix,
+                                     "Nu op Noord FM: ")
+                .ok());
+    QVERIFY(velmora::settings::write(station.settings, velmora::settings::kLiveOn, "1").ok());
 
     station.run(u"mnuBewerken_liveradiotekst"_s);
 
@@ -66,10 +70,11 @@ void LiveWindowTest::okStoresTheFourKeysAndTheTextGoesOut() {
 
     click(kWindow, u"cmdOk"_s);
 
-    QCOMPARE(station.settings.GetSetting("Live", "Bestand"), "/srv/nu.txt");
-    QCOMPARE(station.settings.GetSetting("Live", "Radiotekst"), "2");
-    QCOMPARE(station.settings.GetSetting("Live", "Voorvoegsel"), "Nu: ");
-    QCOMPARE(station.settings.GetSetting("Live", "Aan"), "1");
+    QCOMPARE(velmora::settings::read(station.settings, velmora::settings::kLiveFile),
+             "/srv/nu.txt");
+    QCOMPARE(velmora::settings::read(station.settings, velmora::settings::kLiveEntry), "2");
+    QCOMPARE(velmora::settings::read(station.settings, velmora::settings::kLivePrefix), "Nu: ");
+    QCOMPARE(velmora::settings::read(station.settings, velmora::settings::kLiveOn), "1");
     QCOMPARE(station.liveFile.path(), "/srv/nu.txt");
     std::string text = "Nu: Caf\xE9 del Mar - Titel";
     text.resize(64, ' ');
@@ -89,7 +94,8 @@ void LiveWindowTest::browseOffersTextFiles() {
              "Tekstbestanden (*.txt)|*.txt|Alle bestanden (*)|*");
     QCOMPARE(control<QLineEdit>(kWindow, u"txtBestand"_s)->text(),
              u"/home/studio/playout/nu.txt"_s);
-    QCOMPARE(station.settings.GetSetting("Live", "Bestand"), ""); // until it is applied
+    QCOMPARE(velmora::settings::read(station.settings, velmora::settings::kLiveFile),
+             ""); // until it is applied
 }
 
 void LiveWindowTest::showsWhyNothingGoesOut() {

@@ -1,5 +1,6 @@
 #include "editors/overview_window.h"
 #include "fakes/fake_settings_store.h"
+#include "support/settings_key_column.h"
 #include "support/test_main.h"
 #include "widgets/twips.h"
 
@@ -15,7 +16,7 @@ using velmora::station::SetKind;
 
 namespace {
 
-constexpr std::string_view kSection = "Decoder";
+namespace settings = velmora::settings;
 
 class NoDocumentView : public velmora::station::DocumentView {
 public:
@@ -144,59 +145,62 @@ void OverviewWindowTest::entryLabels() {
 }
 
 void OverviewWindowTest::decoderLabels_data() {
-    QTest::addColumn<std::string>("key");
+    QTest::addColumn<const settings::Key*>("key");
     QTest::addColumn<std::string>("value");
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("shown");
     const QLocale comma(QLocale::Dutch, QLocale::Netherlands);
     const QLocale point(QLocale::English, QLocale::UnitedStates);
-    const auto row = [](const char* name, const char* key, const std::string& value,
+    const auto row = [](const char* name, const settings::Key& key, const std::string& value,
                         const QString& label, const QString& shown,
                         const QLocale& locale = QLocale(QLocale::English)) {
-        QTest::newRow(name) << std::string(key) << value << locale << label << shown;
+        QTest::newRow(name) << &key << value << locale << label << shown;
     };
     const QString type = u"lblProgrammatype_overzicht"_s;
     const QString frequency = u"lblFrequentie_overzicht"_s;
     const QString ps = u"lblIntervalprogramma_overzicht"_s;
     const QString rt = u"lblIntervalradio_overzicht"_s;
-    row("type 0", "Programma", "0", type, u"Geen"_s);
-    row("type 12", "Programma", "12", type, u"Easy Listening "_s);
-    row("type 31", "Programma", "31", type, u"Alarm"_s);
-    row("type 32", "Programma", "32", type, u"Niet ingesteld"_s);
-    row("type -1", "Programma", "-1", type, u"Niet ingesteld"_s);
-    row("type not a number", "Programma", "Pop", type, u"Geen"_s);
-    row("type 2.6 rounds", "Programma", "2.6", type, u"Information"_s);
-    row("type -0.4 lies below 0", "Programma", "-0.4", type, u"Niet ingesteld"_s);
-    row("type 31.5 rounds past the list", "Programma", "31.5", type, u"Niet ingesteld"_s);
-    row("frequency 0", "Frequentie", "0", frequency, u"Niet ingesteld"_s);
-    row("frequency 0.5 lies below 1", "Frequentie", "0.5", frequency, u"Niet ingesteld"_s);
-    row("frequency 1.4 rounds", "Frequentie", "1.4", frequency, u"87.6 MHz"_s, point);
-    row("frequency 204.5 rounds past the list", "Frequentie", "204.5", frequency,
+    row("type 0", settings::kProgrammeType, "0", type, u"Geen"_s);
+    row("type 12", settings::kProgrammeType, "12", type, u"Easy Listening "_s);
+    row("type 31", settings::kProgrammeType, "31", type, u"Alarm"_s);
+    row("type 32", settings::kProgrammeType, "32", type, u"Niet ingesteld"_s);
+    row("type -1", settings::kProgrammeType, "-1", type, u"Niet ingesteld"_s);
+    row("type not a number", settings::kProgrammeType, "Pop", type, u"Geen"_s);
+    row("type 2.6 rounds", settings::kProgrammeType, "2.6", type, u"Information"_s);
+    row("type -0.4 lies below 0", settings::kProgrammeType, "-0.4", type, u"Niet ingesteld"_s);
+    row("type 31.5 rounds past the list", settings::kProgrammeType, "31.5", type,
         u"Niet ingesteld"_s);
-    row("frequency 1, comma", "Frequentie", "1", frequency, u"87,6 MHz"_s, comma);
-    row("frequency 1, point", "Frequentie", "1", frequency, u"87.6 MHz"_s, point);
-    row("frequency 5", "Frequentie", "5", frequency, u"88 MHz"_s, comma);
-    row("frequency 204, comma", "Frequentie", "204", frequency, u"107,9 MHz"_s, comma);
-    row("frequency 204, point", "Frequentie", "204", frequency, u"107.9 MHz"_s, point);
-    row("frequency 205", "Frequentie", "205", frequency, u"Niet ingesteld"_s);
-    row("frequency of 500 digits", "Frequentie", std::string(500, '1'), frequency,
+    row("frequency 0", settings::kFrequency, "0", frequency, u"Niet ingesteld"_s);
+    row("frequency 0.5 lies below 1", settings::kFrequency, "0.5", frequency, u"Niet ingesteld"_s);
+    row("frequency 1.4 rounds", settings::kFrequency, "1.4", frequency, u"87.6 MHz"_s, point);
+    row("frequency 204.5 rounds past the list", settings::kFrequency, "204.5", frequency,
         u"Niet ingesteld"_s);
-    row("ps interval 0", "Progint", "0", ps, u"3 Seconden"_s);
-    row("ps interval 117", "Progint", "117", ps, u"120 Seconden"_s);
-    row("ps interval 118", "Progint", "118", ps, u"Niet ingesteld"_s);
-    row("ps interval -1", "Progint", "-1", ps, u"Niet ingesteld"_s);
-    row("ps interval -0.4 lies below 0", "Progint", "-0.4", ps, u"Niet ingesteld"_s);
-    row("ps interval -0.0 is 0", "Progint", "-0.0", ps, u"3 Seconden"_s);
-    row("ps interval 116.5 rounds", "Progint", "116.5", ps, u"120 Seconden"_s);
-    row("rt interval 95", "Tekstint", "95", rt, u"120 Seconden"_s);
-    row("rt interval 96", "Tekstint", "96", rt, u"Niet ingesteld"_s);
-    row("rt interval -.2 lies below 0", "Tekstint", "-.2", rt, u"Niet ingesteld"_s);
-    row("seconds keys are not read", "strProgint", "60", ps, u"3 Seconden"_s);
+    row("frequency 1, comma", settings::kFrequency, "1", frequency, u"87,6 MHz"_s, comma);
+    row("frequency 1, point", settings::kFrequency, "1", frequency, u"87.6 MHz"_s, point);
+    row("frequency 5", settings::kFrequency, "5", frequency, u"88 MHz"_s, comma);
+    row("frequency 204, comma", settings::kFrequency, "204", frequency, u"107,9 MHz"_s, comma);
+    row("frequency 204, point", settings::kFrequency, "204", frequency, u"107.9 MHz"_s, point);
+    row("frequency 205", settings::kFrequency, "205", frequency, u"Niet ingesteld"_s);
+    row("frequency of 500 digits", settings::kFrequency, std::string(500, '1'), frequency,
+        u"Niet ingesteld"_s);
+    row("ps interval 0", settings::kPsIntervalPosition, "0", ps, u"3 Seconden"_s);
+    row("ps interval 117", settings::kPsIntervalPosition, "117", ps, u"120 Seconden"_s);
+    row("ps interval 118", settings::kPsIntervalPosition, "118", ps, u"Niet ingesteld"_s);
+    row("ps interval -1", settings::kPsIntervalPosition, "-1", ps, u"Niet ingesteld"_s);
+    row("ps interval -0.4 lies below 0", settings::kPsIntervalPosition, "-0.4", ps,
+        u"Niet ingesteld"_s);
+    row("ps interval -0.0 is 0", settings::kPsIntervalPosition, "-0.0", ps, u"3 Seconden"_s);
+    row("ps interval 116.5 rounds", settings::kPsIntervalPosition, "116.5", ps, u"120 Seconden"_s);
+    row("rt interval 95", settings::kRtIntervalPosition, "95", rt, u"120 Seconden"_s);
+    row("rt interval 96", settings::kRtIntervalPosition, "96", rt, u"Niet ingesteld"_s);
+    row("rt interval -.2 lies below 0", settings::kRtIntervalPosition, "-.2", rt,
+        u"Niet ingesteld"_s);
+    row("seconds keys are not read", settings::kPsIntervalSeconds, "60", ps, u"3 Seconden"_s);
 }
 
 void OverviewWindowTest::decoderLabels() {
-    QFETCH(std::string, key);
+    QFETCH(const settings::Key*, key);
     QFETCH(std::string, value);
     QFETCH(QLocale, locale);
     QFETCH(QString, label);
@@ -204,7 +208,7 @@ void OverviewWindowTest::decoderLabels() {
     NoDocumentView view;
     const velmora::station::Document document(view);
     velmora::fakes::FakeSettingsStore store;
-    QVERIFY(store.SaveSetting(kSection, key, value).ok());
+    QVERIFY(settings::write(store, *key, value).ok());
 
     const OverviewWindow window(document, store, locale);
     QCOMPARE(labelText(window, label), shown);
@@ -234,7 +238,7 @@ void OverviewWindowTest::laterChangesDoNotShow() {
     const OverviewWindow window(document, store);
 
     document.replaceSet(SetKind::ProgrammeService, entry("LATER", 8, '1'));
-    QVERIFY(store.SaveSetting(kSection, "Programma", "10").ok());
+    QVERIFY(settings::write(store, settings::kProgrammeType, "10").ok());
     QCOMPARE(labelText(window, u"lblProgramma_overzicht_0"_s), u"Leeg"_s);
     QCOMPARE(labelText(window, u"lblProgrammatype_overzicht"_s), u"Geen"_s);
 }

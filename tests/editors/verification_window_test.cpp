@@ -3,6 +3,7 @@
 
 #include "editors/verification_window.h"
 #include "fakes/fake_settings_store.h"
+#include "settings/settings_schema.h"
 #include "support/modal_watcher.h"
 #include "support/test_main.h"
 
@@ -44,14 +45,14 @@ void VerificationWindowTest::showsEachItemWithItsDifferenceInWords() {
 
 void VerificationWindowTest::afterFillIsStoredAsSoonAsItIsTicked() {
     velmora::fakes::FakeSettingsStore settings;
-    QVERIFY(settings.SaveSetting("Controle", "NaVullen", "1").ok());
+    QVERIFY(velmora::settings::write(settings, velmora::settings::kVerifyAfterFill, "1").ok());
     VerificationWindow window(settings);
     auto* afterFill = window.findChild<QCheckBox*>(u"chkNaVullen"_s);
     QVERIFY(afterFill->isChecked());
 
     afterFill->click();
 
-    QCOMPARE(settings.GetSetting("Controle", "NaVullen"), "0");
+    QCOMPARE(velmora::settings::read(settings, velmora::settings::kVerifyAfterFill), "0");
 }
 
 void VerificationWindowTest::afterFillThatCannotBeStoredIsUndone() {
@@ -66,7 +67,7 @@ void VerificationWindowTest::afterFillThatCannotBeStoredIsUndone() {
     QCOMPARE(user.messages().size(), 1);
     QVERIFY(user.messages().constFirst().startsWith(
         u"De instellingen konden niet worden opgeslagen"_s));
-    QCOMPARE(settings.GetSetting("Controle", "NaVullen"), "");
+    QCOMPARE(velmora::settings::read(settings, velmora::settings::kVerifyAfterFill), "");
 }
 
 VELMORA_TEST_MAIN(VerificationWindowTest)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/settings_store.h"
+#include "settings/settings_schema.h"
 
 #include <cstddef>
 #include <map>
@@ -23,6 +24,10 @@ public:
                                   std::span<const platform::Setting> changes) override;
 
     bool has(std::string_view section, std::string_view key) const;
+    bool has(const settings::Key& key) const { return has(key.section, key.name); }
+    bool has(std::string_view userName, const settings::AccountKey& key) const {
+        return has(userName, key.name);
+    }
     int saveCount() const { return saveCount_; }
 
     bool failSaves = false;

@@ -6,16 +6,14 @@
 #include "fakes/recording_verification_view.h"
 #include "link/encoder_session.h"
 
-#include <string>
-
 namespace velmora::fakes {
 
 // An encoder session of its own on a fake line and hand-driven timers, on
 // port n, without a read-out target or a live radiotext.
 struct SessionOnFakes {
-    explicit SessionOnFakes(int portNumber = 1) : port(std::to_string(portNumber)) {}
+    explicit SessionOnFakes(int portNumber = 1) : port(portNumber) {}
 
-    std::string port;
+    int port;
     FakeSerialLine line;
     FakeTimer supervision;
     FakeTimer pacing;
@@ -28,7 +26,7 @@ struct SessionOnFakes {
                                              .verification = verificationTimer},
                                   .view = view,
                                   .verificationView = verificationView,
-                                  .portSetting = [this] { return port; }}};
+                                  .portToOpen = [this](int /*numberInForce*/) { return port; }}};
 };
 
 } // namespace velmora::fakes

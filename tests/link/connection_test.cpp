@@ -1,6 +1,7 @@
 #include "fakes/param_names.h"
 #include "link/supervision.h"
 #include "link_fixture.h"
+#include "settings/settings_schema.h"
 
 #include <chrono>
 #include <string>
@@ -220,7 +221,7 @@ TEST_F(ConnectionTest, PortNumberIsReadAfreshAtEveryConnect) {
     const std::vector<std::pair<std::string, int>> steps{
         {"0", 1}, {"", 1}, {"3", 3}, {"COM5", 3}, {" 4", 3}, {"12", 12}, {"0", 12}, {"2.5", 3}};
     for (const auto& [setting, port] : steps) {
-        ASSERT_TRUE(settings.SaveSetting(kPortSection, kPortKey, setting).ok());
+        ASSERT_TRUE(settings::write(settings, settings::kPortNumber, setting).ok());
         session.toggleConnection();
         EXPECT_EQ(line.lastPortNumber(), port) << '"' << setting << '"';
         session.toggleConnection();

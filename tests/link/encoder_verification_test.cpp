@@ -1,3 +1,4 @@
+#include "fakes/settings_builders.h"
 #include "link_fixture.h"
 
 #include <string>
@@ -6,7 +7,6 @@ namespace velmora::link {
 namespace {
 
 using namespace std::chrono_literals;
-namespace keys = station::decoder_keys;
 using station::SetKind;
 
 std::string padded(std::string text, std::size_t width) {
@@ -27,13 +27,13 @@ protected:
         document.replaceSet(SetKind::ProgrammeService, psSet);
         document.replaceSet(SetKind::Radiotext, rtSet);
         document.setModified(false);
-        for (const auto& [key, value] :
-             {std::pair{keys::kProgrammeType, "10"}, std::pair{keys::kFrequency, "5"},
-              std::pair{keys::kPsIntervalPosition, "1"}, std::pair{keys::kPsIntervalSeconds, "4"},
-              std::pair{keys::kRtIntervalPosition, "5"},
-              std::pair{keys::kRtIntervalSeconds, "30"}}) {
-            ASSERT_TRUE(settings.SaveSetting(keys::kSection, key, value).ok());
-        }
+        ASSERT_TRUE(fakes::withDecoder(settings, {.programmeType = "10",
+                                                  .frequencyCode = "5",
+                                                  .psIntervalPosition = "1",
+                                                  .psIntervalSeconds = "4",
+                                                  .rtIntervalPosition = "5",
+                                                  .rtIntervalSeconds = "30"})
+                        .ok());
         connect();
     }
 
@@ -75,8 +75,8 @@ TEST_F(EncoderVerificationTest, ComparesWithoutTouchingTheDocumentOrTheDecoderKe
     EXPECT_EQ(document.programmeServiceSet(), psSet);
     EXPECT_EQ(document.radiotextSet(), rtSet);
     EXPECT_FALSE(document.isModified());
-    EXPECT_EQ(settings.GetSetting(keys::kSection, keys::kPsIntervalPosition), "1");
-    EXPECT_EQ(settings.GetSetting(keys::kSection, keys::kRtIntervalSeconds), "30");
+    EXPECT_EQ(settings::read(settings, settings::kPsIntervalPosition), "1");
+    EXPECT_EQ(settings::read(settings, settings::kRtIntervalSeconds), "30");
 
     // A read-out afterwards takes the answers into the document again.
     session.startReadOut();
@@ -109,7 +109,7 @@ TEST_F(EncoderVerificationTest, FollowsEveryFillASecondLaterWhenWanted) {
     }
     EXPECT_FALSE(verificationTimer.isRunning());
 
-    ASSERT_TRUE(settings.SaveSetting(kVerificationSection, kVerifyAfterFillKey, "1").ok());
+    ASSERT_TRUE(settings::writeFlag(settings, settings::kVerifyAfterFill, true).ok());
     fill();
     while (pacing.fire()) {
     }
@@ -124,7 +124,7 @@ TEST_F(EncoderVerificationTest, FollowsEveryFillASecondLaterWhenWanted) {
 }
 
 TEST_F(EncoderVerificationTest, FillStartedInTheSecondBeforeIsNotInterrupted) {
-    ASSERT_TRUE(settings.SaveSetting(kVerificationSection, kVerifyAfterFillKey, "1").ok());
+    ASSERT_TRUE(settings::writeFlag(settings, settings::kVerifyAfterFill, true).ok());
     fill();
     while (pacing.fire()) {
     }
@@ -155,7 +155,7 @@ TEST_F(EncoderVerificationTest, ReadOutCancelsItAndTakesEveryAnswer) {
     EXPECT_TRUE(verificationView.results.empty());
     EXPECT_EQ(document.programmeServiceSet().substr(0, 44),
               psSet.substr(0, 33) + psSet.substr(33, 8) + "0\r\n");
-    EXPECT_EQ(settings.GetSetting(keys::kSection, keys::kProgrammeType), "7");
+    EXPECT_EQ(settings::read(settings, settings::kProgrammeType), "7");
 }
 
 TEST_F(EncoderVerificationTest, PortClosingEndsItWithoutAResult) {

@@ -8,6 +8,8 @@
 #include "fakes/recording_session_view.h"
 #include "fakes/recording_verification_view.h"
 #include "link/encoder_session.h"
+#include "settings/port_setting.h"
+#include "settings/settings_schema.h"
 #include "station/document.h"
 
 #include <gtest/gtest.h>
@@ -55,11 +57,12 @@ protected:
                     .verification = verificationTimer},
          .view = view,
          .verificationView = verificationView,
-         .portSetting = [this] { return settings.GetSetting(kPortSection, kPortKey); },
-         .verifiesAfterFill =
-             [this] {
-                 return settings.GetSetting(kVerificationSection, kVerifyAfterFillKey) == "1";
+         .portToOpen =
+             [this](int numberInForce) {
+                 return settings::portNumberToOpen(settings, numberInForce);
              },
+         .verifiesAfterFill =
+             [this] { return settings::readFlag(settings, settings::kVerifyAfterFill); },
          .readOut = ReadOutTarget{document, settings},
          .live = LiveParts{liveTimer, liveFile, settings, [this] { return now; }}}};
 };

@@ -1,6 +1,7 @@
 #include "fakes/fake_watched_file.h"
 #include "link/live_radiotext.h"
 #include "link_fixture.h"
+#include "settings/settings_schema.h"
 
 #include <string>
 
@@ -19,15 +20,15 @@ std::string liveFrame(int entry, std::string_view text) {
 class LiveRadiotextTest : public LinkFixture {
 protected:
     void SetUp() override {
-        set(kLiveFileKey, "/srv/playout/nu.txt");
-        set(kLiveEntryKey, "3");
-        set(kLivePrefixKey, "Nu: ");
-        set(kLiveOnKey, "1");
+        set(settings::kLiveFile, "/srv/playout/nu.txt");
+        set(settings::kLiveEntry, "3");
+        set(settings::kLivePrefix, "Nu: ");
+        set(settings::kLiveOn, "1");
         live.reloadSettings();
     }
 
-    void set(std::string_view key, std::string_view value) {
-        ASSERT_TRUE(settings.SaveSetting(kLiveSection, key, value).ok());
+    void set(const settings::Key& key, std::string_view value) {
+        ASSERT_TRUE(settings::write(settings, key, value).ok());
     }
 
     // What went out on the line since the last look.
@@ -50,7 +51,7 @@ protected:
 
 TEST_F(LiveRadiotextTest, FollowsTheFileOnlyWhileSwitchedOn) {
     EXPECT_EQ(file.path(), "/srv/playout/nu.txt");
-    set(kLiveOnKey, "0");
+    set(settings::kLiveOn, "0");
     live.reloadSettings();
     EXPECT_EQ(file.path(), "");
     EXPECT_EQ(live.status().state, LiveState::Off);
@@ -160,7 +161,7 @@ TEST_F(LiveRadiotextTest, NothingGoesOutAfterTheDisconnectRequestOrWhenOff) {
 
     line.receive(kSignOffFrame);
     connect();
-    set(kLiveOnKey, "0");
+    set(settings::kLiveOn, "0");
     live.reloadSettings();
     timer.fire();
     file.write("Uit");
@@ -182,7 +183,7 @@ TEST_F(LiveRadiotextTest, MissingFileIsShownAndItsReturnIsSent) {
 }
 
 TEST_F(LiveRadiotextTest, EntryOutsideOneToFiveIsTheFirst) {
-    set(kLiveEntryKey, "9");
+    set(settings::kLiveEntry, "9");
     live.reloadSettings();
     file.write("Titel");
     connect();

@@ -1,4 +1,5 @@
 #include "link_fixture.h"
+#include "settings/settings_schema.h"
 
 #include <algorithm>
 #include <chrono>
@@ -8,7 +9,6 @@
 namespace velmora::link {
 namespace {
 
-namespace keys = station::decoder_keys;
 using station::SetKind;
 
 class TransferTest : public LinkFixture {
@@ -18,8 +18,8 @@ protected:
         document.setModified(false);
     }
 
-    void setDecoder(std::string_view key, std::string_view value) {
-        ASSERT_TRUE(settings.SaveSetting(keys::kSection, key, value).ok());
+    void setDecoder(const settings::Key& key, std::string_view value) {
+        ASSERT_TRUE(settings::write(settings, key, value).ok());
     }
 
     int tickUntilIdle() {
@@ -30,9 +30,7 @@ protected:
         return ticks;
     }
 
-    std::string decoderKey(std::string_view key) const {
-        return settings.GetSetting(keys::kSection, key);
-    }
+    std::string decoderKey(const settings::Key& key) const { return settings::read(settings, key); }
 
     static std::string entry(char kind, int number, std::string_view payload) {
         return "^B^" + std::string(1, kind) + std::to_string(number) + std::string(payload) + "^E";
@@ -45,16 +43,16 @@ TEST_F(TransferTest, FillSendsSixteenPacedFramesInOrder) {
                                          station::kProgrammeServiceLayout));
     document.replaceSet(SetKind::Radiotext,
                         station::compose({{"Goedemorgen", true}}, station::kRadiotextLayout));
-    setDecoder(keys::kProgrammeType, "10");
-    setDecoder(keys::kFrequency, "5");
-    setDecoder(keys::kPsIntervalSeconds, "4");
-    setDecoder(keys::kRtIntervalSeconds, "30");
+    setDecoder(settings::kProgrammeType, "10");
+    setDecoder(settings::kFrequency, "5");
+    setDecoder(settings::kPsIntervalSeconds, "4");
+    setDecoder(settings::kRtIntervalSeconds, "30");
 
     fill();
     EXPECT_TRUE(line.writes().empty()) << "the first frame waits for the first tick";
     EXPECT_EQ(pacing.interval(), std::chrono::milliseconds{50});
     // Changes made during the fill are not sent.
-    setDecoder(keys::kProgrammeType, "11");
+    setDecoder(settings::kProgrammeType, "11");
     EXPECT_EQ(tickUntilIdle(), 16);
 
     const std::vector<std::string>& frames = line.writes();
@@ -127,12 +125,12 @@ TEST_F(TransferTest, ReadOutReplacesBothSetsAndTheDecoderKeys) {
     EXPECT_EQ(ps.substr(33, 11), "NAAM 3  1\r\n");
     EXPECT_EQ(document.radiotextSet().substr(67 * 4, 67), std::string(64, 'e') + "0\r\n");
     EXPECT_TRUE(document.isModified());
-    EXPECT_EQ(decoderKey(keys::kProgrammeType), "10");
-    EXPECT_EQ(decoderKey(keys::kFrequency), "5");
-    EXPECT_EQ(decoderKey(keys::kPsIntervalPosition), "7");
-    EXPECT_EQ(decoderKey(keys::kPsIntervalSeconds), "10");
-    EXPECT_EQ(decoderKey(keys::kRtIntervalPosition), "5");
-    EXPECT_EQ(decoderKey(keys::kRtIntervalSeconds), "30");
+    EXPECT_EQ(decoderKey(settings::kProgrammeType), "10");
+    EXPECT_EQ(decoderKey(settings::kFrequency), "5");
+    EXPECT_EQ(decoderKey(settings::kPsIntervalPosition), "7");
+    EXPECT_EQ(decoderKey(settings::kPsIntervalSeconds), "10");
+    EXPECT_EQ(decoderKey(settings::kRtIntervalPosition), "5");
+    EXPECT_EQ(decoderKey(settings::kRtIntervalSeconds), "30");
     EXPECT_EQ(view.progress.back(), 15);
     EXPECT_EQ(view.progress.size(), 16U) << "the bar stops at 15";
     EXPECT_FALSE(view.progressOpen);
@@ -147,31 +145,31 @@ TEST_F(TransferTest, EntriesNotSentKeepWhatEarlierMessagesGave) {
 }
 
 TEST_F(TransferTest, OutOfRangeIntervalStopsTheDecoderMessage) {
-    setDecoder(keys::kPsIntervalSeconds, "20");
+    setDecoder(settings::kPsIntervalSeconds, "20");
     session.startReadOut();
     line.receive("^B^D07100300030^E");
-    EXPECT_EQ(decoderKey(keys::kProgrammeType), "7");
-    EXPECT_EQ(decoderKey(keys::kFrequency), "100");
-    EXPECT_EQ(decoderKey(keys::kPsIntervalSeconds), "20");
-    EXPECT_FALSE(settings.has(keys::kSection, keys::kRtIntervalSeconds));
+    EXPECT_EQ(decoderKey(settings::kProgrammeType), "7");
+    EXPECT_EQ(decoderKey(settings::kFrequency), "100");
+    EXPECT_EQ(decoderKey(settings::kPsIntervalSeconds), "20");
+    EXPECT_FALSE(settings.has(settings::kRtIntervalSeconds));
     EXPECT_TRUE(view.progressOpen);
 
     line.receive("^B^D00000002025^E");
-    EXPECT_EQ(decoderKey(keys::kPsIntervalPosition), "-1");
-    EXPECT_EQ(decoderKey(keys::kRtIntervalPosition), "0");
+    EXPECT_EQ(decoderKey(settings::kPsIntervalPosition), "-1");
+    EXPECT_EQ(decoderKey(settings::kRtIntervalPosition), "0");
     EXPECT_FALSE(view.progressOpen);
 }
 
 TEST_F(TransferTest, OutOfRangeTextIntervalStopsAfterThePsInterval) {
-    setDecoder(keys::kRtIntervalSeconds, "40");
-    setDecoder(keys::kRtIntervalPosition, "15");
+    setDecoder(settings::kRtIntervalSeconds, "40");
+    setDecoder(settings::kRtIntervalPosition, "15");
     line.receive("^B^D03012010300^E");
-    EXPECT_EQ(decoderKey(keys::kProgrammeType), "3");
-    EXPECT_EQ(decoderKey(keys::kFrequency), "12");
-    EXPECT_EQ(decoderKey(keys::kPsIntervalPosition), "7");
-    EXPECT_EQ(decoderKey(keys::kPsIntervalSeconds), "10");
-    EXPECT_EQ(decoderKey(keys::kRtIntervalPosition), "15");
-    EXPECT_EQ(decoderKey(keys::kRtIntervalSeconds), "40");
+    EXPECT_EQ(decoderKey(settings::kProgrammeType), "3");
+    EXPECT_EQ(decoderKey(settings::kFrequency), "12");
+    EXPECT_EQ(decoderKey(settings::kPsIntervalPosition), "7");
+    EXPECT_EQ(decoderKey(settings::kPsIntervalSeconds), "10");
+    EXPECT_EQ(decoderKey(settings::kRtIntervalPosition), "15");
+    EXPECT_EQ(decoderKey(settings::kRtIntervalSeconds), "40");
 }
 
 TEST_F(TransferTest, MoreThanFifteenEntriesLeaveTheBarAtFifteen) {

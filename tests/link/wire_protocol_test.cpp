@@ -1,8 +1,6 @@
 #include "fakes/param_names.h"
-#include "link/connection.h"
 #include "link/wire_protocol.h"
 
-#include <climits>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -93,30 +91,6 @@ INSTANTIATE_TEST_SUITE_P(
         {"ThirtyDigits", "123456789012345678901234567890", 0x0AD2},
     }),
     fakes::ByCaseName());
-
-struct PortCase {
-    const char* name;
-    const char* setting;
-    int inForce;
-    int port;
-};
-
-class PortNumberTest : public testing::TestWithParam<PortCase> {};
-
-TEST_P(PortNumberTest, FollowsTheSetting) {
-    EXPECT_EQ(portNumberFromSetting(GetParam().setting, GetParam().inForce), GetParam().port)
-        << '"' << GetParam().setting << '"';
-}
-
-INSTANTIATE_TEST_SUITE_P(PortSettings, PortNumberTest,
-                         testing::ValuesIn(std::vector<PortCase>{
-                             {"EmptyMeansPort1", "", 7, 1},
-                             {"AboveHalfRoundsUp", "3.6", 1, 4},
-                             {"BelowHalfRoundsDown", "3.4", 1, 3},
-                             {"NoLeadingDigitKeepsThePortInForce", "-3", 5, 5},
-                             {"TooLargeStopsAtTheHighestInt", "99999999999999999999", 1, INT_MAX},
-                         }),
-                         fakes::ByCaseName());
 
 TEST(MessageLayout, IdentificationPartsByPosition) {
     const HardwareIdentity full = std::get<Identification>(decode("I12120302RX-UNIT1")).identity;

@@ -2,6 +2,7 @@
 // the selected number to a device or to a serial device server.
 
 #include "platform/qt/port_links.h"
+#include "settings/settings_schema.h"
 #include "shell/port_description.h"
 #include "shell/port_link_dialog.h"
 #include "support/modal_watcher.h"
@@ -144,7 +145,7 @@ void ComPortWindowTest::linkingLeadsTheSelectedNumberElsewhere() {
     QFETCH(QString, target);
     QFETCH(QString, shown);
     Station station;
-    QVERIFY(station.settings.SaveSetting("Compoort", "Compoort", "1").ok());
+    QVERIFY(velmora::settings::write(station.settings, velmora::settings::kPortNumber, "1").ok());
     station.runEnabled(u"mnuInstellingen_compoort"_s);
     selectPort(u"4"_s);
     ModalWatcher user(chooseInLinkDialog(choose));
@@ -154,7 +155,7 @@ void ComPortWindowTest::linkingLeadsTheSelectedNumberElsewhere() {
     VELMORA_TRY_COMPARE(linkTarget(4), target, kDeadlineMs);
     QCOMPARE(user.openedCount(), 1);
     QCOMPARE(destinationShown(), shown);
-    QCOMPARE(station.settings.GetSetting("Compoort", "Compoort"), "1");
+    QCOMPARE(velmora::settings::read(station.settings, velmora::settings::kPortNumber), "1");
     QVERIFY(openWindow(kWindow) != nullptr);
 }
 

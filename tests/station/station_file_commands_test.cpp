@@ -2,6 +2,7 @@
 #include "fakes/fake_file_store.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/param_names.h"
+#include "settings/settings_schema.h"
 #include "station/station_file_commands.h"
 
 #include <gtest/gtest.h>
@@ -60,7 +61,7 @@ TEST_F(StationFileCommandsTest, DialogsShowTitleAndStationFileFilter) {
 
 TEST_F(StationFileCommandsTest, OpenStartsInOptionsFolderConvertedToUtf8OrDefault) {
     commands.BestandOpenen();
-    ASSERT_TRUE(settings.SaveSetting("Opties", "Bestanden", "/srv/zenders/Caf\xE9"));
+    ASSERT_TRUE(settings::write(settings, settings::kOpenFolder, "/srv/zenders/Caf\xE9"));
     commands.BestandOpenen();
     ASSERT_EQ(dialogs.shown().size(), 2u);
     EXPECT_EQ(dialogs.shown()[0].request.initialFolder, "");
@@ -139,7 +140,7 @@ TEST_F(StationFileCommandsTest, SaveAsWritesTheFileBytesAndKeepsModifiedFlag) {
 // The start value is only where the dialog starts: after a cancel, Save must
 // still write to the document's own file and not over the start value's.
 TEST_F(StationFileCommandsTest, SaveAsStartsFromTheStoredStartValue) {
-    ASSERT_TRUE(settings.SaveSetting("strgebruikersnaam", "Bestand", "/zenders/\xE9\xE9n.Rds"));
+    ASSERT_TRUE(settings::write(settings, settings::kSaveAsStart, "/zenders/\xE9\xE9n.Rds"));
     document.setFileName("/zenders/a.Rds");
     EXPECT_EQ(commands.BestandOpslaanAls(), SaveResult::Cancelled);
     EXPECT_EQ(dialogs.shown().at(0).request.initialFolder, "/zenders/\xC3\xA9\xC3\xA9n.Rds");

@@ -1,5 +1,6 @@
 #include "support/program.h"
 
+#include "settings/port_setting.h"
 #include "support/main_window_parts.h"
 #include "support/seen_window.h"
 
@@ -21,7 +22,7 @@ Program::Program(const QString& configFolder)
 }
 
 bool Program::usePort(int port) {
-    return settings_.SaveSetting("Compoort", "Compoort", std::to_string(port)).ok();
+    return settings::writePortNumber(settings_, port).ok();
 }
 
 void Program::click(QStringView key) {
@@ -76,8 +77,8 @@ bool Program::showsDisconnected() const {
            connectionTooltip() == u"Verbind de PC met de Encoder" && transferCommandsDisabled();
 }
 
-std::string Program::setting(std::string_view section, std::string_view key) const {
-    return settings_.GetSetting(section, key);
+std::string Program::setting(const settings::Key& key) const {
+    return settings::read(settings_, key);
 }
 
 QWidget* progressWindow() {

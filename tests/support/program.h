@@ -2,6 +2,7 @@
 
 #include "app/composition_root.h"
 #include "app/qt_adapters.h"
+#include "settings/settings_schema.h"
 #include "support/main_window_parts.h"
 
 #include <QString>
@@ -21,7 +22,7 @@ public:
     shell::MainWindow& window() { return window_; }
     station::Document& document() { return program_.document(); }
     platform::SettingsStore& settings() { return settings_; }
-    // Sets "Compoort"; false if the settings file cannot be written.
+    // Sets the port number; false if the settings file cannot be written.
     [[nodiscard]] bool usePort(int port);
 
     // A click on the toolbar entry with this key ("Verbinding", "Versturen", ...).
@@ -39,7 +40,7 @@ public:
     bool showsConnected() const;
     bool showsDisconnected() const;
     bool isPortOpen() { return program_.encoderSession().isPortOpen(); }
-    std::string setting(std::string_view section, std::string_view key) const;
+    std::string setting(const settings::Key& key) const;
 
 private:
     int enabledTransferCommands() const;

@@ -1,6 +1,7 @@
 #include "support/station.h"
 
 #include "fakes/encoder_frames.h"
+#include "fakes/settings_builders.h"
 #include "support/main_window_parts.h"
 #include "support/modal_watcher.h"
 
@@ -12,8 +13,7 @@ namespace velmora::testing {
 template <typename FileStore>
 void BasicStation<FileStore>::addAccount(const std::string& name, const std::string& password,
                                          const std::string& linkedFile) {
-    QVERIFY(settings.SaveSetting(name, "Wachtwoord", password).ok());
-    QVERIFY(settings.SaveSetting(name, "Bestand", linkedFile).ok());
+    QVERIFY(fakes::withAccount(settings, name, password, linkedFile).ok());
 }
 
 template <typename FileStore> void BasicStation<FileStore>::run(const QString& menuItem) {

@@ -1,7 +1,7 @@
 #include "fakes/fake_password_hashing.h"
 #include "fakes/fake_settings_store.h"
+#include "settings/account.h"
 #include "users/account_editing.h"
-#include "users/accounts.h"
 
 #include <gtest/gtest.h>
 
@@ -33,17 +33,17 @@ TEST_F(AccountEditing, MismatchInCaseWritesNothing) {
 // The stored password is never shown, and an untouched placeholder keeps it.
 TEST_F(AccountEditing, RenamedAccountIsWrittenBesideTheOldOneWithItsPassword) {
     ASSERT_EQ(save({"jan", "Geheim", "Geheim", "/a.Rds"}), AccountSaveResult::Saved);
-    EXPECT_EQ(store.GetSetting("jan", kPasswordKey), hashing.hash("Geheim"));
+    EXPECT_EQ(settings::readAccount(store, "jan").password, hashing.hash("Geheim"));
     AccountFields edited = readAccount(store, "jan");
     EXPECT_EQ(edited.password, kStoredPasswordPlaceholder);
     EXPECT_EQ(edited.confirmation, kStoredPasswordPlaceholder);
     edited.userName = "janneke";
     edited.linkedFile.clear();
     ASSERT_EQ(save(edited), AccountSaveResult::Saved);
-    EXPECT_EQ(store.GetSetting("jan", kLinkedFileKey), "/a.Rds");
-    EXPECT_EQ(store.GetSetting("janneke", kPasswordKey), hashing.hash("Geheim"));
-    EXPECT_TRUE(store.has("janneke", kLinkedFileKey));
-    EXPECT_EQ(store.GetSetting("janneke", kLinkedFileKey), "");
+    EXPECT_EQ(settings::readAccount(store, "jan").linkedFile, "/a.Rds");
+    EXPECT_EQ(settings::readAccount(store, "janneke").password, hashing.hash("Geheim"));
+    EXPECT_TRUE(store.has("janneke", settings::kLinkedFile));
+    EXPECT_EQ(settings::readAccount(store, "janneke").linkedFile, "");
 }
 
 TEST_F(AccountEditing, FailureIsReportedWithItsReasonAndWritesNothing) {
@@ -55,7 +55,7 @@ TEST_F(AccountEditing, FailureIsReportedWithItsReasonAndWritesNothing) {
     reason.clear();
     EXPECT_EQ(save({"jan", "x", "x", ""}), AccountSaveResult::StoreFailed);
     EXPECT_FALSE(reason.empty());
-    EXPECT_EQ(store.GetSetting("jan", kPasswordKey), "");
+    EXPECT_EQ(settings::readAccount(store, "jan").password, "");
 }
 
 } // namespace

@@ -1,6 +1,9 @@
 #include "fakes/fake_password_hashing.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/param_names.h"
+#include "fakes/settings_builders.h"
+#include "settings/account.h"
+#include "settings/options.h"
 #include "users/accounts.h"
 
 #include <gtest/gtest.h>
@@ -51,10 +54,7 @@ protected:
 
     void addAccount(const std::string& name, const std::string& password,
                     const std::string& file = {}) {
-        ASSERT_TRUE(store.SaveSetting(name, kPasswordKey, password).ok());
-        if (!file.empty()) {
-            ASSERT_TRUE(store.SaveSetting(name, kLinkedFileKey, file).ok());
-        }
+        ASSERT_TRUE(fakes::withAccount(store, name, password, file).ok());
     }
 
     void expectFlagsCleared() const { EXPECT_FALSE(document.isModified()); }
@@ -97,7 +97,7 @@ TEST_F(LoginTest, AdministratorLogsInOnACleanStore) {
 
 TEST_F(LoginTest, OrdinaryAccountOpensItsLinkedFileUnderTheTitleBarText) {
     addAccount("jan", "Geheim", "/stations/radio.Rds");
-    ASSERT_TRUE(store.SaveSetting("Opties", "Titelbalk", "Radio Noord").ok());
+    ASSERT_TRUE(settings::writeTitleBarText(store, "Radio Noord").ok());
     EXPECT_EQ(login.logIn("jan", "Geheim"), LoginResult::LoggedIn);
     EXPECT_EQ(session.currentUser, "jan");
     EXPECT_EQ(view.title, "Velmora  Radio Noord    (jan)");
@@ -120,16 +120,16 @@ TEST_F(LoginTest, LinkedFileNameBecomesAUtf8Path) {
 TEST_F(LoginTest, PlainPasswordIsReplacedByItsHashAtTheFirstLogin) {
     addAccount("jan", "Geheim");
     ASSERT_EQ(login.logIn("jan", "Geheim"), LoginResult::LoggedIn);
-    EXPECT_EQ(store.GetSetting("jan", kPasswordKey), hashing.hash("Geheim"));
+    EXPECT_EQ(settings::readAccount(store, "jan").password, hashing.hash("Geheim"));
     EXPECT_EQ(login.logIn("jan", "Geheim"), LoginResult::LoggedIn);
     EXPECT_EQ(login.logIn("jan", "geheim"), LoginResult::Refused);
-    EXPECT_EQ(store.GetSetting("jan", kPasswordKey), hashing.hash("Geheim"));
+    EXPECT_EQ(settings::readAccount(store, "jan").password, hashing.hash("Geheim"));
 
     hashing.failHashing = true;
     addAccount("piet", "Wacht");
     view.warnings.clear();
     EXPECT_EQ(login.logIn("piet", "Wacht"), LoginResult::LoggedIn);
-    EXPECT_EQ(store.GetSetting("piet", kPasswordKey), "Wacht");
+    EXPECT_EQ(settings::readAccount(store, "piet").password, "Wacht");
     ASSERT_EQ(view.warnings.size(), 1U);
     EXPECT_TRUE(view.warnings[0].starts_with(platform::kSettingsNotSavedMessage));
 }
@@ -181,11 +181,10 @@ TEST_F(LoginTest, AdministratorNameInAnotherCaseIsAnOrdinaryAccount) {
 }
 
 TEST_F(LoginTest, SeedingRestoresTheAdministratorPassword) {
-    addAccount("*^Qentar^*", "Anders");
-    ASSERT_TRUE(store.SaveSetting("*^Qentar^*", kLinkedFileKey, "/a.Rds").ok());
+    addAccount("*^Qentar^*", "Anders", "/a.Rds");
     EXPECT_TRUE(login.seedAdministrator().ok());
-    EXPECT_EQ(store.GetSetting("*^Qentar^*", kPasswordKey), "Kez");
-    EXPECT_EQ(store.GetSetting("*^Qentar^*", kLinkedFileKey), "/a.Rds");
+    EXPECT_EQ(settings::readAccount(store, "*^Qentar^*").password, "Kez");
+    EXPECT_EQ(settings::readAccount(store, "*^Qentar^*").linkedFile, "/a.Rds");
 }
 
 TEST_F(LoginTest, SeedingReportsAStoreThatCannotBeWritten) {
@@ -204,7 +203,7 @@ TEST_F(LoginTest, CancelSetsOnlyTheTitle) {
     EXPECT_EQ(session.currentUser, "piet");
     EXPECT_TRUE(document.isModified());
     EXPECT_FALSE(view.items.has_value());
-    ASSERT_TRUE(store.SaveSetting("Opties", "Titelbalk", " Studio ").ok());
+    ASSERT_TRUE(settings::writeTitleBarText(store, " Studio ").ok());
     login.cancel();
     EXPECT_EQ(view.title, "Velmora   Studio     (Nieuw)");
 }

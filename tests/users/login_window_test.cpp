@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "settings/settings_schema.h"
 #include "station/station_settings.h"
 #include "support/modal_watcher.h"
 #include "support/open_window.h"
@@ -189,7 +190,7 @@ void LoginWindowTest::everyOutcomeOfALogin() {
     QVERIFY(!station.document.isModified());
     // The seeded password, replaced by its hash once it has let the administrator in.
     const bool administratorIn = loggedIn && name == u"*^Qentar^*"_s;
-    QCOMPARE(station.settings.GetSetting("*^Qentar^*", "Wachtwoord"),
+    QCOMPARE(velmora::settings::read(station.settings, "*^Qentar^*", velmora::settings::kPassword),
              administratorIn ? station.passwords.hash("Kez").value() : "Kez");
 }
 
@@ -252,7 +253,9 @@ void LoginWindowTest::leavingWithoutLoginShowsANewDocument() {
     QFETCH(QString, titleBarText);
     QFETCH(QString, title);
     LoginAtStartup station;
-    QVERIFY(station.settings.SaveSetting("Opties", "Titelbalk", titleBarText.toStdString()).ok());
+    QVERIFY(velmora::settings::write(station.settings, velmora::settings::kTitleBarText,
+                                     titleBarText.toStdString())
+                .ok());
     // A refused attempt first: its name stays the current user.
     station.logIn(u"anna"_s, u"x"_s);
     station.document.setModified(true);
@@ -296,7 +299,9 @@ void LoginWindowTest::reloginUnloadsWindowsEmptiesTheDocumentAndSeedsAgain() {
     station.run(u"mnuInstellingen_gebruikers_gebruikertoevoegen"_s);
     station.window.openChildWindow(u"frmPi"_s, [] { return new QWidget; });
     station.window.openChildWindow(u"frmOverzicht"_s, [] { return new QWidget; });
-    QVERIFY(station.settings.SaveSetting("*^Qentar^*", "Wachtwoord", "Anders").ok());
+    QVERIFY(velmora::settings::write(station.settings, "*^Qentar^*", velmora::settings::kPassword,
+                                     "Anders")
+                .ok());
 
     station.run(u"mnuBestand_opnieuwaanmelden"_s);
     deletePendingWindows();
@@ -304,7 +309,8 @@ void LoginWindowTest::reloginUnloadsWindowsEmptiesTheDocumentAndSeedsAgain() {
     QCOMPARE(openWindow(u"frmOverzicht"_s), nullptr);
     QVERIFY(openWindow(u"frmPi"_s) != nullptr);
     QVERIFY(openWindow(u"frmAanmelden"_s) != nullptr);
-    QCOMPARE(station.settings.GetSetting("*^Qentar^*", "Wachtwoord"), "Kez");
+    QCOMPARE(velmora::settings::read(station.settings, "*^Qentar^*", velmora::settings::kPassword),
+             "Kez");
     QCOMPARE(station.session.currentUser, "");
     QCOMPARE(station.document.programmeServiceSet(), "");
     QCOMPARE(station.document.radiotextSet(), "");
@@ -377,7 +383,9 @@ void LoginWindowTest::startupShowsTheLoginOverTheHiddenMainWindow() {
              (QStringList{u"txtGebruikersnaam"_s, u"txtWachtwoord"_s, u"cmdAanmelden"_s,
                           u"cmdAnnuleren"_s}));
     QCOMPARE(openWindow(u"frmStart"_s), nullptr);
-    QCOMPARE(startup.program()->settings().GetSetting("*^Qentar^*", "Wachtwoord"), "Kez");
+    QCOMPARE(velmora::settings::read(startup.program()->settings(), "*^Qentar^*",
+                                     velmora::settings::kPassword),
+             "Kez");
 
     type(u"frmAanmelden"_s, u"txtGebruikersnaam"_s, u"*^Qentar^*"_s);
     type(u"frmAanmelden"_s, u"txtWachtwoord"_s, u"Kez"_s);

@@ -1,4 +1,5 @@
 #include "platform/qt/windows1252.h"
+#include "settings/settings_schema.h"
 #include "shell/options_window.h"
 #include "shell/workspace.h"
 #include "support/modal_watcher.h"
@@ -100,8 +101,10 @@ void SettingsWindowsTest::addingAUserWritesBothKeysAndCloses() {
     QVERIFY(control<QLineEdit>(kEditor, u"txtBestand"_s)->isReadOnly());
     click(kEditor, u"cmdOk"_s);
 
-    QCOMPARE(station.settings.GetSetting("Jos\xE9", "Wachtwoord"), station.passwords.hash("Pw"));
-    QCOMPARE(station.settings.GetSetting("Jos\xE9", "Bestand"), "/stations/caf\xE9.Rds");
+    QCOMPARE(velmora::settings::read(station.settings, "Jos\xE9", velmora::settings::kPassword),
+             station.passwords.hash("Pw"));
+    QCOMPARE(velmora::settings::read(station.settings, "Jos\xE9", velmora::settings::kLinkedFile),
+             "/stations/caf\xE9.Rds");
     QCOMPARE(openWindow(kEditor), nullptr);
 }
 
@@ -112,7 +115,7 @@ void SettingsWindowsTest::mismatchedConfirmationWritesNothingAndCloses() {
     fillEditor(u"anna"_s, u"Geheim"_s, u"geheim"_s);
     click(kEditor, u"cmdOk"_s);
     QCOMPARE(warnings.messages(), QStringList{u"Wachtwoorden komen niet overeen."_s});
-    QVERIFY(!station.settings.has("anna", "Wachtwoord"));
+    QVERIFY(!station.settings.has("anna", velmora::settings::kPassword));
     QCOMPARE(openWindow(kEditor), nullptr);
 }
 
@@ -134,9 +137,12 @@ void SettingsWindowsTest::editingTheCurrentUserKeepsOrReplacesItsPassword() {
 
     type(kEditor, u"txtGebruikersnaam"_s, u"janneke"_s);
     click(kEditor, u"cmdOk"_s);
-    QCOMPARE(station.settings.GetSetting("janneke", "Wachtwoord"), "Geheim");
-    QCOMPARE(station.settings.GetSetting("janneke", "Bestand"), "/stations/jan.Rds");
-    QCOMPARE(station.settings.GetSetting("jan", "Wachtwoord"), "Geheim");
+    QCOMPARE(velmora::settings::read(station.settings, "janneke", velmora::settings::kPassword),
+             "Geheim");
+    QCOMPARE(velmora::settings::read(station.settings, "janneke", velmora::settings::kLinkedFile),
+             "/stations/jan.Rds");
+    QCOMPARE(velmora::settings::read(station.settings, "jan", velmora::settings::kPassword),
+             "Geheim");
     QCOMPARE(station.session.currentUser, "jan");
     QCOMPARE(station.window.windowTitle(), u"Velmora    (jan)"_s);
 
@@ -144,7 +150,8 @@ void SettingsWindowsTest::editingTheCurrentUserKeepsOrReplacesItsPassword() {
     QTest::keyClicks(control<QLineEdit>(kEditor, u"txtWachtwoord"_s), u"Nieuw"_s);
     QTest::keyClicks(control<QLineEdit>(kEditor, u"txtBevestiging"_s), u"Nieuw"_s);
     click(kEditor, u"cmdOk"_s);
-    QCOMPARE(station.settings.GetSetting("jan", "Wachtwoord"), station.passwords.hash("Nieuw"));
+    QCOMPARE(velmora::settings::read(station.settings, "jan", velmora::settings::kPassword),
+             station.passwords.hash("Nieuw"));
 }
 
 void SettingsWindowsTest::reopeningTheEditorKeepsOrOverwritesTheBoxes() {
@@ -211,8 +218,8 @@ void SettingsWindowsTest::browseStartsInTheOptionsFolder() {
     ModalWatcher reader(okInMessagesOnly());
     station.addAccount("jan", "Geheim", "/oud.Rds");
     station.session.currentUser = "jan";
-    QVERIFY(station.settings
-                .SaveSetting("Opties", "Bestand", velmora::platform::toWindows1252(optionsFolder))
+    QVERIFY(velmora::settings::write(station.settings, velmora::settings::kBrowseFolder,
+                                     velmora::platform::toWindows1252(optionsFolder))
                 .ok());
     if (answer != u"-") {
         station.dialogs.answer = answer.toStdString();
@@ -267,7 +274,9 @@ void SettingsWindowsTest::comPortListShowsTheStoredPort() {
     QFETCH(QString, stored);
     QFETCH(QString, shown);
     Station station;
-    QVERIFY(station.settings.SaveSetting("Compoort", "Compoort", stored.toStdString()).ok());
+    QVERIFY(velmora::settings::write(station.settings, velmora::settings::kPortNumber,
+                                     stored.toStdString())
+                .ok());
     const int saves = station.settings.saveCount();
     station.runEnabled(u"mnuInstellingen_compoort"_s);
     auto* ports = control<QComboBox>(u"frmCompoort"_s, u"cmbCompoort"_s);
@@ -284,16 +293,16 @@ void SettingsWindowsTest::comPortButtonsStoreTheChoice() {
     auto* ports = control<QComboBox>(u"frmCompoort"_s, u"cmbCompoort"_s);
     ports->setCurrentText(u"4"_s);
     click(u"frmCompoort"_s, u"cmdToepassen"_s);
-    QCOMPARE(station.settings.GetSetting("Compoort", "Compoort"), "4");
+    QCOMPARE(velmora::settings::read(station.settings, velmora::settings::kPortNumber), "4");
     ports->setCurrentText(u"7"_s);
     click(u"frmCompoort"_s, u"cmdAnnuleren"_s);
-    QCOMPARE(station.settings.GetSetting("Compoort", "Compoort"), "4");
+    QCOMPARE(velmora::settings::read(station.settings, velmora::settings::kPortNumber), "4");
     QCOMPARE(openWindow(u"frmCompoort"_s), nullptr);
 
     station.runEnabled(u"mnuInstellingen_compoort"_s);
     control<QComboBox>(u"frmCompoort"_s, u"cmbCompoort"_s)->setCurrentText(u"2"_s);
     click(u"frmCompoort"_s, u"cmdOk"_s);
-    QCOMPARE(station.settings.GetSetting("Compoort", "Compoort"), "2");
+    QCOMPARE(velmora::settings::read(station.settings, velmora::settings::kPortNumber), "2");
     QCOMPARE(openWindow(u"frmCompoort"_s), nullptr);
 }
 
@@ -324,7 +333,8 @@ void SettingsWindowsTest::optionsButtonsComposeTheCaption() {
     QFETCH(QString, button);
     QFETCH(QString, title);
     Station station;
-    QVERIFY(station.settings.SaveSetting("Opties", "Titelbalk", "Oud").ok());
+    QVERIFY(
+        velmora::settings::write(station.settings, velmora::settings::kTitleBarText, "Oud").ok());
     station.session.currentUser = user.toStdString();
     station.window.setWindowTitle(u"Velmora    (Nieuw)"_s);
     QPointer<velmora::shell::OptionsWindow> options =
@@ -334,7 +344,8 @@ void SettingsWindowsTest::optionsButtonsComposeTheCaption() {
     click(u"frmOpties"_s, button);
 
     QCOMPARE(station.window.windowTitle(), title);
-    QCOMPARE(QString::fromStdString(station.settings.GetSetting("Opties", "Titelbalk")),
+    QCOMPARE(QString::fromStdString(
+                 velmora::settings::read(station.settings, velmora::settings::kTitleBarText)),
              button == u"cmdAnnuleren" ? u"Oud"_s : text);
     QCOMPARE(openWindow(u"frmOpties"_s) != nullptr, button == u"cmdToepassen");
     delete options;
@@ -342,7 +353,9 @@ void SettingsWindowsTest::optionsButtonsComposeTheCaption() {
 
 void SettingsWindowsTest::optionsWindowShowsTheStoredText() {
     Station station;
-    QVERIFY(station.settings.SaveSetting("Opties", "Titelbalk", "  Radio Noord\xE9 ").ok());
+    QVERIFY(velmora::settings::write(station.settings, velmora::settings::kTitleBarText,
+                                     "  Radio Noord\xE9 ")
+                .ok());
     velmora::shell::OptionsWindow options(station.settings, station.session, station.window);
     options.show();
     QCOMPARE(boxText(u"frmOpties"_s, u"txtTitelbalk"_s), u"  Radio Noord\u00e9 "_s);

@@ -1,7 +1,9 @@
 #include "users/windows/user_editor_window.h"
 
 #include "platform/qt/windows1252.h"
+#include "settings/options.h"
 #include "station/path_text.h"
+#include "station/station_file.h"
 #include "users/stored_password.h"
 #include "widgets/caption.h"
 #include "widgets/editor_buttons.h"
@@ -23,12 +25,9 @@ namespace velmora::users {
 
 namespace {
 
-// The Browse dialog: station files only, starting in the folder named by
-// key "Bestand" of section "Opties", or else in the default station folder.
+// The Browse dialog: station files only, starting in the browse folder of
+// the options, or else in the default station folder.
 constexpr std::string_view kDialogTitle = "Velmora";
-constexpr std::string_view kBrowseFilter = "Rds bestanden (*.Rds)|*.Rds|";
-constexpr std::string_view kOptionsSection = "Opties";
-constexpr std::string_view kBrowseFolderKey = "Bestand";
 
 QPushButton* button(const QString& objectName, const QString& caption, QWidget* parent) {
     auto* pushButton = new QPushButton(caption, parent);
@@ -173,12 +172,11 @@ void UserEditorWindow::confirm() {
 }
 
 void UserEditorWindow::browse() {
-    const auto chosen =
-        dialogs_.askFileToOpen({.title = std::string(kDialogTitle),
-                                .filter = std::string(kBrowseFilter),
-                                .initialFolder = station::utf8PathFromText(
-                                    store_.GetSetting(kOptionsSection, kBrowseFolderKey)),
-                                .initialFile = {}});
+    const auto chosen = dialogs_.askFileToOpen(
+        {.title = std::string(kDialogTitle),
+         .filter = std::string(station::kStationFileBrowseFilter),
+         .initialFolder = station::utf8PathFromText(settings::readOptions(store_).browseFolder),
+         .initialFile = {}});
     if (!chosen || chosen->empty()) {
         return;
     }
