@@ -38,7 +38,6 @@ public:
 class SilentFileView : public station::StationFileView {
 public:
     void showWarning(std::string_view) override { ++warnings; }
-    void closeMainWindow() override {}
     int warnings = 0;
 };
 

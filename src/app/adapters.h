@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/clock.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_store.h"
 #include "platform/password_hashing.h"
@@ -27,6 +28,8 @@ struct Adapters {
     const platform::PasswordHashing& passwords;
     // The file whose text goes out as the live radiotext.
     platform::WatchedFile& liveFile;
+    // The local time, for the planning and the log.
+    const platform::Clock& clock;
     // A timer of its own for a window that opens while the program runs.
     std::function<std::unique_ptr<platform::Timer>()> newTimer;
 };

@@ -11,6 +11,7 @@ Adapters QtAdapters::adapters() {
                     .fileStore = fileStore_,
                     .passwords = passwords_,
                     .liveFile = liveFile_,
+                    .clock = clock_,
                     .newTimer = [] { return std::make_unique<platform::QtTimer>(); }};
 }
 

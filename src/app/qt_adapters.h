@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/adapters.h"
+#include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_file_dialogs.h"
 #include "platform/qt/qt_file_store.h"
 #include "platform/qt/qt_port_line.h"
@@ -30,6 +31,7 @@ private:
     platform::QtFileStore fileStore_;
     platform::SodiumPasswordHashing passwords_;
     platform::QtWatchedFile liveFile_;
+    platform::QtClock clock_;
 };
 
 } // namespace velmora::app

@@ -27,11 +27,6 @@ enum Column { Item, Difference, Document, Encoder };
 const QString kNotReceived = u"niet ontvangen"_s;
 const QString kDifferent = u"VERSCHIL"_s;
 
-QString timeLimitText() {
-    return u"De encoder antwoordde niet binnen %1 seconden. Niet ontvangen: %2."_s.arg(
-        link::kVerificationLimit.count());
-}
-
 } // namespace
 
 VerificationWindow::VerificationWindow(platform::SettingsStore& settings, QWidget* parent)
@@ -66,12 +61,9 @@ VerificationWindow::VerificationWindow(platform::SettingsStore& settings, QWidge
 
 void VerificationWindow::showResult(const link::Verification& result) {
     summary_->setText(platform::fromWindows1252(result.summary()));
-    QStringList missing;
-    for (const std::string& label : result.missing()) {
-        missing.append(QString::fromStdString(label));
-    }
-    missing_->setText(result.decoderReceived() ? QString()
-                                               : timeLimitText().arg(missing.join(u", "_s)));
+    missing_->setText(result.decoderReceived()
+                          ? QString()
+                          : platform::fromWindows1252(link::timeLimitReport(result)));
     missing_->setVisible(!result.decoderReceived());
     items_->clear();
     for (const link::VerifiedItem& item : result.items()) {

@@ -58,13 +58,13 @@ void Connection::connect() {
 bool Connection::reportOpenFailure(OpenResult result) {
     switch (result) {
     case OpenResult::NoSuchPort:
-        closeAndReport(kNoSuchPort);
+        closeAndReport(ClosingCause::Refused, kNoSuchPort);
         return true;
     case OpenResult::PortInUse:
-        closeAndReport(kPortInUse);
+        closeAndReport(ClosingCause::Refused, kPortInUse);
         return true;
     case OpenResult::NoAccess:
-        closeAndReport(noAccessMessage(portNumber_, line_.accessFailure()));
+        closeAndReport(ClosingCause::Refused, noAccessMessage(portNumber_, line_.accessFailure()));
         return true;
     case OpenResult::Opened:
     case OpenResult::OtherFailure:
@@ -81,7 +81,7 @@ void Connection::openFailed(OpenResult result) {
 
 void Connection::disconnect() {
     if (state_ == ConnectionState::Connecting) {
-        close();
+        close(ClosingCause::Asked);
         return;
     }
     enter(ConnectionState::Disconnecting);
@@ -97,31 +97,37 @@ void Connection::confirm() {
     enter(ConnectionState::Connected);
 }
 
-void Connection::close() {
+void Connection::close(ClosingCause cause) {
+    close(cause, {});
+}
+
+void Connection::close(ClosingCause cause, std::string_view message) {
     enter(ConnectionState::Disconnected);
     supervisionTimer_.stop();
     if (line_.isOpen()) {
         line_.discardBuffers();
         line_.close();
     }
-    events_.closed();
+    events_.closed(cause, message);
 }
 
-void Connection::closeAndReport(std::string_view text) {
-    close();
+void Connection::closeAndReport(ClosingCause cause, std::string_view text) {
+    close(cause, text);
     view_.showWarning(text);
 }
 
 void Connection::supervisionExpired() {
     supervisionTimer_.stop();
+    const ClosingCause cause =
+        state_ == ConnectionState::Connecting ? ClosingCause::Refused : ClosingCause::Asked;
     if (const auto report = noAnswerReport(state_)) {
-        closeAndReport(*report);
+        closeAndReport(cause, *report);
     }
 }
 
 void Connection::portLost() {
     if (state_ != ConnectionState::Disconnected) {
-        closeAndReport(kPortLost);
+        closeAndReport(ClosingCause::Lost, kPortLost);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "link/connection_state.h"
 #include "link/frame_outlet.h"
+#include "link/session_events.h"
 #include "link/session_view.h"
 #include "platform/serial_line.h"
 #include "platform/timer.h"
@@ -26,7 +27,7 @@ std::string noAccessMessage(int portNumber, const platform::SerialLine::AccessFa
 // state, and the end of every closing, before any report is shown.
 struct ConnectionEvents {
     std::function<void(ConnectionState)> changed;
-    std::function<void()> closed;
+    std::function<void(ClosingCause cause, std::string_view message)> closed;
 };
 
 // The life of the connection: opening the port and greeting the encoder,
@@ -46,7 +47,7 @@ public:
     // The encoder identified itself: a connect under way is complete.
     void confirm();
     // Closes the port and shows Disconnected, without sending or telling anything.
-    void close();
+    void close(ClosingCause cause);
     // The supervision timer fired.
     void supervisionExpired();
     // The open port failed for good, for example because the device vanished.
@@ -59,7 +60,8 @@ private:
     void connect();
     void disconnect();
     void enter(ConnectionState state);
-    void closeAndReport(std::string_view text);
+    void close(ClosingCause cause, std::string_view message);
+    void closeAndReport(ClosingCause cause, std::string_view text);
     // Closes with the message for a failed open; false for a failure that
     // supervision reports instead.
     bool reportOpenFailure(platform::SerialLine::OpenResult result);

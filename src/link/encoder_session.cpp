@@ -8,17 +8,21 @@ EncoderSession::EncoderSession(SessionParts parts)
     : line_(parts.line), timers_(parts.timers), view_(parts.view),
       verifiesAfterFill_(std::move(parts.verifiesAfterFill)), outlet_(parts.line),
       transfer_(outlet_, timers_.pacing, view_),
-      verification_(transfer_, timers_.verification, parts.verificationView),
+      verification_(transfer_, timers_.verification, parts.verificationView,
+                    [this](const SessionEvent& event) { tell(event); }),
       receiver_([this](std::string_view message) { take(message); }),
-      connection_(line_, outlet_, timers_.supervision, std::move(parts.portToOpen), view_,
-                  {.changed = [this](ConnectionState state) { connectionChanged(state); },
-                   .closed = [this] { connectionClosed(); }}) {
+      connection_(
+          line_, outlet_, timers_.supervision, std::move(parts.portToOpen), view_,
+          {.changed = [this](ConnectionState state) { connectionChanged(state); },
+           .closed = [this](ClosingCause cause,
+                            std::string_view message) { connectionClosed(cause, message); }}) {
     if (parts.readOut) {
         received_.emplace(parts.readOut->document, parts.readOut->settings);
     }
     if (parts.live) {
         live_.emplace(outlet_, parts.live->timer, parts.live->file, parts.live->settings,
                       std::move(parts.live->clock));
+        live_->setSentHandler([this](const std::string& text) { tell(LiveTextSent{text}); });
     }
     line_.setReceiveHandler([this](std::string_view bytes) {
         // Input that reaches a closed port is lost, as it is on the line.
@@ -41,28 +45,59 @@ EncoderSession::~EncoderSession() {
     timers_.pacing.setTimeoutHandler({});
 }
 
+bool EncoderSession::isBusy() const {
+    return transfer_.isFilling() || readingOut_ || verification_.isRunning() ||
+           verification_.isWaiting();
+}
+
 void EncoderSession::toggleConnection() {
     connection_.toggle();
 }
 
-void EncoderSession::startFill(const FillContent& content) {
+void EncoderSession::startFill(const FillContent& content, Origin origin) {
     // A verification waiting for the previous fill would cut into this one;
     // this fill's end starts its own.
     verification_.cancel(kVerificationCancelledByFill);
+    if (transfer_.isFilling()) {
+        endFill(TransferEnd::Replaced);
+    }
     filling_ = content;
+    fillOrigin_ = origin;
     transfer_.startFill(content);
     followLineUse();
+    tell(TransferStarted{TransferKind::Fill, origin});
 }
 
 // The answers to the read request of a cancelled verification that are still
 // on their way count for the read-out.
-void EncoderSession::startReadOut() {
+void EncoderSession::startReadOut(Origin origin) {
     verification_.cancel(kVerificationCancelledByReadOut);
+    if (readingOut_) {
+        endReadOut(TransferEnd::Replaced);
+    }
+    readingOut_ = origin;
     transfer_.startReadOut();
+    tell(TransferStarted{TransferKind::ReadOut, origin});
 }
 
-void EncoderSession::startVerification(const FillContent& expected) {
-    verification_.start(expected);
+void EncoderSession::startVerification(const FillContent& expected, Origin origin) {
+    verification_.start(expected, origin);
+}
+
+void EncoderSession::endFill(TransferEnd end) {
+    tell(TransferEnded{TransferKind::Fill, fillOrigin_, end, {}});
+}
+
+void EncoderSession::endReadOut(TransferEnd end, std::string detail) {
+    const Origin origin = *readingOut_;
+    readingOut_.reset();
+    tell(TransferEnded{TransferKind::ReadOut, origin, end, std::move(detail)});
+}
+
+void EncoderSession::tell(const SessionEvent& event) {
+    for (SessionListener* listener : listeners_) {
+        listener->sessionEvent(event);
+    }
 }
 
 void EncoderSession::progressClosedByUser() {
@@ -71,12 +106,16 @@ void EncoderSession::progressClosedByUser() {
 
 void EncoderSession::closePortWithoutNotice() {
     if (line_.isOpen() || state() != ConnectionState::Disconnected) {
-        connection_.close();
+        connection_.close(ClosingCause::Asked);
     }
 }
 
 void EncoderSession::sendPiCode(std::uint16_t piCode) {
+    if (!outlet_.isPortOpen()) {
+        return;
+    }
     outlet_.send(piFrame(piCode));
+    tell(PiCodeSent{piCode});
 }
 
 void EncoderSession::connectionChanged(ConnectionState state) {
@@ -84,11 +123,19 @@ void EncoderSession::connectionChanged(ConnectionState state) {
     followLineUse();
 }
 
-void EncoderSession::connectionClosed() {
+void EncoderSession::connectionClosed(ClosingCause cause, std::string_view message) {
+    const bool wasFilling = transfer_.isFilling();
     transfer_.abandon();
     receiver_.discardPending();
     verification_.stop();
     followLineUse();
+    if (wasFilling) {
+        endFill(TransferEnd::BrokenOff);
+    }
+    if (readingOut_) {
+        endReadOut(TransferEnd::BrokenOff);
+    }
+    tell(Disconnected{cause, std::string(message)});
 }
 
 // Frames that go out by themselves may while a connection stands and no fill
@@ -108,9 +155,10 @@ void EncoderSession::pacingTick() {
         return;
     }
     if (verifiesAfterFill_()) {
-        verification_.startAfterFill(filling_);
+        verification_.startAfterFill(filling_, fillOrigin_);
     }
     followLineUse();
+    endFill(TransferEnd::Completed);
 }
 
 void EncoderSession::take(std::string_view message) {
@@ -127,13 +175,17 @@ void EncoderSession::take(std::string_view message) {
 
 void EncoderSession::take(const Identification& identification) {
     identity_ = identification.identity;
+    const bool wasConnecting = state() == ConnectionState::Connecting;
     connection_.confirm();
     const HardwareIdentity announced = identity_;
+    if (wasConnecting && state() == ConnectionState::Connected) {
+        tell(Connected{announced});
+    }
     view_.showHardware(kSignOnCaption, announced);
 }
 
 void EncoderSession::take(const SignOff& /*signOff*/) {
-    connection_.close();
+    connection_.close(ClosingCause::SignedOff);
     std::optional<HardwareIdentity> known;
     if (!identity_.name.empty()) {
         known = identity_;
@@ -167,14 +219,22 @@ void EncoderSession::take(const DecoderAnswer& decoder) {
     switch (received_->takeDecoder(decoder)) {
     case ReceivedSettings::DecoderOutcome::Written:
         transfer_.finishReadOut();
+        if (readingOut_) {
+            endReadOut(TransferEnd::Completed);
+        }
         break;
     case ReceivedSettings::DecoderOutcome::IntervalOutOfRange:
         break;
-    case ReceivedSettings::DecoderOutcome::NotSaved:
+    case ReceivedSettings::DecoderOutcome::NotSaved: {
         transfer_.finishReadOut();
-        view_.showWarning(std::string(platform::kSettingsNotSavedMessage) +
-                          received_->failureReason());
+        const std::string text =
+            std::string(platform::kSettingsNotSavedMessage) + received_->failureReason();
+        if (readingOut_) {
+            endReadOut(TransferEnd::Failed, text);
+        }
+        view_.showWarning(text);
         break;
+    }
     }
 }
 

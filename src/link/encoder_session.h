@@ -5,6 +5,7 @@
 #include "link/live_radiotext.h"
 #include "link/receive.h"
 #include "link/received_settings.h"
+#include "link/session_events.h"
 #include "link/session_view.h"
 #include "link/transfer.h"
 #include "link/verification_run.h"
@@ -20,6 +21,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmora::link {
 
@@ -78,18 +80,22 @@ public:
 
     ConnectionState state() const { return connection_.state(); }
     bool isPortOpen() const { return outlet_.isPortOpen(); }
+    // A fill, a read-out or a verification runs or waits.
+    bool isBusy() const;
+    // Told of every event, in the order they were added; not owned.
+    void addListener(SessionListener& listener) { listeners_.push_back(&listener); }
 
     // "Verbinding".
     void toggleConnection();
     // "Versturen": the sixteen paced frames of this content. A verification
     // that runs or waits gives way.
-    void startFill(const FillContent& content);
+    void startFill(const FillContent& content, Origin origin = Origin::User);
     // "Inladen": the read request; the answers go to the read-out target. A
     // verification that runs or waits gives way.
-    void startReadOut();
+    void startReadOut(Origin origin = Origin::User);
     // "Velmora &controleren": reads the encoder and compares what it holds
     // with this content, leaving the read-out target as it is.
-    void startVerification(const FillContent& expected);
+    void startVerification(const FillContent& expected, Origin origin = Origin::User);
     // The progress window was closed with its close box.
     void progressClosedByUser();
     // On exit: closes the port without the disconnect request and without a
@@ -102,7 +108,10 @@ public:
 
 private:
     void connectionChanged(ConnectionState state);
-    void connectionClosed();
+    void connectionClosed(ClosingCause cause, std::string_view message);
+    void tell(const SessionEvent& event);
+    void endFill(TransferEnd end);
+    void endReadOut(TransferEnd end, std::string detail = {});
     void followLineUse();
     void pacingTick();
     void take(std::string_view message);
@@ -115,6 +124,7 @@ private:
     SessionTimers timers_;
     SessionView& view_;
     std::function<bool()> verifiesAfterFill_;
+    std::vector<SessionListener*> listeners_;
     FrameOutlet outlet_;
     Transfer transfer_;
     VerificationRun verification_;
@@ -124,8 +134,12 @@ private:
     std::optional<LiveRadiotext> live_;
     // The last identity the encoder announced, shown again when it signs off.
     HardwareIdentity identity_;
-    // What the fill under way sends, for the verification that may follow it.
+    // What the fill under way sends, for the verification that may follow it,
+    // and who asked for it.
     FillContent filling_;
+    Origin fillOrigin_ = Origin::User;
+    // Who asked for the read-out that awaits its decoder information.
+    std::optional<Origin> readingOut_;
 };
 
 } // namespace velmora::link

@@ -128,6 +128,9 @@ void LiveRadiotext::send() {
     pendingFrame_.reset();
     timer_.start(kLiveInterval);
     lastSent_ = {LiveState::Sent, pendingText_, clock_()};
+    if (sent_) {
+        sent_(lastSent_.text);
+    }
 }
 
 void LiveRadiotext::showStatus() {

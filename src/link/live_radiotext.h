@@ -68,6 +68,10 @@ public:
     LiveStatus status() const;
     // The window that shows the status, or nullptr.
     void setView(LiveView* view);
+    // Runs with the text of every live frame that went out.
+    void setSentHandler(std::function<void(const std::string& text)> handler) {
+        sent_ = std::move(handler);
+    }
 
 private:
     void lineUseChanged(LineUse use);
@@ -85,6 +89,7 @@ private:
     const platform::SettingsStore& settings_;
     Clock clock_;
     LiveView* view_ = nullptr;
+    std::function<void(const std::string& text)> sent_;
     bool fileFound_ = false;
     std::optional<std::string> pendingFrame_;
     std::string pendingText_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/composition_root.h"
+#include "fakes/fake_clock.h"
 #include "fakes/fake_file_dialogs.h"
 #include "fakes/fake_file_store.h"
 #include "fakes/fake_password_hashing.h"
@@ -39,6 +40,7 @@ template <typename FileStore> struct BasicStation {
     FileStore files;
     fakes::FakeWatchedFile liveFile;
     fakes::FakePasswordHashing passwords;
+    fakes::FakeClock clock;
     app::CompositionRoot program{
         app::Adapters{.settings = settings,
                       .serialLine = line,
@@ -48,6 +50,7 @@ template <typename FileStore> struct BasicStation {
                       .fileStore = files,
                       .passwords = passwords,
                       .liveFile = liveFile,
+                      .clock = clock,
                       .newTimer = [] { return std::make_unique<fakes::FakeTimer>(); }}};
     shell::MainWindow& window = program.mainWindow();
     station::Document& document = program.document();
