@@ -93,4 +93,31 @@ platform::Status writeFlag(platform::SettingsStore& store, const Key& key, bool 
     return write(store, key, on ? "1" : "0");
 }
 
+std::string rowKeyName(const RowKey& key, int row) {
+    return std::string(key.name) + std::to_string(row);
+}
+
+std::string read(const platform::SettingsStore& store, const RowKey& key, int row) {
+    return store.GetSetting(key.section, rowKeyName(key, row));
+}
+
+void SectionWrite::set(const Key& key, std::string value) {
+    assert(key.section == section_);
+    values_.emplace_back(std::string(key.name), std::move(value));
+}
+
+void SectionWrite::set(const RowKey& key, int row, std::string value) {
+    assert(key.section == section_);
+    values_.emplace_back(rowKeyName(key, row), std::move(value));
+}
+
+platform::Status SectionWrite::to(platform::SettingsStore& store) const {
+    std::vector<platform::Setting> settings;
+    settings.reserve(values_.size());
+    for (const auto& [name, value] : values_) {
+        settings.push_back({name, value});
+    }
+    return store.SaveSettings(section_, settings);
+}
+
 } // namespace velmora::settings

@@ -9,6 +9,8 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace velmora::settings {
 
@@ -50,6 +52,15 @@ struct Key {
     std::optional<Range> range = std::nullopt;
 };
 
+// A key of each row of a list kept in a section: the name followed by the
+// row's number from 1 on, "Tijd1", "Tijd2", ..., beside a key that counts
+// the rows. Rows beyond the count are left where they are and never read.
+struct RowKey {
+    std::string_view section;
+    std::string_view name;
+    Kind kind;
+};
+
 // A key of an account, whose section is the user name, given at each call.
 struct AccountKey {
     std::string_view name;
@@ -63,6 +74,7 @@ inline constexpr std::string_view kSaveAs = "strgebruikersnaam";
 inline constexpr std::string_view kDecoder = "Decoder";
 inline constexpr std::string_view kVerification = "Controle";
 inline constexpr std::string_view kLive = "Live";
+inline constexpr std::string_view kPlanning = "Planning";
 } // namespace section
 
 // The serial port's number. The port window lists 1 to 9 and selects the
@@ -123,6 +135,17 @@ inline constexpr Key kLiveEntry{section::kLive, "Radiotekst", Kind::Number, Numb
 inline constexpr Key kLivePrefix{section::kLive, "Voorvoegsel", Kind::Text};
 inline constexpr Key kLiveOn{section::kLive, "Aan", Kind::Flag};
 
+// The planning: whether it is used, and its entries, each with the days
+// ("ma di wo do vr za zo", any of them, separated by spaces), the start time
+// ("06:00"), the station file and whether it is on.
+inline constexpr Key kPlanningInUse{section::kPlanning, "Gebruiken", Kind::Flag};
+inline constexpr Key kPlanningRows{section::kPlanning, "Aantal", Kind::Number, NumberRule::Leading,
+                                   Range{0, 999}};
+inline constexpr RowKey kPlanningDays{section::kPlanning, "Dagen", Kind::Text};
+inline constexpr RowKey kPlanningStart{section::kPlanning, "Tijd", Kind::Text};
+inline constexpr RowKey kPlanningFile{section::kPlanning, "Bestand", Kind::Path};
+inline constexpr RowKey kPlanningOn{section::kPlanning, "Aan", Kind::Flag};
+
 // An account's password: an Argon2id hash, or the password itself as an
 // earlier version stored it, until its next login. Empty: no such account.
 inline constexpr AccountKey kPassword{"Wachtwoord", Kind::Text};
@@ -135,7 +158,9 @@ inline constexpr std::array kAllKeys{
     kSaveAsStart,       kProgrammeType,      kFrequency,         kPsIntervalPosition,
     kPsIntervalSeconds, kRtIntervalPosition, kRtIntervalSeconds, kVerifyAfterFill,
     kLiveFile,          kLiveEntry,          kLivePrefix,        kLiveOn,
+    kPlanningInUse,     kPlanningRows,
 };
+inline constexpr std::array kAllRowKeys{kPlanningDays, kPlanningStart, kPlanningFile, kPlanningOn};
 inline constexpr std::array kAllAccountKeys{kPassword, kLinkedFile};
 
 std::string read(const platform::SettingsStore& store, const Key& key);
@@ -163,6 +188,24 @@ std::optional<int> readNumber(const platform::SettingsStore& store, const Key& k
 std::optional<int> readNumber(const platform::SettingsStore& store, const Key& key, Range within);
 
 bool readFlag(const platform::SettingsStore& store, const Key& key);
+
+// The name of a row's key on disk: "Tijd3".
+std::string rowKeyName(const RowKey& key, int row);
+std::string read(const platform::SettingsStore& store, const RowKey& key, int row);
+
+// Keys of one section, fixed ones and those of a list's rows, gathered to be
+// written together: either every one is stored, or none is.
+class SectionWrite {
+public:
+    explicit SectionWrite(std::string_view section) : section_(section) {}
+    void set(const Key& key, std::string value);
+    void set(const RowKey& key, int row, std::string value);
+    platform::Status to(platform::SettingsStore& store) const;
+
+private:
+    std::string_view section_;
+    std::vector<std::pair<std::string, std::string>> values_;
+};
 platform::Status writeFlag(platform::SettingsStore& store, const Key& key, bool on);
 
 } // namespace velmora::settings

@@ -1,6 +1,7 @@
 #include "settings/settings_schema.h"
 
 #include <gtest/gtest.h>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -34,7 +35,18 @@ TEST(SettingsSchema, NamesEveryKeyAsTheStoreHoldsIt) {
                         {"Live", "Radiotekst"},
                         {"Live", "Voorvoegsel"},
                         {"Live", "Aan"},
+                        {"Planning", "Gebruiken"},
+                        {"Planning", "Aantal"},
                     }));
+    std::vector<std::pair<std::string_view, std::string>> rowKeys;
+    for (const RowKey& key : kAllRowKeys) {
+        rowKeys.emplace_back(key.section, rowKeyName(key, 2));
+    }
+    EXPECT_EQ(rowKeys,
+              (std::vector<std::pair<std::string_view, std::string>>{{"Planning", "Dagen2"},
+                                                                     {"Planning", "Tijd2"},
+                                                                     {"Planning", "Bestand2"},
+                                                                     {"Planning", "Aan2"}}));
     std::vector<std::string_view> accountKeys;
     for (const AccountKey& key : kAllAccountKeys) {
         accountKeys.push_back(key.name);

@@ -1,0 +1,132 @@
+#include "planning/planner.h"
+
+#include "settings/decoder_settings.h"
+#include "station/path_text.h"
+#include "station/station_file.h"
+
+#include <variant>
+
+namespace velmora::planning {
+namespace {
+
+std::string clockText(const platform::LocalTime& time) {
+    return settings::startText(time.hour, time.minute) + ":" + (time.second < 10 ? "0" : "") +
+           std::to_string(time.second);
+}
+
+std::string_view endText(link::TransferEnd end) {
+    switch (end) {
+    case link::TransferEnd::Completed:
+        return "voltooid";
+    case link::TransferEnd::Failed:
+        return "mislukt";
+    case link::TransferEnd::Replaced:
+        return "vervangen door een andere vulling";
+    case link::TransferEnd::BrokenOff:
+        return "afgebroken";
+    }
+    return {};
+}
+
+} // namespace
+
+Planner::Planner(Parts parts) : parts_(std::move(parts)) {
+    parts_.timer.setTimeoutHandler([this] { look(); });
+    parts_.session.addListener(*this);
+    reload();
+}
+
+Planner::~Planner() {
+    parts_.timer.setTimeoutHandler({});
+}
+
+void Planner::reload() {
+    planning_ = settings::readPlanningSettings(parts_.settings);
+    look();
+    showStatus();
+}
+
+PlanningStatus Planner::status() const {
+    const platform::LocalTime now = parts_.clock.now();
+    return {.inForce = entryInForce(planning_.entries, now),
+            .next = nextStart(planning_.entries, now),
+            .lastFill = lastFill_};
+}
+
+void Planner::setView(PlanningView* view) {
+    view_ = view;
+    showStatus();
+}
+
+void Planner::sessionEvent(const link::SessionEvent& event) {
+    if (std::holds_alternative<link::Connected>(event)) {
+        newConnection_ = true;
+        look();
+    } else if (std::holds_alternative<link::Disconnected>(event)) {
+        waiting_.reset();
+        look();
+    } else if (const auto* ended = std::get_if<link::TransferEnded>(&event)) {
+        if (ended->kind == link::TransferKind::Fill && ended->origin == link::Origin::Planning) {
+            lastFill_ = lastFileText_ + ": " + std::string(endText(ended->end));
+            showStatus();
+        }
+        look();
+    }
+}
+
+void Planner::look() {
+    followTimer();
+    if (!planning_.inUse || parts_.session.state() != link::ConnectionState::Connected) {
+        return;
+    }
+    const std::optional<Start> inForce = entryInForce(planning_.entries, parts_.clock.now());
+    if (inForce && (inForce != handled_ || newConnection_)) {
+        waiting_ = inForce;
+        handled_ = inForce;
+        showStatus();
+    }
+    newConnection_ = false;
+    if (waiting_ && !parts_.session.isBusy()) {
+        const Start start = *waiting_;
+        waiting_.reset();
+        fill(start);
+    }
+}
+
+// The timer runs only while there is something to look for.
+void Planner::followTimer() {
+    const bool wanted =
+        planning_.inUse && parts_.session.state() == link::ConnectionState::Connected;
+    if (wanted && !parts_.timer.isRunning()) {
+        parts_.timer.start(kPlanningLook);
+    } else if (!wanted) {
+        parts_.timer.stop();
+    }
+}
+
+// A file that cannot be read leaves the encoder as it is.
+void Planner::fill(const Start& start) {
+    const std::string& file = planning_.entries[start.entry].file;
+    lastFileText_ = file + ", " + clockText(parts_.clock.now());
+    const station::StationFileRead read =
+        station::readStationFile(parts_.files, station::utf8PathFromText(file));
+    if (!read.status) {
+        const std::string failure =
+            "het bestand " + file + " kon niet worden gelezen: " + read.status.reason();
+        lastFill_ = lastFileText_ + ": " + failure;
+        parts_.record("Planning: " + failure);
+        showStatus();
+        return;
+    }
+    parts_.session.startFill({read.sets.programmeService, read.sets.radiotext,
+                              settings::readDecoderValues(parts_.settings)},
+                             link::Origin::Planning);
+}
+
+void Planner::showStatus() {
+    if (view_ != nullptr) {
+        view_->showPlanningStatus(status());
+    }
+}
+
+} // namespace velmora::planning
