@@ -1,5 +1,7 @@
 #include "widgets/editor_buttons.h"
 
+#include "widgets/named_controls.h"
+
 #include <QBoxLayout>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -8,21 +10,11 @@ using namespace Qt::StringLiterals;
 
 namespace velmora::widgets {
 
-namespace {
-
-QPushButton* button(QWidget& window, const QString& name, const QString& caption) {
-    auto* created = new QPushButton(caption, &window);
-    created->setObjectName(name);
-    return created;
-}
-
-} // namespace
-
 EditorButtons addEditorButtons(QWidget& window, QBoxLayout& layout,
                                const std::function<bool()>& applyChanges) {
-    const EditorButtons buttons{button(window, u"cmdOk"_s, u"&Ok"_s),
-                                button(window, u"cmdToepassen"_s, u"&Toepassen"_s),
-                                button(window, u"cmdAnnuleren"_s, u"&Annuleren"_s)};
+    const EditorButtons buttons{namedButton(u"cmdOk"_s, u"&Ok"_s, &window),
+                                namedButton(u"cmdToepassen"_s, u"&Toepassen"_s, &window),
+                                namedButton(u"cmdAnnuleren"_s, u"&Annuleren"_s, &window)};
     QObject::connect(buttons.ok, &QPushButton::clicked, &window, [&window, applyChanges] {
         if (applyChanges()) {
             closeEditorWindow(window);
