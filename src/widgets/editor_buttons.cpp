@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 namespace velmora::widgets {
 
 EditorButtons addEditorButtons(QWidget& window, QBoxLayout& layout,
-                               const std::function<bool()>& applyChanges) {
+                               const std::function<bool()>& applyChanges, ApplyButton applyButton) {
     const EditorButtons buttons{namedButton(u"cmdOk"_s, u"&Ok"_s, &window),
                                 namedButton(u"cmdToepassen"_s, u"&Toepassen"_s, &window),
                                 namedButton(u"cmdAnnuleren"_s, u"&Annuleren"_s, &window)};
@@ -20,7 +20,9 @@ EditorButtons addEditorButtons(QWidget& window, QBoxLayout& layout,
             closeEditorWindow(window);
         }
     });
-    QObject::connect(buttons.apply, &QPushButton::clicked, &window, applyChanges);
+    if (applyButton == ApplyButton::AppliesChanges) {
+        QObject::connect(buttons.apply, &QPushButton::clicked, &window, applyChanges);
+    }
     QObject::connect(buttons.cancel, &QPushButton::clicked, &window,
                      [&window] { closeEditorWindow(window); });
 

@@ -51,10 +51,7 @@ UserEditorWindow::UserEditorWindow(platform::SettingsStore& store,
       password_(widgets::windows1252TextBox(u"txtWachtwoord"_s, kLongestAccountText, this)),
       confirmation_(widgets::windows1252TextBox(u"txtBevestiging"_s, kLongestAccountText, this)),
       linkedFile_(new QLineEdit(this)),
-      browseButton_(widgets::namedButton(u"cmdBladeren"_s, u"Bladeren"_s, this)),
-      okButton_(widgets::namedButton(u"cmdOk"_s, u"&Ok"_s, this)),
-      applyButton_(widgets::namedButton(u"cmdToepassen"_s, u"&Toepassen"_s, this)),
-      cancelButton_(widgets::namedButton(u"cmdAnnuleren"_s, u"&Annuleren"_s, this)) {
+      browseButton_(widgets::namedButton(u"cmdBladeren"_s, u"Bladeren"_s, this)) {
     widgets::showAsPassword(*password_);
     widgets::showAsPassword(*confirmation_);
     linkedFile_->setObjectName(u"txtBestand"_s);
@@ -75,23 +72,19 @@ UserEditorWindow::UserEditorWindow(platform::SettingsStore& store,
     grid->addWidget(linkedFile_, 3, 1);
     grid->addWidget(browseButton_, 3, 2);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton_);
-    buttons->addWidget(applyButton_);
-    buttons->addWidget(cancelButton_);
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(frame);
-    layout->addLayout(buttons);
+    buttons_ = widgets::addEditorButtons(
+        *this, *layout, [this] { return writeAccount(); }, widgets::ApplyButton::DoesNothing);
     linkedFile_->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
 
     setTabOrder(userName_, password_);
     setTabOrder(password_, confirmation_);
-    setTabOrder(confirmation_, cancelButton_);
-    setTabOrder(cancelButton_, okButton_);
-    setTabOrder(okButton_, applyButton_);
-    setTabOrder(applyButton_, browseButton_);
+    setTabOrder(confirmation_, buttons_.cancel);
+    setTabOrder(buttons_.cancel, buttons_.ok);
+    setTabOrder(buttons_.ok, buttons_.apply);
+    setTabOrder(buttons_.apply, browseButton_);
     setTabOrder(browseButton_, linkedFile_);
     userName_->setFocus();
 
@@ -100,9 +93,6 @@ UserEditorWindow::UserEditorWindow(platform::SettingsStore& store,
     }
     password_->installEventFilter(this);
     confirmation_->installEventFilter(this);
-    connect(okButton_, &QPushButton::clicked, this, &UserEditorWindow::confirm);
-    connect(cancelButton_, &QPushButton::clicked, this,
-            [this] { widgets::closeEditorWindow(*this); });
     connect(browseButton_, &QPushButton::clicked, this, &UserEditorWindow::browse);
     applyButtonRule();
 }
@@ -145,24 +135,27 @@ AccountFields UserEditorWindow::fields() const {
 
 void UserEditorWindow::applyButtonRule() {
     const bool enabled = canConfirm(fields());
-    okButton_->setEnabled(enabled);
-    applyButton_->setEnabled(enabled);
+    buttons_.ok->setEnabled(enabled);
+    buttons_.apply->setEnabled(enabled);
 }
 
-void UserEditorWindow::confirm() {
+// Whether the editor may close: also after passwords that differ, which only
+// the warning reports. A store that cannot be written keeps it open with
+// everything typed, so the user can try again.
+bool UserEditorWindow::writeAccount() {
     std::string reason;
-    switch (saveAccount(store_, passwords_, fields(), reason)) {
+    const AccountSaveResult result = saveAccount(store_, passwords_, fields(), reason);
+    switch (result) {
     case AccountSaveResult::PasswordsDiffer:
         widgets::showWarning(kPasswordMismatchMessage);
         break;
     case AccountSaveResult::StoreFailed:
-        // The editor stays open with everything typed, so the user can try again.
         widgets::warnSettingsNotSaved(reason);
-        return;
+        break;
     case AccountSaveResult::Saved:
         break;
     }
-    widgets::closeEditorWindow(*this);
+    return result != AccountSaveResult::StoreFailed;
 }
 
 void UserEditorWindow::browse() {
