@@ -4,6 +4,7 @@
 #include "fakes/fake_serial_line.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_timer.h"
+#include "fakes/recording_main_window.h"
 #include "fakes/recording_verification_view.h"
 #include "fuzz_input.h"
 #include "link/encoder_session.h"
@@ -34,11 +35,6 @@ constexpr std::string_view kSignOffFrame = "^B^S^E";
 constexpr int kDeepestModalWindow = 3;
 // A fill takes sixteen ticks; a few more show that the timer then stays quiet.
 constexpr int kTicksToFinishAFill = 20;
-
-class NoDocumentView : public station::DocumentView {
-public:
-    void enableSaveCommands(bool) override {}
-};
 
 // A name of the entry's width from the input, placed where the entry lies in
 // its set, so that the protocol's own frame builders make the encoder's answer.
@@ -292,8 +288,8 @@ private:
     fakes::FakeTimer supervision_;
     fakes::FakeTimer pacing_;
     fakes::FakeSettingsStore settings_;
-    NoDocumentView documentView_;
-    station::Document document_{documentView_};
+    fakes::RecordingMainWindow mainWindow_;
+    station::Document document_{mainWindow_};
     CheckingSessionView view_;
     fakes::FakeTimer verificationTimer_;
     fakes::RecordingVerificationView verificationView_;

@@ -5,6 +5,7 @@
 #include "fakes/fake_file_dialogs.h"
 #include "fakes/fake_file_store.h"
 #include "fakes/fake_settings_store.h"
+#include "fakes/recording_main_window.h"
 #include "property.h"
 #include "station/document.h"
 #include "station/station_file.h"
@@ -28,18 +29,6 @@ constexpr auto kPsSetWidth = static_cast<std::size_t>(kProgrammeServiceLayout.se
 constexpr auto kRtSetWidth = static_cast<std::size_t>(kRadiotextLayout.setWidth());
 constexpr std::size_t kRtSetStart = kPsSetWidth + 2;
 constexpr std::size_t kWholeFileSize = kRtSetStart + kRtSetWidth;
-
-class SilentDocumentView : public station::DocumentView {
-public:
-    void enableSaveCommands(bool enabled) override { saveEnabled = enabled; }
-    bool saveEnabled = false;
-};
-
-class SilentFileView : public station::StationFileView {
-public:
-    void showWarning(std::string_view) override { ++warnings; }
-    int warnings = 0;
-};
 
 void checkEntries(std::string_view set, const station::SetLayout& layout) {
     const auto entries = station::takeApart(set, layout);
@@ -97,10 +86,9 @@ void checkOpenSaveAsOpen(std::string_view content, const StationSets& read) {
     fakes::FakeFileStore files;
     fakes::FakeFileDialogs dialogs;
     fakes::FakeSettingsStore settings;
-    SilentDocumentView documentView;
-    SilentFileView fileView;
-    station::Document document(documentView);
-    station::StationFileCommands commands(document, dialogs, files, settings, fileView);
+    fakes::RecordingMainWindow window;
+    station::Document document(window);
+    station::StationFileCommands commands(document, dialogs, files, settings, window);
 
     files.put("zender.Rds", std::string(content));
     dialogs.answer = "zender.Rds";
@@ -108,7 +96,8 @@ void checkOpenSaveAsOpen(std::string_view content, const StationSets& read) {
     require(document.programmeServiceSet() == read.programmeService &&
                 document.radiotextSet() == read.radiotext,
             "opening a file gives the sets it holds");
-    require(documentView.saveEnabled == document.isComplete(),
+    const bool saveEnabled = !window.saveCommandStates.empty() && window.saveCommandStates.back();
+    require(saveEnabled == document.isComplete(),
             "saving is possible exactly when both sets exist");
     if (!document.isComplete()) {
         return;
@@ -117,7 +106,7 @@ void checkOpenSaveAsOpen(std::string_view content, const StationSets& read) {
     require(commands.BestandOpslaanAls() == station::SaveResult::Saved,
             "a complete document saves");
     commands.BestandOpenen();
-    require(fileView.warnings == 0, "a saved file opens again");
+    require(window.warnings.empty(), "a saved file opens again");
     const StationSets saved = station::parseStationFile(
         station::composeStationFile(read.programmeService, read.radiotext));
     require(document.programmeServiceSet() == saved.programmeService &&

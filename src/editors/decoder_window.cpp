@@ -5,6 +5,7 @@
 #include "settings/decoder_settings.h"
 #include "station/station_settings.h"
 #include "widgets/editor_buttons.h"
+#include "widgets/named_controls.h"
 #include "widgets/twips.h"
 #include "widgets/warning_window.h"
 
@@ -39,10 +40,7 @@ QGroupBox* group(QWidget& window, const QString& name, const QString& caption) {
 // The caption above its list, as one cell of a group.
 void addLabelled(QGridLayout& grid, int row, int column, const QString& labelName,
                  const QString& caption, QComboBox* list) {
-    auto* label = new QLabel(caption);
-    label->setObjectName(labelName);
-    label->setBuddy(list);
-    grid.addWidget(label, row, column);
+    grid.addWidget(widgets::namedLabel(labelName, caption, list), row, column);
     grid.addWidget(list, row + 1, column);
 }
 

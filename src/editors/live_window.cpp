@@ -5,8 +5,8 @@
 #include "settings/live_settings.h"
 #include "settings/settings_schema.h"
 #include "station/path_text.h"
-#include "widgets/caption.h"
 #include "widgets/editor_buttons.h"
+#include "widgets/named_controls.h"
 #include "widgets/warning_window.h"
 #include "widgets/windows1252_text_box.h"
 
@@ -46,8 +46,7 @@ LiveWindow::LiveWindow(platform::SettingsStore& settings, platform::FileDialogs&
     file_->setMinimumWidth(fontMetrics().averageCharWidth() * 48);
     const settings::LiveSettings stored = settings::readLiveSettings(settings_);
     file_->setText(platform::fromWindows1252(stored.file));
-    auto* browseButton = new QPushButton(u"Bladeren"_s, this);
-    browseButton->setObjectName(u"cmdBladeren"_s);
+    QPushButton* browseButton = widgets::namedButton(u"cmdBladeren"_s, u"Bladeren"_s, this);
     entry_->setObjectName(u"cmbRadiotekst"_s);
     const settings::Range entries = *settings::kLiveEntry.range;
     for (int entry = entries.lowest; entry <= entries.highest; ++entry) {
@@ -66,12 +65,12 @@ LiveWindow::LiveWindow(platform::SettingsStore& settings, platform::FileDialogs&
     source->setObjectName(u"Frame1"_s);
     auto* grid = new QGridLayout(source);
     grid->setColumnStretch(1, 1);
-    grid->addWidget(widgets::caption(u"Label1"_s, u"Bestand"_s, file_), 0, 0);
+    grid->addWidget(widgets::namedLabel(u"Label1"_s, u"Bestand"_s, file_), 0, 0);
     grid->addWidget(file_, 0, 1);
     grid->addWidget(browseButton, 0, 2);
-    grid->addWidget(widgets::caption(u"Label2"_s, u"Radiotekst"_s, entry_), 1, 0);
+    grid->addWidget(widgets::namedLabel(u"Label2"_s, u"Radiotekst"_s, entry_), 1, 0);
     grid->addWidget(entry_, 1, 1, Qt::AlignLeft);
-    grid->addWidget(widgets::caption(u"Label3"_s, u"Voorvoegsel"_s, prefix_), 2, 0);
+    grid->addWidget(widgets::namedLabel(u"Label3"_s, u"Voorvoegsel"_s, prefix_), 2, 0);
     grid->addWidget(prefix_, 2, 1, 1, 2);
     grid->addWidget(on_, 3, 1, 1, 2);
 

@@ -6,6 +6,7 @@
 #include "settings/decoder_settings.h"
 #include "station/station_settings.h"
 #include "widgets/editor_buttons.h"
+#include "widgets/named_controls.h"
 #include "widgets/twips.h"
 
 #include <QBoxLayout>
@@ -24,12 +25,6 @@ constexpr int kMarginTwips = 120;
 constexpr int kDecoderMargin = 4;
 const QString kNotSet = u"Niet ingesteld"_s;
 const QString kEmpty = u"Leeg"_s;
-
-QLabel* label(QWidget& parent, const QString& name, const QString& text) {
-    auto* created = new QLabel(text, &parent);
-    created->setObjectName(name);
-    return created;
-}
 
 QGroupBox* frame(QWidget& window, const QString& name, const QString& caption, int widthTwips,
                  int heightTwips) {
@@ -66,8 +61,8 @@ void fillEntries(QGroupBox& box, const QString& numberName, const QString& value
     auto* grid = new QGridLayout(&box);
     for (int k = 0; k < layout.entryCount; ++k) {
         const QString index = u'_' + QString::number(k);
-        QLabel* number = label(box, numberName + index, QString::number(k + 1));
-        QLabel* value = label(box, valueName + index, shown(k));
+        QLabel* number = widgets::namedLabel(numberName + index, QString::number(k + 1));
+        QLabel* value = widgets::namedLabel(valueName + index, shown(k));
         value->setFont(fixedPitchFont());
         value->setTextFormat(Qt::PlainText);
         const int column = (k / rowCount) * 2;
@@ -93,8 +88,8 @@ QString intervalText(std::optional<int> position, const station::IntervalRange& 
 
 void fillDecoder(QGroupBox& box, const platform::SettingsStore& settings, const QLocale& locale) {
     const settings::DecoderSettings stored = settings::readDecoderSettings(settings);
-    const auto value = [&box](const QString& name, const QString& text) {
-        QLabel* created = label(box, name, text);
+    const auto value = [](const QString& name, const QString& text) {
+        QLabel* created = widgets::namedLabel(name, text);
         created->setWordWrap(true);
         return created;
     };
@@ -102,19 +97,19 @@ void fillDecoder(QGroupBox& box, const platform::SettingsStore& settings, const 
     // The frame is narrow: the longer programme types wrap onto a second line.
     grid->setContentsMargins(kDecoderMargin, kDecoderMargin, kDecoderMargin, kDecoderMargin);
     grid->setHorizontalSpacing(kDecoderMargin);
-    grid->addWidget(label(box, u"Label3"_s, u"Programmatype"_s), 0, 0, 1, 2);
+    grid->addWidget(widgets::namedLabel(u"Label3"_s, u"Programmatype"_s), 0, 0, 1, 2);
     grid->addWidget(value(u"lblProgrammatype_overzicht"_s, programmeTypeText(stored.programmeType)),
                     0, 2);
-    grid->addWidget(label(box, u"Label4"_s, u"Alternatieve frequentie"_s), 1, 0, 1, 2);
+    grid->addWidget(widgets::namedLabel(u"Label4"_s, u"Alternatieve frequentie"_s), 1, 0, 1, 2);
     grid->addWidget(
         value(u"lblFrequentie_overzicht"_s, frequencyOverviewText(stored.frequency, locale)), 1, 2);
-    grid->addWidget(label(box, u"Label9"_s, u"Interval"_s), 2, 0);
-    grid->addWidget(label(box, u"Label5"_s, u"Programmaservice"_s), 2, 1);
+    grid->addWidget(widgets::namedLabel(u"Label9"_s, u"Interval"_s), 2, 0);
+    grid->addWidget(widgets::namedLabel(u"Label5"_s, u"Programmaservice"_s), 2, 1);
     grid->addWidget(value(u"lblIntervalprogramma_overzicht"_s,
                           intervalText(stored.psIntervalPosition, station::kPsIntervalRange)),
                     2, 2);
-    grid->addWidget(label(box, u"Label10"_s, u"Interval"_s), 3, 0);
-    grid->addWidget(label(box, u"Label8"_s, u"Radiotekst"_s), 3, 1);
+    grid->addWidget(widgets::namedLabel(u"Label10"_s, u"Interval"_s), 3, 0);
+    grid->addWidget(widgets::namedLabel(u"Label8"_s, u"Radiotekst"_s), 3, 1);
     grid->addWidget(value(u"lblIntervalradio_overzicht"_s,
                           intervalText(stored.rtIntervalPosition, station::kRtIntervalRange)),
                     3, 2);
@@ -139,8 +134,7 @@ OverviewWindow::OverviewWindow(const station::Document& document,
     fillEntries(*radiotext, u"Label1"_s, u"lblRadio_overzicht"_s, document.radiotextSet(),
                 station::SetKind::Radiotext, 1);
 
-    auto* ok = new QPushButton(u"&Ok"_s, this);
-    ok->setObjectName(u"cmdOk"_s);
+    QPushButton* ok = widgets::namedButton(u"cmdOk"_s, u"&Ok"_s, this);
     connect(ok, &QPushButton::clicked, this, [this] { widgets::closeEditorWindow(*this); });
 
     auto* top = new QHBoxLayout;

@@ -2,6 +2,7 @@
 
 #include "link/wire_protocol.h"
 #include "platform/qt/windows1252.h"
+#include "widgets/named_controls.h"
 #include "widgets/twips.h"
 
 #include <QBoxLayout>
@@ -53,22 +54,18 @@ bool acceptsCharacter(QChar character, bool boxIsEmpty) {
 PiWindow::PiWindow(link::EncoderSession& session, std::unique_ptr<platform::Timer> timer,
                    QWidget* parent)
     : QWidget(parent), session_(session), timer_(std::move(timer)), code_(new QLineEdit(this)),
-      send_(new QPushButton(u"Verzend"_s, this)) {
+      send_(widgets::namedButton(u"cmdVerzend"_s, u"Verzend"_s, this)) {
     setWindowTitle(u"Programma Identificatie"_s);
     setFixedSize(widgets::twipsToSize(2820, 1410, this));
 
-    auto* range = new QLabel(u"Tussen 1 en 65535"_s, this);
-    range->setObjectName(u"Label1"_s);
-    range->setBuddy(code_);
     code_->setObjectName(u"txtPi"_s);
     code_->installEventFilter(this);
-    send_->setObjectName(u"cmdVerzend"_s);
     connect(send_, &QPushButton::clicked, this, &PiWindow::send);
 
     auto* layout = new QVBoxLayout(this);
     const int margin = widgets::twipsToPixels(90, this);
     layout->setContentsMargins(margin, margin, margin, margin);
-    layout->addWidget(range);
+    layout->addWidget(widgets::namedLabel(u"Label1"_s, u"Tussen 1 en 65535"_s, code_));
     layout->addWidget(code_);
     layout->addWidget(send_, 0, Qt::AlignHCenter);
     setTabOrder(send_, code_);

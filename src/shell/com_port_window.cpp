@@ -5,6 +5,7 @@
 #include "shell/port_description.h"
 #include "shell/port_link_dialog.h"
 #include "widgets/editor_buttons.h"
+#include "widgets/named_controls.h"
 #include "widgets/twips.h"
 #include "widgets/warning_window.h"
 
@@ -40,8 +41,7 @@ ComPortWindow::ComPortWindow(platform::SettingsStore& store, QWidget* parent)
     destination_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // It takes the room there is; a long path is shortened to fit.
     destination_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    auto* link = new QPushButton(u"&Koppelen..."_s, this);
-    link->setObjectName(u"cmdKoppelen"_s);
+    QPushButton* link = widgets::namedButton(u"cmdKoppelen"_s, u"&Koppelen..."_s, this);
     connect(ports_, &QComboBox::currentIndexChanged, this, [this] { showDestination(); });
     connect(link, &QPushButton::clicked, this, [this] {
         if (PortLinkDialog::linkModally(selectedPort(), this)) {

@@ -1,5 +1,6 @@
 #include "shell/hardware_window.h"
 
+#include "widgets/named_controls.h"
 #include "widgets/twips.h"
 
 #include <QApplication>
@@ -21,13 +22,10 @@ QPointer<HardwareWindow> loadedWindow;
 QLabel* addRow(QGridLayout& rows, const QString& captionName, const QString& caption,
                const QString& valueName) {
     const int row = rows.rowCount();
-    auto* captionLabel = new QLabel(caption);
-    captionLabel->setObjectName(captionName);
-    auto* value = new QLabel(u"Onbekend"_s);
-    value->setObjectName(valueName);
+    QLabel* value = widgets::namedLabel(valueName, u"Onbekend"_s);
     // The encoder's own text, shown as it came.
     value->setTextFormat(Qt::PlainText);
-    rows.addWidget(captionLabel, row, 0);
+    rows.addWidget(widgets::namedLabel(captionName, caption), row, 0);
     rows.addWidget(value, row, 1);
     return value;
 }
@@ -47,8 +45,7 @@ HardwareWindow::HardwareWindow(QWidget* parent) : QDialog(parent), frame_(new QG
     version_ = addRow(*rows, u"Label2"_s, u"Software versie"_s, u"lblVersie"_s);
     update_ = addRow(*rows, u"Label3"_s, u"Laatste update"_s, u"lblUpdate"_s);
 
-    auto* ok = new QPushButton(u"&Ok"_s, this);
-    ok->setObjectName(u"cmdOk"_s);
+    QPushButton* ok = widgets::namedButton(u"cmdOk"_s, u"&Ok"_s, this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -1,6 +1,7 @@
 #include "shell/info_window.h"
 
 #include "shell/logo.h"
+#include "widgets/named_controls.h"
 #include "widgets/twips.h"
 
 #include <QBoxLayout>
@@ -40,14 +41,8 @@ QList<InfoRow> valueRows() {
     };
 }
 
-QLabel* label(const QString& objectName, const QString& text) {
-    auto* created = new QLabel(text);
-    created->setObjectName(objectName);
-    return created;
-}
-
 QLabel* sentence(const QString& objectName, const QString& text) {
-    QLabel* created = label(objectName, text);
+    QLabel* created = widgets::namedLabel(objectName, text);
     created->setWordWrap(true);
     created->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
     return created;
@@ -82,13 +77,14 @@ InfoWindow::InfoWindow(QWidget* parent) : QDialog(parent) {
     int captionNumber = kFirstCaptionNumber;
     for (const InfoRow& row : valueRows()) {
         const int line = rows->rowCount();
-        rows->addWidget(label(u"Label"_s + QString::number(captionNumber++), row.caption), line, 0);
-        rows->addWidget(label(row.valueName, row.value), line, 1);
+        rows->addWidget(
+            widgets::namedLabel(u"Label"_s + QString::number(captionNumber++), row.caption), line,
+            0);
+        rows->addWidget(widgets::namedLabel(row.valueName, row.value), line, 1);
     }
 
     // The button shares the last row, at the frame's bottom right.
-    auto* ok = new QPushButton(u"&Ok"_s, frame);
-    ok->setObjectName(u"cmdOk"_s);
+    QPushButton* ok = widgets::namedButton(u"cmdOk"_s, u"&Ok"_s, frame);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     rows->addWidget(ok, rows->rowCount() - 1, 2, Qt::AlignBottom);

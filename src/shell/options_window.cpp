@@ -3,6 +3,7 @@
 #include "platform/qt/windows1252.h"
 #include "settings/options.h"
 #include "users/window_title.h"
+#include "widgets/named_controls.h"
 #include "widgets/twips.h"
 #include "widgets/warning_window.h"
 #include "widgets/windows1252_text_box.h"
@@ -16,18 +17,6 @@ using namespace Qt::StringLiterals;
 
 namespace velmora::shell {
 
-namespace {
-
-QPushButton* button(const QString& objectName, const QString& caption, const QString& toolTip,
-                    QWidget* parent) {
-    auto* pushButton = new QPushButton(caption, parent);
-    pushButton->setObjectName(objectName);
-    pushButton->setToolTip(toolTip);
-    return pushButton;
-}
-
-} // namespace
-
 OptionsWindow::OptionsWindow(platform::SettingsStore& settings, const users::Session& session,
                              users::MainWindowView& mainWindow, QWidget* parent)
     : QDialog(parent), settings_(settings), session_(session), mainWindow_(mainWindow),
@@ -37,20 +26,18 @@ OptionsWindow::OptionsWindow(platform::SettingsStore& settings, const users::Ses
     setWindowTitle(u"Opties"_s);
     setFixedSize(widgets::twipsToSize(6135, 1590, this));
 
-    auto* ok = button(u"cmdOk"_s, u"&Ok"_s, u"Instellingen toepassen en terugkeren."_s, this);
-    auto* apply = button(u"cmdToepassen"_s, u"&Toepassen"_s, u"Instellingen toepassen."_s, this);
-    auto* cancel = button(u"cmdAnnuleren"_s, u"&Annuleren"_s,
-                          u"Instellingen ongewijzicht laten en terugkeren."_s, this);
+    QPushButton* ok = widgets::namedButton(u"cmdOk"_s, u"&Ok"_s, this);
+    QPushButton* apply = widgets::namedButton(u"cmdToepassen"_s, u"&Toepassen"_s, this);
+    QPushButton* cancel = widgets::namedButton(u"cmdAnnuleren"_s, u"&Annuleren"_s, this);
+    ok->setToolTip(u"Instellingen toepassen en terugkeren."_s);
+    apply->setToolTip(u"Instellingen toepassen."_s);
+    cancel->setToolTip(u"Instellingen ongewijzicht laten en terugkeren."_s);
     titleBar_->setToolTip(u"Tekst die bovenin de titelbalk van het programma zal verschijnen."_s);
     titleBar_->setText(platform::fromWindows1252(settings::readOptions(settings_).titleBarText));
     titleBar_->setCursorPosition(0);
 
-    auto* label = new QLabel(u"Titelbalktekst"_s, this);
-    label->setObjectName(u"Label2"_s);
-    label->setBuddy(titleBar_);
-
     auto* text = new QHBoxLayout;
-    text->addWidget(label);
+    text->addWidget(widgets::namedLabel(u"Label2"_s, u"Titelbalktekst"_s, titleBar_));
     text->addWidget(titleBar_);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ok);

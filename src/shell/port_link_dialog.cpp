@@ -2,6 +2,7 @@
 
 #include "platform/qt/port_links.h"
 #include "platform/qt/windows1252.h"
+#include "widgets/named_controls.h"
 #include "widgets/warning_window.h"
 
 #include <QBoxLayout>
@@ -22,13 +23,6 @@ namespace {
 
 // What serial device servers offer their first line on, more often than not.
 constexpr int kUsualServerPort = 4001;
-
-QPushButton* addButton(QDialogButtonBox& box, const QString& name, const QString& text,
-                       QDialogButtonBox::ButtonRole role) {
-    QPushButton* button = box.addButton(text, role);
-    button->setObjectName(name);
-    return button;
-}
 
 } // namespace
 
@@ -96,8 +90,10 @@ PortLinkDialog::PortLinkDialog(int port, const QList<platform::SerialDevice>& de
     layout->addLayout(server);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = addButton(*buttons, u"cmdOk"_s, u"&Ok"_s, QDialogButtonBox::AcceptRole);
-    addButton(*buttons, u"cmdAnnuleren"_s, u"&Annuleren"_s, QDialogButtonBox::RejectRole);
+    QPushButton* ok = widgets::namedButton(u"cmdOk"_s, u"&Ok"_s, buttons);
+    buttons->addButton(ok, QDialogButtonBox::AcceptRole);
+    buttons->addButton(widgets::namedButton(u"cmdAnnuleren"_s, u"&Annuleren"_s, buttons),
+                       QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     connect(ok, &QPushButton::clicked, this, [this] { linkChoice(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -1,5 +1,6 @@
 #include "shell/save_prompt.h"
 
+#include "widgets/named_controls.h"
 #include "widgets/twips.h"
 
 #include <QApplication>
@@ -61,8 +62,7 @@ void SavePrompt::setQuestion(const QString& question) {
 
 QPushButton* SavePrompt::addAnswerButton(const QString& name, const QString& caption,
                                          SavePromptAnswer answer) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
+    QPushButton* button = widgets::namedButton(name, caption, this);
     connect(button, &QPushButton::clicked, this, [this, answer] {
         answer_ = answer;
         accept();

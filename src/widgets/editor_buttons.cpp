@@ -1,5 +1,7 @@
 #include "widgets/editor_buttons.h"
 
+#include "widgets/named_controls.h"
+
 #include <QBoxLayout>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -8,27 +10,19 @@ using namespace Qt::StringLiterals;
 
 namespace velmora::widgets {
 
-namespace {
-
-QPushButton* button(QWidget& window, const QString& name, const QString& caption) {
-    auto* created = new QPushButton(caption, &window);
-    created->setObjectName(name);
-    return created;
-}
-
-} // namespace
-
 EditorButtons addEditorButtons(QWidget& window, QBoxLayout& layout,
-                               const std::function<bool()>& applyChanges) {
-    const EditorButtons buttons{button(window, u"cmdOk"_s, u"&Ok"_s),
-                                button(window, u"cmdToepassen"_s, u"&Toepassen"_s),
-                                button(window, u"cmdAnnuleren"_s, u"&Annuleren"_s)};
+                               const std::function<bool()>& applyChanges, ApplyButton applyButton) {
+    const EditorButtons buttons{namedButton(u"cmdOk"_s, u"&Ok"_s, &window),
+                                namedButton(u"cmdToepassen"_s, u"&Toepassen"_s, &window),
+                                namedButton(u"cmdAnnuleren"_s, u"&Annuleren"_s, &window)};
     QObject::connect(buttons.ok, &QPushButton::clicked, &window, [&window, applyChanges] {
         if (applyChanges()) {
             closeEditorWindow(window);
         }
     });
-    QObject::connect(buttons.apply, &QPushButton::clicked, &window, applyChanges);
+    if (applyButton == ApplyButton::AppliesChanges) {
+        QObject::connect(buttons.apply, &QPushButton::clicked, &window, applyChanges);
+    }
     QObject::connect(buttons.cancel, &QPushButton::clicked, &window,
                      [&window] { closeEditorWindow(window); });
 

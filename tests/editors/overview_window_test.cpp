@@ -1,5 +1,6 @@
 #include "editors/overview_window.h"
 #include "fakes/fake_settings_store.h"
+#include "fakes/recording_main_window.h"
 #include "support/settings_key_column.h"
 #include "support/test_main.h"
 #include "widgets/twips.h"
@@ -17,11 +18,6 @@ using velmora::station::SetKind;
 namespace {
 
 namespace settings = velmora::settings;
-
-class NoDocumentView : public velmora::station::DocumentView {
-public:
-    void enableSaveCommands(bool) override {}
-};
 
 std::string entry(const std::string& name, int width, char flag) {
     std::string text = name;
@@ -50,8 +46,8 @@ private slots:
 };
 
 void OverviewWindowTest::framesAndCaptions() {
-    NoDocumentView view;
-    const velmora::station::Document document(view);
+    velmora::fakes::RecordingMainWindow mainWindow;
+    const velmora::station::Document document(mainWindow);
     const velmora::fakes::FakeSettingsStore store;
     const OverviewWindow window(document, store);
     const auto size = [&window](int width, int height) {
@@ -133,8 +129,8 @@ void OverviewWindowTest::entryLabels() {
     QFETCH(std::string, set);
     QFETCH(int, index);
     QFETCH(QString, shown);
-    NoDocumentView view;
-    velmora::station::Document document(view);
+    velmora::fakes::RecordingMainWindow mainWindow;
+    velmora::station::Document document(mainWindow);
     document.replaceSet(kind, set);
     const velmora::fakes::FakeSettingsStore store;
 
@@ -205,8 +201,8 @@ void OverviewWindowTest::decoderLabels() {
     QFETCH(QLocale, locale);
     QFETCH(QString, label);
     QFETCH(QString, shown);
-    NoDocumentView view;
-    const velmora::station::Document document(view);
+    velmora::fakes::RecordingMainWindow mainWindow;
+    const velmora::station::Document document(mainWindow);
     velmora::fakes::FakeSettingsStore store;
     QVERIFY(settings::write(store, *key, value).ok());
 
@@ -215,8 +211,8 @@ void OverviewWindowTest::decoderLabels() {
 }
 
 void OverviewWindowTest::freshStartShowsTheDefaults() {
-    NoDocumentView view;
-    const velmora::station::Document document(view);
+    velmora::fakes::RecordingMainWindow mainWindow;
+    const velmora::station::Document document(mainWindow);
     const velmora::fakes::FakeSettingsStore store;
     const OverviewWindow window(document, store);
     for (int k = 0; k < 10; ++k) {
@@ -232,8 +228,8 @@ void OverviewWindowTest::freshStartShowsTheDefaults() {
 }
 
 void OverviewWindowTest::laterChangesDoNotShow() {
-    NoDocumentView view;
-    velmora::station::Document document(view);
+    velmora::fakes::RecordingMainWindow mainWindow;
+    velmora::station::Document document(mainWindow);
     velmora::fakes::FakeSettingsStore store;
     const OverviewWindow window(document, store);
 

@@ -1,4 +1,5 @@
 #include "editors/set_editor.h"
+#include "fakes/recording_main_window.h"
 #include "platform/qt/windows1252.h"
 #include "support/tab_order.h"
 #include "support/test_main.h"
@@ -21,11 +22,6 @@ using velmora::editors::SetEditorForm;
 using velmora::station::SetKind;
 
 namespace {
-
-class NoDocumentView : public velmora::station::DocumentView {
-public:
-    void enableSaveCommands(bool) override {}
-};
 
 const SetEditorForm& formOf(SetKind kind) {
     return kind == SetKind::ProgrammeService ? velmora::editors::kProgrammeServiceForm
@@ -84,8 +80,8 @@ struct Editing {
     }
 
     SetKind kind;
-    NoDocumentView view;
-    velmora::station::Document document{view};
+    velmora::fakes::RecordingMainWindow mainWindow;
+    velmora::station::Document document{mainWindow};
     std::unique_ptr<SetEditor> editor;
 };
 

@@ -5,6 +5,7 @@
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_timer.h"
 #include "fakes/fake_watched_file.h"
+#include "fakes/recording_main_window.h"
 #include "fakes/recording_session_view.h"
 #include "fakes/recording_verification_view.h"
 #include "link/encoder_session.h"
@@ -18,11 +19,6 @@ namespace velmora::link {
 
 using fakes::kIdentificationFrame;
 using fakes::kSignOffFrame;
-
-class NoDocumentView : public station::DocumentView {
-public:
-    void enableSaveCommands(bool) override {}
-};
 
 // The main encoder session on fakes, with the encoder's side played by the test.
 class LinkFixture : public testing::Test {
@@ -41,8 +37,8 @@ protected:
     fakes::FakeTimer supervision;
     fakes::FakeTimer pacing;
     fakes::FakeSettingsStore settings;
-    NoDocumentView documentView;
-    station::Document document{documentView};
+    fakes::RecordingMainWindow mainWindow;
+    station::Document document{mainWindow};
     fakes::RecordingSessionView view;
     fakes::FakeTimer verificationTimer;
     fakes::RecordingVerificationView verificationView;

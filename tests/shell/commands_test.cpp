@@ -19,6 +19,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 using velmora::link::ConnectionState;
@@ -42,47 +43,82 @@ struct MenuRow {
     const char* caption;
     const char* keys;
     bool enabled;
+    std::optional<Command> command; // none for a menu or a separator
 };
 
 // The documented menu tree, each menu's entries in order.
 const MenuRow kMenuRows[] = {
-    {"", "mnuBestand", "&Bestand", "", true},
-    {"mnuBestand", "mnuBestand_nieuw", "&Nieuw...", "Ctrl+N", false},
-    {"mnuBestand", "mnuBestand_open", "&Open...", "Ctrl+O", true},
-    {"mnuBestand", "mnuBestand_sluit", "&Sluit...", "", false},
-    {"mnuBestand", "mnuBestand_spatie1", "-", "", true},
-    {"mnuBestand", "mnuBestand_opslaan", "O&pslaan", "Ctrl+S", false},
-    {"mnuBestand", "mnuBestand_opslaanals", "Ops&laan als...", "", true},
-    {"mnuBestand", "mnuBestand_spatie2", "-", "", true},
-    {"mnuBestand", "mnuBestand_afdrukvoorbeeld", "A&fdrukvoorbeeld", "", false},
-    {"mnuBestand", "mnuBestand_afdrukken", "Af&drukken", "Ctrl+P", false},
-    {"mnuBestand", "mnuBestand_spatie3", "-", "", true},
-    {"mnuBestand", "mnuBestand_opnieuwaanmelden", "Opnieuw &aanmelden", "Ctrl+A", true},
-    {"mnuBestand", "mnuBestand_afsluiten", "Afsluiten", "Ctrl+E", true},
-    {"", "mnuBewerken", "Be&werken", "", true},
-    {"mnuBewerken", "mnuBewerken_velmoravullen", "Velmora &vullen", "", false},
-    {"mnuBewerken", "mnuBewerken_velmorauitlezen", "Velmora &uitlezen", "", false},
-    {"mnuBewerken", "mnuBewerken_velmoracontroleren", "Velmora &controleren", "", false},
-    {"mnuBewerken", "mnuBewerken_liveradiotekst", "&Live radiotekst...", "", true},
-    {"", "mnuInstellingen", "&Instellingen", "", true},
-    {"mnuInstellingen", "mnuInstellingen_compoort", "&Compoort", "", false},
-    {"mnuInstellingen", "mnuInstellingen_radiotekst", "&Radiotekst", "", true},
-    {"mnuInstellingen", "mnuInstellingen_programmaservice", "&Programmaservice", "", true},
-    {"mnuInstellingen", "mnuInstellingen_decoderinformatie", "&Decoderinformatie", "", true},
+    {"", "mnuBestand", "&Bestand", "", true, {}},
+    {"mnuBestand", "mnuBestand_nieuw", "&Nieuw...", "Ctrl+N", false, Command::NewDocument},
+    {"mnuBestand", "mnuBestand_open", "&Open...", "Ctrl+O", true, Command::OpenFile},
+    {"mnuBestand", "mnuBestand_sluit", "&Sluit...", "", false, Command::CloseWindow},
+    {"mnuBestand", "mnuBestand_spatie1", "-", "", true, {}},
+    {"mnuBestand", "mnuBestand_opslaan", "O&pslaan", "Ctrl+S", false, Command::Save},
+    {"mnuBestand", "mnuBestand_opslaanals", "Ops&laan als...", "", true, Command::SaveAs},
+    {"mnuBestand", "mnuBestand_spatie2", "-", "", true, {}},
+    {"mnuBestand", "mnuBestand_afdrukvoorbeeld", "A&fdrukvoorbeeld", "", false,
+     Command::PrintPreview},
+    {"mnuBestand", "mnuBestand_afdrukken", "Af&drukken", "Ctrl+P", false, Command::Print},
+    {"mnuBestand", "mnuBestand_spatie3", "-", "", true, {}},
+    {"mnuBestand", "mnuBestand_opnieuwaanmelden", "Opnieuw &aanmelden", "Ctrl+A", true,
+     Command::LogInAgain},
+    {"mnuBestand", "mnuBestand_afsluiten", "Afsluiten", "Ctrl+E", true, Command::Exit},
+    {"", "mnuBewerken", "Be&werken", "", true, {}},
+    {"mnuBewerken", "mnuBewerken_velmoravullen", "Velmora &vullen", "", false, Command::Fill},
+    {"mnuBewerken", "mnuBewerken_velmorauitlezen", "Velmora &uitlezen", "", false,
+     Command::ReadOut},
+    {"mnuBewerken", "mnuBewerken_velmoracontroleren", "Velmora &controleren", "", false,
+     Command::Verify},
+    {"mnuBewerken", "mnuBewerken_liveradiotekst", "&Live radiotekst...", "", true,
+     Command::LiveRadiotext},
+    {"", "mnuInstellingen", "&Instellingen", "", true, {}},
+    {"mnuInstellingen", "mnuInstellingen_compoort", "&Compoort", "", false, Command::ComPort},
+    {"mnuInstellingen", "mnuInstellingen_radiotekst", "&Radiotekst", "", true, Command::Radiotext},
+    {"mnuInstellingen", "mnuInstellingen_programmaservice", "&Programmaservice", "", true,
+     Command::ProgrammeService},
+    {"mnuInstellingen", "mnuInstellingen_decoderinformatie", "&Decoderinformatie", "", true,
+     Command::DecoderInformation},
     {"mnuInstellingen", "mnuInstellingenProgrammaIdentificatie", "&Programma Identificatie", "",
-     true},
-    {"mnuInstellingen", "mnuInstellingen_spatie1", "-", "", true},
-    {"mnuInstellingen", "mnuInstellingen_gebruikers", "&Gebruikers", "", true},
+     true, Command::ProgrammeIdentification},
+    {"mnuInstellingen", "mnuInstellingen_spatie1", "-", "", true, {}},
+    {"mnuInstellingen", "mnuInstellingen_gebruikers", "&Gebruikers", "", true, {}},
     {"mnuInstellingen_gebruikers", "mnuInstellingen_gebruikers_gebruikertoevoegen",
-     "&Gebruiker toevoegen", "", true},
+     "&Gebruiker toevoegen", "", true, Command::AddUser},
     {"mnuInstellingen_gebruikers", "mnuInstellinge_gebruikers_huidigegebruikeraanpassen",
-     "Huidige gebruiker aanpassen", "", false},
-    {"mnuInstellingen", "mnuInstellingen_opties", "&Opties", "", false},
-    {"", "mnuVenster", "&Venster", "", true},
-    {"mnuVenster", "mnuVenster_overzicht", "&Overzicht", "", true},
-    {"mnuVenster", "mnuVenster_trapsgewijs", "&Trapsgewijs", "", false},
-    {"", "mnuHelp", "&Help", "", true},
-    {"mnuHelp", "mnuHelp_info", "&Info", "", true},
+     "Huidige gebruiker aanpassen", "", false, Command::EditCurrentUser},
+    {"mnuInstellingen", "mnuInstellingen_opties", "&Opties", "", false, Command::Options},
+    {"", "mnuVenster", "&Venster", "", true, {}},
+    {"mnuVenster", "mnuVenster_overzicht", "&Overzicht", "", true, Command::Overview},
+    {"mnuVenster", "mnuVenster_trapsgewijs", "&Trapsgewijs", "", false, Command::Cascade},
+    {"", "mnuHelp", "&Help", "", true, {}},
+    {"mnuHelp", "mnuHelp_info", "&Info", "", true, Command::About},
+};
+
+struct ToolbarRow {
+    const char* key; // also the entry's name; "" for a separator
+    const char* tooltip;
+    std::optional<Command> command; // none for a separator
+};
+
+// The toolbar's entries, from position 1 on.
+const ToolbarRow kToolbarRows[MainToolBar::kEntryCount] = {
+    {"", "", {}},
+    {"", "", {}},
+    {"Nieuw", "Nieuw...", Command::NewDocument},
+    {"Open", "Open...", Command::OpenFile},
+    {"Opslaan", "Opslaan...", Command::Save},
+    {"", "", {}},
+    {"Afdrukvoorbeeld", "Afdrukvoorbeeld", Command::PrintPreview},
+    {"Afdrukken", "Afdrukken", Command::Print},
+    {"", "", {}},
+    {"Opties", "Opties", Command::Options},
+    {"Overzicht", "Overzicht", Command::Overview},
+    {"Programmaservice", "Programmaservice", Command::ProgrammeService},
+    {"Radiotekst", "Radiotekst", Command::Radiotext},
+    {"", "", {}},
+    {"Verbinding", "Verbind de PC met de Encoder", Command::ToggleConnection},
+    {"Inladen", "Velmora uitlezen", Command::ReadOutAfterClosingEditors},
+    {"Versturen", "Velmora vullen met nieuwe data", Command::Fill},
 };
 
 QStringList objectNames(const QList<QAction*>& actions) {
@@ -213,30 +249,11 @@ void CommandsTest::toolbarEntriesSitAtFixedPositions_data() {
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("tooltip");
-    const std::pair<const char*, const char*> entries[MainToolBar::kEntryCount] = {
-        {"", ""},
-        {"", ""},
-        {"Nieuw", "Nieuw..."},
-        {"Open", "Open..."},
-        {"Opslaan", "Opslaan..."},
-        {"", ""},
-        {"Afdrukvoorbeeld", "Afdrukvoorbeeld"},
-        {"Afdrukken", "Afdrukken"},
-        {"", ""},
-        {"Opties", "Opties"},
-        {"Overzicht", "Overzicht"},
-        {"Programmaservice", "Programmaservice"},
-        {"Radiotekst", "Radiotekst"},
-        {"", ""},
-        {"Verbinding", "Verbind de PC met de Encoder"},
-        {"Inladen", "Velmora uitlezen"},
-        {"Versturen", "Velmora vullen met nieuwe data"},
-    };
     int position = 0;
-    for (const auto& [key, tooltip] : entries) {
+    for (const ToolbarRow& row : kToolbarRows) {
         ++position;
         QTest::addRow("%d", position)
-            << position << QString::fromUtf8(key) << QString::fromUtf8(tooltip);
+            << position << QString::fromUtf8(row.key) << QString::fromUtf8(row.tooltip);
     }
 }
 
@@ -265,31 +282,11 @@ void CommandsTest::toolbarEntriesSitAtFixedPositions() {
 
 void CommandsTest::menuItemRunsItsCommand_data() {
     QTest::addColumn<Command>("command");
-    QTest::newRow("mnuBestand_nieuw") << Command::NewDocument;
-    QTest::newRow("mnuBestand_open") << Command::OpenFile;
-    QTest::newRow("mnuBestand_sluit") << Command::CloseWindow;
-    QTest::newRow("mnuBestand_opslaan") << Command::Save;
-    QTest::newRow("mnuBestand_opslaanals") << Command::SaveAs;
-    QTest::newRow("mnuBestand_afdrukvoorbeeld") << Command::PrintPreview;
-    QTest::newRow("mnuBestand_afdrukken") << Command::Print;
-    QTest::newRow("mnuBestand_opnieuwaanmelden") << Command::LogInAgain;
-    QTest::newRow("mnuBestand_afsluiten") << Command::Exit;
-    QTest::newRow("mnuBewerken_velmoravullen") << Command::Fill;
-    QTest::newRow("mnuBewerken_velmorauitlezen") << Command::ReadOut;
-    QTest::newRow("mnuBewerken_velmoracontroleren") << Command::Verify;
-    QTest::newRow("mnuBewerken_liveradiotekst") << Command::LiveRadiotext;
-    QTest::newRow("mnuInstellingen_compoort") << Command::ComPort;
-    QTest::newRow("mnuInstellingen_radiotekst") << Command::Radiotext;
-    QTest::newRow("mnuInstellingen_programmaservice") << Command::ProgrammeService;
-    QTest::newRow("mnuInstellingen_decoderinformatie") << Command::DecoderInformation;
-    QTest::newRow("mnuInstellingenProgrammaIdentificatie") << Command::ProgrammeIdentification;
-    QTest::newRow("mnuInstellingen_gebruikers_gebruikertoevoegen") << Command::AddUser;
-    QTest::newRow("mnuInstellinge_gebruikers_huidigegebruikeraanpassen")
-        << Command::EditCurrentUser;
-    QTest::newRow("mnuInstellingen_opties") << Command::Options;
-    QTest::newRow("mnuVenster_overzicht") << Command::Overview;
-    QTest::newRow("mnuVenster_trapsgewijs") << Command::Cascade;
-    QTest::newRow("mnuHelp_info") << Command::About;
+    for (const MenuRow& row : kMenuRows) {
+        if (row.command) {
+            QTest::newRow(row.name) << *row.command;
+        }
+    }
 }
 
 void CommandsTest::menuItemRunsItsCommand() {
@@ -304,18 +301,11 @@ void CommandsTest::menuItemRunsItsCommand() {
 
 void CommandsTest::toolbarClickRunsItsCommand_data() {
     QTest::addColumn<Command>("command");
-    QTest::newRow("Nieuw") << Command::NewDocument;
-    QTest::newRow("Open") << Command::OpenFile;
-    QTest::newRow("Opslaan") << Command::Save;
-    QTest::newRow("Afdrukvoorbeeld") << Command::PrintPreview;
-    QTest::newRow("Afdrukken") << Command::Print;
-    QTest::newRow("Opties") << Command::Options;
-    QTest::newRow("Overzicht") << Command::Overview;
-    QTest::newRow("Programmaservice") << Command::ProgrammeService;
-    QTest::newRow("Radiotekst") << Command::Radiotext;
-    QTest::newRow("Verbinding") << Command::ToggleConnection;
-    QTest::newRow("Inladen") << Command::ReadOutAfterClosingEditors;
-    QTest::newRow("Versturen") << Command::Fill;
+    for (const ToolbarRow& row : kToolbarRows) {
+        if (row.command) {
+            QTest::newRow(row.key) << *row.command;
+        }
+    }
 }
 
 // The entry is enabled as a click needs, its menu twin left as it starts:

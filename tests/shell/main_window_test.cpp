@@ -38,9 +38,38 @@ using velmora::testing::toolbarEntry;
 using velmora::testing::toolbarEntryAt;
 using velmora::testing::workspace;
 
-Q_DECLARE_METATYPE(velmora::users::AccountItems)
-
 namespace {
+
+enum class Part { MenuItem, ToolbarEntry };
+
+// The menu items and toolbar entries that a login or "&Nieuw..." switches,
+// and whether each is enabled afterwards. All start enabled, so an item left
+// as it was counts as enabled.
+struct SwitchedItem {
+    Part part;
+    const char* name; // a menu item's objectName, a toolbar entry's key
+    bool afterAdministrator;
+    bool afterOrdinaryAccount;
+    bool afterNewDocument;
+};
+
+const SwitchedItem kSwitchedItems[] = {
+    {Part::MenuItem, "mnuBestand_nieuw", true, true, false},
+    {Part::ToolbarEntry, "Nieuw", true, true, true},
+    {Part::MenuItem, "mnuInstellinge_gebruikers_huidigegebruikeraanpassen", false, true, false},
+    {Part::MenuItem, "mnuInstellingen_compoort", true, false, true},
+    {Part::MenuItem, "mnuInstellingen_opties", true, false, false},
+    {Part::ToolbarEntry, "Opties", true, false, true},
+    {Part::MenuItem, "mnuInstellingen_decoderinformatie", true, true, false},
+};
+
+// Which of the columns above a case compares.
+using EnabledAfter = bool SwitchedItem::*;
+
+QAction* switchedPart(const QWidget& window, const SwitchedItem& item) {
+    const QString name = QString::fromUtf8(item.name);
+    return item.part == Part::MenuItem ? menuItem(window, name) : toolbarEntry(window, name);
+}
 
 const std::string kPsSet = "RADIO 1 1\r\n";
 const std::string kRtSet = "Nieuws 1\r\n";
@@ -75,6 +104,9 @@ QWidget* splashWindow() {
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(velmora::users::AccountItems)
+Q_DECLARE_METATYPE(EnabledAfter)
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -281,39 +313,29 @@ void MainWindowTest::accountItemsSwitchTheirMenuItemsAndToolbarEntries_data() {
     using velmora::users::accountItemsAfterNewDocument;
     using velmora::users::accountItemsFor;
     QTest::addColumn<velmora::users::AccountItems>("items");
-    // "1" where enabled afterwards, an item left as it was included, since all
-    // start enabled: &Nieuw..., Nieuw, Huidige gebruiker aanpassen, &Compoort,
-    // &Opties, Opties, &Decoderinformatie.
-    QTest::addColumn<QString>("states");
-    QTest::newRow("administrator") << accountItemsFor("*^Qentar^*") << u"1101111"_s;
-    QTest::newRow("ordinary account") << accountItemsFor("jan") << u"1110001"_s;
-    QTest::newRow("after a new document") << accountItemsAfterNewDocument() << u"0101010"_s;
+    QTest::addColumn<EnabledAfter>("enabledAfter");
+    QTest::newRow("administrator")
+        << accountItemsFor("*^Qentar^*") << &SwitchedItem::afterAdministrator;
+    QTest::newRow("ordinary account")
+        << accountItemsFor("jan") << &SwitchedItem::afterOrdinaryAccount;
+    QTest::newRow("after a new document")
+        << accountItemsAfterNewDocument() << &SwitchedItem::afterNewDocument;
 }
 
 void MainWindowTest::accountItemsSwitchTheirMenuItemsAndToolbarEntries() {
     QFETCH(velmora::users::AccountItems, items);
-    QFETCH(QString, states);
+    QFETCH(EnabledAfter, enabledAfter);
     velmora::testing::RecordingCommands commands;
     MainWindow window{commands};
-    const QList<QAction*> switched{
-        menuItem(window, u"mnuBestand_nieuw"_s),
-        toolbarEntry(window, u"Nieuw"),
-        menuItem(window, u"mnuInstellinge_gebruikers_huidigegebruikeraanpassen"_s),
-        menuItem(window, u"mnuInstellingen_compoort"_s),
-        menuItem(window, u"mnuInstellingen_opties"_s),
-        toolbarEntry(window, u"Opties"),
-        menuItem(window, u"mnuInstellingen_decoderinformatie"_s)};
-    for (QAction* item : switched) {
-        item->setEnabled(true);
+    for (const SwitchedItem& item : kSwitchedItems) {
+        switchedPart(window, item)->setEnabled(true);
     }
 
     window.applyAccountItems(items);
 
-    QString shown;
-    for (const QAction* item : switched) {
-        shown.append(item->isEnabled() ? u'1' : u'0');
+    for (const SwitchedItem& item : kSwitchedItems) {
+        QVERIFY2(switchedPart(window, item)->isEnabled() == item.*enabledAfter, item.name);
     }
-    QCOMPARE(shown, states);
 }
 
 void MainWindowTest::startupShowsTheMainWindowAfterTheSplash() {

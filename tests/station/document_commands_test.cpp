@@ -2,9 +2,9 @@
 #include "fakes/fake_file_store.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/param_names.h"
+#include "fakes/recording_main_window.h"
 #include "station/document_commands.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -14,34 +14,6 @@ namespace {
 using fakes::FakeFileDialogs;
 using fakes::FakeFileStore;
 using fakes::PrintTo;
-
-// Answers the save prompt as told and notes the document as the prompt saw it.
-class PromptingView : public DocumentView, public StationFileView, public SavePromptView {
-public:
-    explicit PromptingView(const Document& document) : document_(document) {}
-
-    void enableSaveCommands(bool) override {}
-    void showWarning(std::string_view text) override { warnings.emplace_back(text); }
-    void closeMainWindow() override { ++closeCount; }
-    SavePromptAnswer askToSaveChanges(std::string_view question) override {
-        questions.emplace_back(question);
-        fileNameWhileAsking = document_.fileName();
-        if (whileAsking) {
-            whileAsking();
-        }
-        return answer;
-    }
-
-    SavePromptAnswer answer = SavePromptAnswer::Cancel;
-    std::function<void()> whileAsking;
-    std::vector<std::string> questions;
-    std::vector<std::string> warnings;
-    std::string fileNameWhileAsking;
-    int closeCount = 0;
-
-private:
-    const Document& document_;
-};
 
 class DocumentCommandsTest : public testing::Test {
 protected:
@@ -53,13 +25,13 @@ protected:
     const std::string ps = compose({{"RADIO", true}}, kProgrammeServiceLayout);
     const std::string rt = compose({{"Nieuws", true}}, kRadiotextLayout);
 
-    Document document{view};
-    PromptingView view{document};
+    fakes::RecordingMainWindow window;
+    Document document{window};
     FakeFileDialogs dialogs;
     FakeFileStore files;
     fakes::FakeSettingsStore settings;
-    StationFileCommands stationFiles{document, dialogs, files, settings, view};
-    DocumentCommands commands{document, stationFiles, view};
+    StationFileCommands stationFiles{document, dialogs, files, settings, window};
+    DocumentCommands commands{document, stationFiles, window};
 };
 
 struct ExitRow {
@@ -88,19 +60,19 @@ TEST_P(ExitSequenceTest, EndsOrStaysAsTheUserAnswered) {
     document.setModified(row.modified);
     files.failWrites = row.failWrites;
     dialogs.answer = row.saveAsAnswer;
-    view.answer = row.answer;
+    window.answer = row.answer;
 
     EXPECT_EQ(commands.mayEnd(), row.endsNow);
 
     if (row.question == nullptr) {
-        EXPECT_TRUE(view.questions.empty());
+        EXPECT_TRUE(window.questions.empty());
     } else {
-        EXPECT_EQ(view.questions, std::vector<std::string>{row.question});
+        EXPECT_EQ(window.questions, std::vector<std::string>{row.question});
     }
-    EXPECT_EQ(view.closeCount, row.savedAndClosed ? 1 : 0);
+    EXPECT_EQ(window.closeRequests, row.savedAndClosed ? 1 : 0);
     EXPECT_EQ(document.fileName(), row.fileNameAfter);
     EXPECT_EQ(document.isModified(), row.modifiedAfter);
-    EXPECT_EQ(view.warnings.size(), row.failWrites ? 1u : 0u);
+    EXPECT_EQ(window.warnings.size(), row.failWrites ? 1u : 0u);
     EXPECT_EQ(files.writeCount(), row.written != nullptr ? 1 : 0);
     if (row.written != nullptr) {
         EXPECT_EQ(files.at(row.written), ps + "\r\n" + rt);
@@ -136,8 +108,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(DocumentCommandsTest, PromptSeesTheDocumentAsTheQuestionNamesIt) {
     fill();
+    std::string fileNameWhileAsking;
+    window.whileAsking = [&] { fileNameWhileAsking = document.fileName(); };
     (void)commands.mayEnd();
-    EXPECT_EQ(view.fileNameWhileAsking, "Nieuw");
+    EXPECT_EQ(fileNameWhileAsking, "Nieuw");
     EXPECT_EQ(document.fileName(), "");
 }
 
@@ -145,11 +119,11 @@ TEST_F(DocumentCommandsTest, PromptSeesTheDocumentAsTheQuestionNamesIt) {
 TEST_F(DocumentCommandsTest, CloseRequestWhileAskingIsRefused) {
     fill();
     std::optional<bool> nested;
-    view.whileAsking = [&] { nested = commands.mayEnd(); };
-    view.answer = SavePromptAnswer::Discard;
+    window.whileAsking = [&] { nested = commands.mayEnd(); };
+    window.answer = SavePromptAnswer::Discard;
     EXPECT_TRUE(commands.mayEnd());
     EXPECT_EQ(nested, false);
-    EXPECT_EQ(view.questions.size(), 1u);
+    EXPECT_EQ(window.questions.size(), 1u);
 }
 
 TEST_F(DocumentCommandsTest, SaveWithoutFileAsksWhere) {

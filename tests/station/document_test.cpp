@@ -1,3 +1,4 @@
+#include "fakes/recording_main_window.h"
 #include "station/document.h"
 
 #include <gtest/gtest.h>
@@ -5,16 +6,10 @@
 namespace velmora::station {
 namespace {
 
-class RecordingView : public DocumentView {
-public:
-    void enableSaveCommands(bool enabled) override { states.push_back(enabled); }
-    std::vector<bool> states;
-};
-
 class DocumentTest : public testing::Test {
 protected:
-    RecordingView view;
-    Document document{view};
+    fakes::RecordingMainWindow window;
+    Document document{window};
     const std::string ps = compose({}, kProgrammeServiceLayout);
     const std::string rt = compose({}, kRadiotextLayout);
 };
@@ -30,7 +25,7 @@ TEST_F(DocumentTest, SavingIsAllowedOnlyWhileBothSetsExist) {
     document.replaceSet(SetKind::Radiotext, rt);
     document.replaceSet(SetKind::ProgrammeService, "");
     document.replaceSet(SetKind::ProgrammeService, ps);
-    EXPECT_EQ(view.states, (std::vector<bool>{false, true, false, true}));
+    EXPECT_EQ(window.saveCommandStates, (std::vector<bool>{false, true, false, true}));
     EXPECT_EQ(document.set(SetKind::Radiotext), rt);
 }
 

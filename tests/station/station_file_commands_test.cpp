@@ -2,6 +2,7 @@
 #include "fakes/fake_file_store.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/param_names.h"
+#include "fakes/recording_main_window.h"
 #include "settings/settings_schema.h"
 #include "station/station_file_commands.h"
 
@@ -13,14 +14,6 @@ namespace {
 using fakes::FakeFileDialogs;
 using fakes::FakeFileStore;
 using fakes::PrintTo;
-
-class RecordingView : public DocumentView, public StationFileView {
-public:
-    void enableSaveCommands(bool) override {}
-    void showWarning(std::string_view text) override { warnings.emplace_back(text); }
-
-    std::vector<std::string> warnings;
-};
 
 class StationFileCommandsTest : public testing::Test {
 protected:
@@ -39,12 +32,12 @@ protected:
         compose({{"Tekst met spaties aan het eind   ", false}}, kRadiotextLayout);
     const std::string file = ps + "\r\n" + rt;
 
-    RecordingView view;
-    Document document{view};
+    fakes::RecordingMainWindow window;
+    Document document{window};
     FakeFileDialogs dialogs;
     FakeFileStore files;
     fakes::FakeSettingsStore settings;
-    StationFileCommands commands{document, dialogs, files, settings, view};
+    StationFileCommands commands{document, dialogs, files, settings, window};
 };
 
 TEST_F(StationFileCommandsTest, DialogsShowTitleAndStationFileFilter) {
@@ -93,7 +86,7 @@ TEST_F(StationFileCommandsTest, UnreadableFileIsReportedAndChangesNothing) {
     document.setFileName("/zenders/a.Rds");
     dialogs.answer = "/zenders/weg.Rds";
     commands.BestandOpenen();
-    EXPECT_EQ(view.warnings,
+    EXPECT_EQ(window.warnings,
               (std::vector<std::string>{"Het bestand /zenders/weg.Rds kon niet worden geopend: " +
                                         std::string(FakeFileStore::kMissing)}));
     EXPECT_EQ(document.fileName(), "/zenders/a.Rds");
@@ -107,7 +100,7 @@ TEST_F(StationFileCommandsTest, LinkedFileFillsTheSets) {
     commands.GekoppeldBestandOpenen();
     EXPECT_EQ(document.programmeServiceSet(), psWith("GEKOPPELD"));
     EXPECT_EQ(document.radiotextSet(), rt);
-    EXPECT_TRUE(view.warnings.empty());
+    EXPECT_TRUE(window.warnings.empty());
 }
 
 TEST_F(StationFileCommandsTest, MissingLinkedFileWarnsAndKeepsItsName) {
@@ -116,7 +109,8 @@ TEST_F(StationFileCommandsTest, MissingLinkedFileWarnsAndKeepsItsName) {
     document.setModified(false);
     document.setFileName("/zenders/weg.Rds");
     commands.GekoppeldBestandOpenen();
-    EXPECT_EQ(view.warnings, (std::vector<std::string>{"Het gekoppelde bestand is niet gevonden"}));
+    EXPECT_EQ(window.warnings,
+              (std::vector<std::string>{"Het gekoppelde bestand is niet gevonden"}));
     EXPECT_EQ(document.fileName(), "/zenders/weg.Rds");
     EXPECT_FALSE(document.isModified());
 }
@@ -125,7 +119,7 @@ TEST_F(StationFileCommandsTest, NoLinkedFileEmptiesTheSets) {
     commands.GekoppeldBestandOpenen();
     EXPECT_EQ(document.programmeServiceSet(), "");
     EXPECT_EQ(document.radiotextSet(), "");
-    EXPECT_TRUE(view.warnings.empty());
+    EXPECT_TRUE(window.warnings.empty());
 }
 
 TEST_F(StationFileCommandsTest, SaveAsWritesTheFileBytesAndKeepsModifiedFlag) {
@@ -210,7 +204,7 @@ TEST_F(StationFileCommandsTest, FailedSavesAreReportedAndChangeNothing) {
     EXPECT_EQ(commands.BestandOpslaan(), SaveResult::Failed);
     EXPECT_EQ(commands.BestandOpslaanAls(), SaveResult::Failed);
     const std::string reason(FakeFileStore::kWriteFailure);
-    EXPECT_EQ(view.warnings,
+    EXPECT_EQ(window.warnings,
               (std::vector<std::string>{
                   "Het bestand /zenders/a.Rds kon niet worden opgeslagen: " + reason,
                   "Het bestand /zenders/b\xE9.Rds kon niet worden opgeslagen: " + reason}));

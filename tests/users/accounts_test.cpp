@@ -1,6 +1,7 @@
 #include "fakes/fake_password_hashing.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/param_names.h"
+#include "fakes/recording_main_window.h"
 #include "fakes/settings_builders.h"
 #include "settings/account.h"
 #include "settings/options.h"
@@ -13,42 +14,13 @@ namespace {
 
 using fakes::PrintTo;
 
-class RecordingDocumentView : public station::DocumentView {
-public:
-    void enableSaveCommands(bool) override {}
-};
-
-// The login window and the main window at once, as a login sees them.
-class RecordingLoginView : public LoginView, public MainWindowView {
-public:
-    explicit RecordingLoginView(const station::Document& document) : document_(document) {}
-
-    void showWarning(std::string_view message) override { warnings.emplace_back(message); }
-    void leaveLogin() override { ++leaves; }
-    void setTitle(std::string_view newTitle) override { title = newTitle; }
-    void applyAccountItems(const AccountItems& newItems) override { items = newItems; }
-    bool isShown() const override { return shown; }
-    void showMainWindow() override { shown = true; }
-    void openLinkedFile() override { opened.push_back(document_.fileName()); }
-
-    std::vector<std::string> warnings;
-    // The document's file name at each opening.
-    std::vector<std::string> opened;
-    std::string title;
-    std::optional<AccountItems> items;
-    int leaves = 0;
-    bool shown = false;
-
-private:
-    const station::Document& document_;
-};
-
 class LoginTest : public testing::Test {
 protected:
     LoginTest() {
         document.replaceSet(station::SetKind::ProgrammeService, "PS");
         document.replaceSet(station::SetKind::Radiotext, "RT");
         document.setFileName("/old.Rds");
+        window.whileOpeningLinkedFile = [this] { linkedFiles.push_back(document.fileName()); };
         EXPECT_TRUE(login.seedAdministrator().ok());
     }
 
@@ -60,12 +32,13 @@ protected:
     void expectFlagsCleared() const { EXPECT_FALSE(document.isModified()); }
 
     fakes::FakeSettingsStore store;
-    RecordingDocumentView documentView;
-    station::Document document{documentView};
-    RecordingLoginView view{document};
+    fakes::RecordingMainWindow window;
+    station::Document document{window};
+    // The document's file name at each opening of the linked file.
+    std::vector<std::string> linkedFiles;
     Session session;
     fakes::FakePasswordHashing hashing;
-    Login login{store, hashing, document, session, view, view};
+    Login login{store, hashing, document, session, window, window};
 };
 
 // The main window comes up as the first login window goes; a document it then
@@ -73,25 +46,25 @@ protected:
 TEST_F(LoginTest, OnlyTheFirstLeavingShowsTheMainWindowAsUnmodified) {
     document.setModified(true);
     login.cancel();
-    EXPECT_TRUE(view.shown);
+    EXPECT_TRUE(window.shown);
     EXPECT_FALSE(document.isModified());
 
     document.setModified(true);
     login.cancel();
     EXPECT_TRUE(document.isModified());
-    EXPECT_EQ(view.leaves, 2);
+    EXPECT_EQ(window.loginsLeft, 2);
 }
 
 TEST_F(LoginTest, AdministratorLogsInOnACleanStore) {
     EXPECT_EQ(login.logIn("*^Qentar^*", "Kez"), LoginResult::LoggedIn);
-    EXPECT_EQ(view.leaves, 1);
-    EXPECT_EQ(view.title, "Velmora    (*^Qentar^*)");
-    EXPECT_EQ(view.items, (AccountItems{true, false, true, true}));
+    EXPECT_EQ(window.loginsLeft, 1);
+    EXPECT_EQ(window.titles, std::vector<std::string>{"Velmora    (*^Qentar^*)"});
+    EXPECT_EQ(window.accountItems, (AccountItems{true, false, true, true}));
     EXPECT_TRUE(document.programmeServiceSet().empty());
     EXPECT_TRUE(document.radiotextSet().empty());
     EXPECT_TRUE(document.fileName().empty());
-    EXPECT_TRUE(view.opened.empty());
-    EXPECT_TRUE(view.warnings.empty());
+    EXPECT_TRUE(linkedFiles.empty());
+    EXPECT_TRUE(window.warnings.empty());
     expectFlagsCleared();
 }
 
@@ -100,10 +73,10 @@ TEST_F(LoginTest, OrdinaryAccountOpensItsLinkedFileUnderTheTitleBarText) {
     ASSERT_TRUE(settings::writeTitleBarText(store, "Radio Noord").ok());
     EXPECT_EQ(login.logIn("jan", "Geheim"), LoginResult::LoggedIn);
     EXPECT_EQ(session.currentUser, "jan");
-    EXPECT_EQ(view.title, "Velmora  Radio Noord    (jan)");
-    EXPECT_EQ(view.items, (AccountItems{true, true, false, false}));
+    EXPECT_EQ(window.titles, std::vector<std::string>{"Velmora  Radio Noord    (jan)"});
+    EXPECT_EQ(window.accountItems, (AccountItems{true, true, false, false}));
     EXPECT_EQ(document.fileName(), "/stations/radio.Rds");
-    EXPECT_EQ(view.opened, std::vector<std::string>{"/stations/radio.Rds"});
+    EXPECT_EQ(linkedFiles, std::vector<std::string>{"/stations/radio.Rds"});
     expectFlagsCleared();
 }
 
@@ -113,7 +86,7 @@ TEST_F(LoginTest, LinkedFileNameBecomesAUtf8Path) {
     addAccount("jos\xE9", "Geheim", "/stations/caf\xE9.Rds");
     EXPECT_EQ(login.logIn("jos\xE9", "Geheim"), LoginResult::LoggedIn);
     EXPECT_EQ(document.fileName(), "/stations/caf\xC3\xA9.Rds");
-    EXPECT_EQ(view.opened, std::vector<std::string>{"/stations/caf\xC3\xA9.Rds"});
+    EXPECT_EQ(linkedFiles, std::vector<std::string>{"/stations/caf\xC3\xA9.Rds"});
 }
 
 // A store written by an earlier version holds the password itself.
@@ -127,22 +100,22 @@ TEST_F(LoginTest, PlainPasswordIsReplacedByItsHashAtTheFirstLogin) {
 
     hashing.failHashing = true;
     addAccount("piet", "Wacht");
-    view.warnings.clear();
+    window.warnings.clear();
     EXPECT_EQ(login.logIn("piet", "Wacht"), LoginResult::LoggedIn);
     EXPECT_EQ(settings::readAccount(store, "piet").password, "Wacht");
-    ASSERT_EQ(view.warnings.size(), 1U);
-    EXPECT_TRUE(view.warnings[0].starts_with(platform::kSettingsNotSavedMessage));
+    ASSERT_EQ(window.warnings.size(), 1U);
+    EXPECT_TRUE(window.warnings[0].starts_with(platform::kSettingsNotSavedMessage));
 }
 
 TEST_F(LoginTest, EmptyFieldsAreRefusedBeforeTheUserIsRemembered) {
     for (const auto& [name, password] : {std::pair{"", "Kez"}, std::pair{"jan", ""}}) {
         EXPECT_EQ(login.logIn(name, password), LoginResult::FieldsMissing);
     }
-    EXPECT_EQ(view.warnings, (std::vector<std::string>(2, std::string(kEmptyFieldsMessage))));
+    EXPECT_EQ(window.warnings, (std::vector<std::string>(2, std::string(kEmptyFieldsMessage))));
     EXPECT_TRUE(session.currentUser.empty());
     EXPECT_TRUE(document.fileName().empty());
     EXPECT_EQ(document.programmeServiceSet(), "PS");
-    EXPECT_EQ(view.leaves, 0);
+    EXPECT_EQ(window.loginsLeft, 0);
     expectFlagsCleared();
 }
 
@@ -157,12 +130,12 @@ class RefusedLogin : public LoginTest, public testing::WithParamInterface<Refuse
 TEST_P(RefusedLogin, KeepsTheTypedNameAndTheDocument) {
     addAccount("jan", "Geheim");
     EXPECT_EQ(login.logIn(GetParam().user, GetParam().password), LoginResult::Refused);
-    EXPECT_EQ(view.warnings, std::vector<std::string>{std::string(kWrongPasswordMessage)});
+    EXPECT_EQ(window.warnings, std::vector<std::string>{std::string(kWrongPasswordMessage)});
     EXPECT_EQ(session.currentUser, GetParam().user);
     EXPECT_TRUE(document.fileName().empty());
     EXPECT_EQ(document.radiotextSet(), "RT");
-    EXPECT_EQ(view.leaves, 0);
-    EXPECT_FALSE(view.items.has_value());
+    EXPECT_EQ(window.loginsLeft, 0);
+    EXPECT_FALSE(window.accountItems.has_value());
     expectFlagsCleared();
 }
 
@@ -177,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(LoginTest, AdministratorNameInAnotherCaseIsAnOrdinaryAccount) {
     addAccount("*^QENTAR^*", "Kez");
     EXPECT_EQ(login.logIn("*^QENTAR^*", "Kez"), LoginResult::LoggedIn);
-    EXPECT_EQ(view.items, accountItemsFor("jan"));
+    EXPECT_EQ(window.accountItems, accountItemsFor("jan"));
 }
 
 TEST_F(LoginTest, SeedingRestoresTheAdministratorPassword) {
@@ -194,18 +167,19 @@ TEST_F(LoginTest, SeedingReportsAStoreThatCannotBeWritten) {
 
 // As after "Opnieuw aanmelden", with the main window up.
 TEST_F(LoginTest, CancelSetsOnlyTheTitle) {
-    view.shown = true;
+    window.shown = true;
     login.logIn("piet", "x");
-    view.warnings.clear();
+    window.warnings.clear();
     document.setModified(true);
     login.cancel();
-    EXPECT_EQ(view.title, "Velmora    (Nieuw)");
+    EXPECT_EQ(window.titles, std::vector<std::string>{"Velmora    (Nieuw)"});
     EXPECT_EQ(session.currentUser, "piet");
     EXPECT_TRUE(document.isModified());
-    EXPECT_FALSE(view.items.has_value());
+    EXPECT_FALSE(window.accountItems.has_value());
     ASSERT_TRUE(settings::writeTitleBarText(store, " Studio ").ok());
     login.cancel();
-    EXPECT_EQ(view.title, "Velmora   Studio     (Nieuw)");
+    EXPECT_EQ(window.titles,
+              (std::vector<std::string>{"Velmora    (Nieuw)", "Velmora   Studio     (Nieuw)"}));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "platform/qt/windows1252.h"
 #include "users/stored_password.h"
 #include "users/windows/login_window_picture.h"
+#include "widgets/named_controls.h"
 #include "widgets/warning_window.h"
 #include "widgets/windows1252_text_box.h"
 
@@ -19,36 +20,18 @@ using namespace Qt::StringLiterals;
 
 namespace velmora::users {
 
-namespace {
-
-QLabel* sentence(const QString& objectName, const QString& text) {
-    auto* label = new QLabel(text);
-    label->setObjectName(objectName);
-    return label;
-}
-
-QLabel* caption(const QString& objectName, const QString& text, QLineEdit* buddy) {
-    auto* label = sentence(objectName, text);
-    label->setBuddy(buddy);
-    return label;
-}
-
-} // namespace
-
 LoginWindow::LoginWindow(const LoginContext& context)
     : openLinkedFile_(context.openLinkedFile),
       login_(context.settings, context.passwords, context.document, context.session, *this,
              context.mainWindow),
       userName_(widgets::windows1252TextBox(u"txtGebruikersnaam"_s, kLongestAccountText, this)),
       password_(widgets::windows1252TextBox(u"txtWachtwoord"_s, kLongestAccountText, this)),
-      logInButton_(new QPushButton(u"&Aanmelden"_s, this)),
-      cancelButton_(new QPushButton(u"A&nnuleren"_s, this)) {
+      logInButton_(widgets::namedButton(u"cmdAanmelden"_s, u"&Aanmelden"_s, this)),
+      cancelButton_(widgets::namedButton(u"cmdAnnuleren"_s, u"A&nnuleren"_s, this)) {
     setObjectName(u"frmAanmelden"_s);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Velmora"_s);
     widgets::showAsPassword(*password_);
-    logInButton_->setObjectName(u"cmdAanmelden"_s);
-    cancelButton_->setObjectName(u"cmdAnnuleren"_s);
 
     auto* picture = new QLabel;
     picture->setObjectName(u"Image1"_s);
@@ -61,21 +44,25 @@ LoginWindow::LoginWindow(const LoginContext& context)
     grid->setColumnStretch(2, 1);
     grid->addWidget(picture, 0, 0, 5, 1);
     grid->addWidget(
-        sentence(u"Label1"_s, u"Meld u aan met de door u gekozen Gebruikersnaam en Wachtwoord."_s),
+        widgets::namedLabel(u"Label1"_s,
+                            u"Meld u aan met de door u gekozen Gebruikersnaam en Wachtwoord."_s),
         0, 1, 1, 2);
     grid->addWidget(
-        sentence(u"Label2"_s,
-                 u"Hierdoor zullen automatisch u persoonlijke instellingen worden opgehaald."_s),
+        widgets::namedLabel(
+            u"Label2"_s,
+            u"Hierdoor zullen automatisch u persoonlijke instellingen worden opgehaald."_s),
         1, 1, 1, 2);
-    grid->addWidget(sentence(u"Label3"_s,
-                             u"Mocht u nog geen Gebruikersnaam en Wachtwoord hebben klik dan op"_s),
-                    2, 1, 1, 2);
-    grid->addWidget(sentence(u"Label4"_s, u"Annuleren om te starten in een nieuw scherm."_s), 3, 1,
-                    1, 2);
+    grid->addWidget(
+        widgets::namedLabel(u"Label3"_s,
+                            u"Mocht u nog geen Gebruikersnaam en Wachtwoord hebben klik dan op"_s),
+        2, 1, 1, 2);
+    grid->addWidget(
+        widgets::namedLabel(u"Label4"_s, u"Annuleren om te starten in een nieuw scherm."_s), 3, 1,
+        1, 2);
     grid->setRowMinimumHeight(4, 12);
-    grid->addWidget(caption(u"Label5"_s, u"Gebruikersnaam"_s, userName_), 5, 1);
+    grid->addWidget(widgets::namedLabel(u"Label5"_s, u"Gebruikersnaam"_s, userName_), 5, 1);
     grid->addWidget(userName_, 5, 2, Qt::AlignLeft);
-    grid->addWidget(caption(u"Label6"_s, u"Wachtwoord"_s, password_), 6, 1);
+    grid->addWidget(widgets::namedLabel(u"Label6"_s, u"Wachtwoord"_s, password_), 6, 1);
     grid->addWidget(password_, 6, 2, Qt::AlignLeft);
     // Room for the ten characters a box takes, and a little more.
     for (QLineEdit* box : {userName_, password_}) {

@@ -5,8 +5,8 @@
 #include "station/path_text.h"
 #include "station/station_file.h"
 #include "users/stored_password.h"
-#include "widgets/caption.h"
 #include "widgets/editor_buttons.h"
+#include "widgets/named_controls.h"
 #include "widgets/warning_window.h"
 #include "widgets/windows1252_text_box.h"
 
@@ -28,12 +28,6 @@ namespace {
 // The Browse dialog: station files only, starting in the browse folder of
 // the options, or else in the default station folder.
 constexpr std::string_view kDialogTitle = "Velmora";
-
-QPushButton* button(const QString& objectName, const QString& caption, QWidget* parent) {
-    auto* pushButton = new QPushButton(caption, parent);
-    pushButton->setObjectName(objectName);
-    return pushButton;
-}
 
 QString textOf(const std::string& windows1252) {
     return platform::fromWindows1252(windows1252);
@@ -57,10 +51,7 @@ UserEditorWindow::UserEditorWindow(platform::SettingsStore& store,
       password_(widgets::windows1252TextBox(u"txtWachtwoord"_s, kLongestAccountText, this)),
       confirmation_(widgets::windows1252TextBox(u"txtBevestiging"_s, kLongestAccountText, this)),
       linkedFile_(new QLineEdit(this)),
-      browseButton_(button(u"cmdBladeren"_s, u"Bladeren"_s, this)),
-      okButton_(button(u"cmdOk"_s, u"&Ok"_s, this)),
-      applyButton_(button(u"cmdToepassen"_s, u"&Toepassen"_s, this)),
-      cancelButton_(button(u"cmdAnnuleren"_s, u"&Annuleren"_s, this)) {
+      browseButton_(widgets::namedButton(u"cmdBladeren"_s, u"Bladeren"_s, this)) {
     widgets::showAsPassword(*password_);
     widgets::showAsPassword(*confirmation_);
     linkedFile_->setObjectName(u"txtBestand"_s);
@@ -70,34 +61,30 @@ UserEditorWindow::UserEditorWindow(platform::SettingsStore& store,
     frame->setObjectName(u"Frame1"_s);
     auto* grid = new QGridLayout(frame);
     grid->setColumnStretch(1, 1);
-    grid->addWidget(widgets::caption(u"Label2"_s, u"Gebruikersnaam"_s, userName_), 0, 0);
+    grid->addWidget(widgets::namedLabel(u"Label2"_s, u"Gebruikersnaam"_s, userName_), 0, 0);
     grid->addWidget(userName_, 0, 1);
-    grid->addWidget(widgets::caption(u"Label3"_s, u"Wachtwoord"_s, password_), 1, 0);
+    grid->addWidget(widgets::namedLabel(u"Label3"_s, u"Wachtwoord"_s, password_), 1, 0);
     grid->addWidget(password_, 1, 1);
-    grid->addWidget(widgets::caption(u"Label4"_s, u"Wachtwoord bevestiging"_s, confirmation_), 2,
+    grid->addWidget(widgets::namedLabel(u"Label4"_s, u"Wachtwoord bevestiging"_s, confirmation_), 2,
                     0);
     grid->addWidget(confirmation_, 2, 1);
-    grid->addWidget(widgets::caption(u"Label5"_s, u"Te gebruiken bestand"_s, linkedFile_), 3, 0);
+    grid->addWidget(widgets::namedLabel(u"Label5"_s, u"Te gebruiken bestand"_s, linkedFile_), 3, 0);
     grid->addWidget(linkedFile_, 3, 1);
     grid->addWidget(browseButton_, 3, 2);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton_);
-    buttons->addWidget(applyButton_);
-    buttons->addWidget(cancelButton_);
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(frame);
-    layout->addLayout(buttons);
+    buttons_ = widgets::addEditorButtons(
+        *this, *layout, [this] { return writeAccount(); }, widgets::ApplyButton::DoesNothing);
     linkedFile_->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
 
     setTabOrder(userName_, password_);
     setTabOrder(password_, confirmation_);
-    setTabOrder(confirmation_, cancelButton_);
-    setTabOrder(cancelButton_, okButton_);
-    setTabOrder(okButton_, applyButton_);
-    setTabOrder(applyButton_, browseButton_);
+    setTabOrder(confirmation_, buttons_.cancel);
+    setTabOrder(buttons_.cancel, buttons_.ok);
+    setTabOrder(buttons_.ok, buttons_.apply);
+    setTabOrder(buttons_.apply, browseButton_);
     setTabOrder(browseButton_, linkedFile_);
     userName_->setFocus();
 
@@ -106,9 +93,6 @@ UserEditorWindow::UserEditorWindow(platform::SettingsStore& store,
     }
     password_->installEventFilter(this);
     confirmation_->installEventFilter(this);
-    connect(okButton_, &QPushButton::clicked, this, &UserEditorWindow::confirm);
-    connect(cancelButton_, &QPushButton::clicked, this,
-            [this] { widgets::closeEditorWindow(*this); });
     connect(browseButton_, &QPushButton::clicked, this, &UserEditorWindow::browse);
     applyButtonRule();
 }
@@ -151,24 +135,27 @@ AccountFields UserEditorWindow::fields() const {
 
 void UserEditorWindow::applyButtonRule() {
     const bool enabled = canConfirm(fields());
-    okButton_->setEnabled(enabled);
-    applyButton_->setEnabled(enabled);
+    buttons_.ok->setEnabled(enabled);
+    buttons_.apply->setEnabled(enabled);
 }
 
-void UserEditorWindow::confirm() {
+// Whether the editor may close: also after passwords that differ, which only
+// the warning reports. A store that cannot be written keeps it open with
+// everything typed, so the user can try again.
+bool UserEditorWindow::writeAccount() {
     std::string reason;
-    switch (saveAccount(store_, passwords_, fields(), reason)) {
+    const AccountSaveResult result = saveAccount(store_, passwords_, fields(), reason);
+    switch (result) {
     case AccountSaveResult::PasswordsDiffer:
         widgets::showWarning(kPasswordMismatchMessage);
         break;
     case AccountSaveResult::StoreFailed:
-        // The editor stays open with everything typed, so the user can try again.
         widgets::warnSettingsNotSaved(reason);
-        return;
+        break;
     case AccountSaveResult::Saved:
         break;
     }
-    widgets::closeEditorWindow(*this);
+    return result != AccountSaveResult::StoreFailed;
 }
 
 void UserEditorWindow::browse() {

@@ -4,6 +4,7 @@
 #include "platform/password_hashing.h"
 #include "platform/settings_store.h"
 #include "users/account_editing.h"
+#include "widgets/editor_buttons.h"
 
 #include <QWidget>
 #include <optional>
@@ -37,7 +38,7 @@ private:
     bool holdsStoredPassword() const;
     AccountFields fields() const;
     void applyButtonRule();
-    void confirm();
+    bool writeAccount();
     void browse();
 
     platform::SettingsStore& store_;
@@ -49,9 +50,7 @@ private:
     QLineEdit* confirmation_;
     QLineEdit* linkedFile_;
     QPushButton* browseButton_;
-    QPushButton* okButton_;
-    QPushButton* applyButton_;
-    QPushButton* cancelButton_;
+    widgets::EditorButtons buttons_{};
 };
 
 } // namespace velmora::users
