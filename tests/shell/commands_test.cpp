@@ -80,6 +80,7 @@ const MenuRow kMenuRows[] = {
     {"mnuInstellingen", "mnuInstellingen_opties", "&Opties", "", false},
     {"", "mnuVenster", "&Venster", "", true},
     {"mnuVenster", "mnuVenster_overzicht", "&Overzicht", "", true},
+    {"mnuVenster", "mnuVenster_logboek", "&Logboek", "", true},
     {"mnuVenster", "mnuVenster_trapsgewijs", "&Trapsgewijs", "", false},
     {"", "mnuHelp", "&Help", "", true},
     {"mnuHelp", "mnuHelp_info", "&Info", "", true},
@@ -288,6 +289,7 @@ void CommandsTest::menuItemRunsItsCommand_data() {
         << Command::EditCurrentUser;
     QTest::newRow("mnuInstellingen_opties") << Command::Options;
     QTest::newRow("mnuVenster_overzicht") << Command::Overview;
+    QTest::newRow("mnuVenster_logboek") << Command::Log;
     QTest::newRow("mnuVenster_trapsgewijs") << Command::Cascade;
     QTest::newRow("mnuHelp_info") << Command::About;
 }
