@@ -4,7 +4,7 @@
 
 BUILD_PACKAGES := cmake ninja-build g++ pkg-config \
 	qt6-base-dev qt6-serialport-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev libx11-dev \
-	libsodium-dev
+	libsodium-dev libspdlog-dev
 # libclang-rt-dev is the runtime of the default clang, whatever its version.
 FUZZ_PACKAGES := $(BUILD_PACKAGES) clang libclang-rt-dev
 TEST_PACKAGES := $(FUZZ_PACKAGES) libgtest-dev libgmock-dev xvfb xauth clang-format

@@ -98,6 +98,7 @@ const QStringList kWorkspaceWindowItems{
     u"mnuInstellingen_compoort"_s,
     u"mnuInstellingen_gebruikers_gebruikertoevoegen"_s,
     u"mnuBewerken_liveradiotekst"_s,
+    u"mnuVenster_logboek"_s,
 };
 
 // Opens the modal windows one by one: each next one is opened from within the

@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_store.h"
+#include "platform/log_file.h"
 #include "platform/password_hashing.h"
 #include "platform/serial_line.h"
 #include "platform/settings_store.h"
@@ -30,6 +31,8 @@ struct Adapters {
     platform::WatchedFile& liveFile;
     // The local time, for the planning and the log.
     const platform::Clock& clock;
+    // logboek.txt, where every event of the encoder is written.
+    platform::LogFile& logFile;
     // A timer of its own for a window that opens while the program runs.
     std::function<std::unique_ptr<platform::Timer>()> newTimer;
 };

@@ -3,6 +3,7 @@
 #include "app/composition_root.h"
 #include "editors/decoder_window.h"
 #include "editors/live_window.h"
+#include "editors/log_window.h"
 #include "editors/overview_window.h"
 #include "editors/pi_window.h"
 #include "editors/set_editor.h"
@@ -65,6 +66,10 @@ const ChildWindow kLive{u"frmLive",
                                                            *c.session.liveRadiotext());
                         },
                         kStays, kStays};
+const ChildWindow kLog{
+    u"frmLogboek",
+    [](const WindowContext& c) -> QWidget* { return new editors::LogWindow(c.journal); }, kStays,
+    kStays};
 
 } // namespace
 
@@ -87,7 +92,8 @@ std::span<const ChildWindow* const> childWindows() {
     static constexpr std::array kAll{
         &windows::kComPort,      &windows::kOverview, &windows::kProgrammeService,
         &windows::kRadiotext,    &windows::kDecoder,  &windows::kUserEditor,
-        &windows::kVerification, &windows::kPi,       &windows::kLive};
+        &windows::kVerification, &windows::kPi,       &windows::kLive,
+        &windows::kLog};
     return kAll;
 }
 
@@ -127,6 +133,7 @@ const std::array<CommandRow, shell::kCommandCount> kCommands{{
     {Command::Cascade, Step{[](CompositionRoot& p) { p.mainWindow().cascadeChildWindows(); }}},
     {Command::About, Step{[](CompositionRoot&) { shell::InfoWindow::showModal(); }}},
     {Command::LiveRadiotext, &windows::kLive},
+    {Command::Log, &windows::kLog},
     {Command::ToggleConnection,
      Step{[](CompositionRoot& p) { p.encoderSession().toggleConnection(); }}},
     {Command::ReadOutAfterClosingEditors,

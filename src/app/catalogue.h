@@ -2,6 +2,7 @@
 
 #include "app/adapters.h"
 #include "link/encoder_session.h"
+#include "link/journal.h"
 #include "shell/command.h"
 #include "shell/main_window.h"
 #include "station/document.h"
@@ -24,6 +25,7 @@ struct WindowContext {
     const users::Session& loggedIn;
     link::EncoderSession& session;
     shell::MainWindow& mainWindow;
+    link::Journal& journal;
 };
 
 // A window inside the main window: its documented name, how it is made, and

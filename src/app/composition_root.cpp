@@ -27,6 +27,7 @@ CompositionRoot::CompositionRoot(const Adapters& adapters)
     QObject::connect(&window_.sessionDisplay(), &shell::SessionDisplay::progressClosedByUser,
                      &window_, [this] { session_.progressClosedByUser(); });
     window_.sessionDisplay().showConnectionState(session_.state());
+    session_.addListener(journal_);
 }
 
 // The child windows go first: they show parts of the session and the

@@ -3,6 +3,7 @@
 #include "app/adapters.h"
 #include "app/catalogue.h"
 #include "link/encoder_session.h"
+#include "link/journal.h"
 #include "shell/main_window.h"
 #include "station/document.h"
 #include "station/document_commands.h"
@@ -33,6 +34,8 @@ public:
     station::Document& document() { return document_; }
     users::Session& session() { return loggedIn_; }
     link::EncoderSession& encoderSession() { return session_; }
+    // The log of what reaches the encoder, for anything else to record to.
+    link::Journal& journal() { return journal_; }
     station::StationFileCommands& stationFiles() { return stationFiles_; }
     station::DocumentCommands& documentCommands() { return documentCommands_; }
 
@@ -68,6 +71,7 @@ private:
     void showVerificationCancelled(std::string_view message) override;
 
     Adapters adapters_;
+    link::Journal journal_{adapters_.logFile, adapters_.clock};
     std::unique_ptr<platform::Timer> liveTimer_{adapters_.newTimer()};
     std::unique_ptr<platform::Timer> verificationTimer_{adapters_.newTimer()};
     shell::MainWindow window_{*this};
@@ -76,7 +80,7 @@ private:
     link::EncoderSession session_{mainSessionParts()};
     station::StationFileCommands stationFiles_;
     station::DocumentCommands documentCommands_;
-    WindowContext windows_{adapters_, document_, loggedIn_, session_, window_};
+    WindowContext windows_{adapters_, document_, loggedIn_, session_, window_, journal_};
 };
 
 } // namespace velmora::app

@@ -12,6 +12,7 @@ Adapters QtAdapters::adapters() {
                     .passwords = passwords_,
                     .liveFile = liveFile_,
                     .clock = clock_,
+                    .logFile = logFile_,
                     .newTimer = [] { return std::make_unique<platform::QtTimer>(); }};
 }
 

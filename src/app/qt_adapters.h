@@ -4,6 +4,7 @@
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_file_dialogs.h"
 #include "platform/qt/qt_file_store.h"
+#include "platform/qt/qt_log_file.h"
 #include "platform/qt/qt_port_line.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_timer.h"
@@ -32,6 +33,7 @@ private:
     platform::SodiumPasswordHashing passwords_;
     platform::QtWatchedFile liveFile_;
     platform::QtClock clock_;
+    platform::QtLogFile logFile_;
 };
 
 } // namespace velmora::app

@@ -31,6 +31,7 @@ enum class Command {
     Cascade,
     About,
     LiveRadiotext,
+    Log,
     // Toolbar entries without a menu twin.
     ToggleConnection,
     ReadOutAfterClosingEditors,

@@ -57,7 +57,7 @@ private slots:
 };
 
 // Each window opens under its name, and a re-login closes those that show
-// somebody's settings; the PI and live windows show nobody's and stay.
+// somebody's settings; the PI, live and log windows show nobody's and stay.
 void EditorCommandsTest::menuItemsOpenTheirWindows_data() {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("window");
@@ -80,6 +80,7 @@ void EditorCommandsTest::menuItemsOpenTheirWindows_data() {
                                  << u"frmGebruiker"_s << u"Gebruiker toevoegen"_s << true;
     QTest::newRow("live radiotext")
         << u"mnuBewerken_liveradiotekst"_s << u"frmLive"_s << u"Live radiotekst"_s << false;
+    QTest::newRow("log") << u"mnuVenster_logboek"_s << u"frmLogboek"_s << u"Logboek"_s << false;
 }
 
 void EditorCommandsTest::menuItemsOpenTheirWindows() {

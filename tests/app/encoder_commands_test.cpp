@@ -1,5 +1,5 @@
 // The encoder commands of the real main window, over the fake serial line and
-// the hand-driven pacing timer of the station.
+// the hand-driven pacing timer of the station, and what they leave in the log.
 
 #include "support/program.h"
 #include "support/station.h"
@@ -41,6 +41,8 @@ void EncoderCommandsTest::fillPutsEachFrameOnTheLineAtATick() {
     QCOMPARE(ticks, 16);
     QVERIFY(!isBusy());
     QCOMPARE(progressValue(), -1);
+    QCOMPARE(station.logFile.lines.size(), std::size_t{3});
+    QVERIFY(station.logFile.lines.back().ends_with(" Vullen door gebruiker voltooid"));
 }
 
 void EncoderCommandsTest::exitLetsGoOfThePortWithoutARequest() {

@@ -24,7 +24,8 @@ ConfigFolder::ConfigFolder() {
     // A test that cannot isolate itself must not go on in the user's own
     // configuration, where it could reach the serial ports of this computer.
     if (!folder_.isValid() || !QDir().mkpath(folder_.filePath(u"config/velmora/ports"_s)) ||
-        !QDir().mkpath(folder_.filePath(u"home"_s))) {
+        !QDir().mkpath(folder_.filePath(u"home"_s)) ||
+        !QDir().mkpath(folder_.filePath(u"state"_s))) {
         qFatal("cannot make a temporary configuration folder: %s",
                qPrintable(folder_.errorString()));
     }
@@ -35,11 +36,13 @@ ConfigFolder::ConfigFolder() {
     }
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(path()));
     qputenv("HOME", QFile::encodeName(folder_.filePath(u"home"_s)));
+    qputenv("XDG_STATE_HOME", QFile::encodeName(folder_.filePath(u"state"_s)));
 }
 
 ConfigFolder::~ConfigFolder() {
     configHome_.restore();
     home_.restore();
+    stateHome_.restore();
 }
 
 QString ConfigFolder::path() const {

@@ -7,10 +7,10 @@
 namespace velmora::testing {
 
 // A configuration folder of the test's own, in a temporary folder that goes
-// with this object. While it lives, XDG_CONFIG_HOME names it and HOME a
-// folder beside it: the settings file, the port links, the default station
-// folder and every encoder-sim the test starts are found there, and nothing
-// of the user's own is read or written.
+// with this object. While it lives, XDG_CONFIG_HOME names it, and HOME and
+// XDG_STATE_HOME folders beside it: the settings file, the port links, the
+// default station folder, the log and every encoder-sim the test starts are
+// found there, and nothing of the user's own is read or written.
 //
 // Every port number from 1 to kLinkedPorts has a link to a device that does
 // not exist, so a port reaches only a simulator the test published itself,
@@ -20,7 +20,7 @@ public:
     static constexpr int kLinkedPorts = 255;
 
     ConfigFolder();
-    // Puts XDG_CONFIG_HOME and HOME back as they were.
+    // Puts the variables back as they were.
     ~ConfigFolder();
     ConfigFolder(const ConfigFolder&) = delete;
     ConfigFolder& operator=(const ConfigFolder&) = delete;
@@ -45,6 +45,7 @@ private:
     QTemporaryDir folder_;
     SavedVariable configHome_{"XDG_CONFIG_HOME"};
     SavedVariable home_{"HOME"};
+    SavedVariable stateHome_{"XDG_STATE_HOME"};
 };
 
 } // namespace velmora::testing

@@ -4,6 +4,7 @@
 #include "fakes/fake_clock.h"
 #include "fakes/fake_file_dialogs.h"
 #include "fakes/fake_file_store.h"
+#include "fakes/fake_log_file.h"
 #include "fakes/fake_password_hashing.h"
 #include "fakes/fake_serial_line.h"
 #include "fakes/fake_settings_store.h"
@@ -41,6 +42,7 @@ template <typename FileStore> struct BasicStation {
     fakes::FakeWatchedFile liveFile;
     fakes::FakePasswordHashing passwords;
     fakes::FakeClock clock;
+    fakes::FakeLogFile logFile;
     app::CompositionRoot program{
         app::Adapters{.settings = settings,
                       .serialLine = line,
@@ -51,6 +53,7 @@ template <typename FileStore> struct BasicStation {
                       .passwords = passwords,
                       .liveFile = liveFile,
                       .clock = clock,
+                      .logFile = logFile,
                       .newTimer = [] { return std::make_unique<fakes::FakeTimer>(); }}};
     shell::MainWindow& window = program.mainWindow();
     station::Document& document = program.document();
