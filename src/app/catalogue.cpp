@@ -6,6 +6,7 @@
 #include "editors/log_window.h"
 #include "editors/overview_window.h"
 #include "editors/pi_window.h"
+#include "editors/planning_window.h"
 #include "editors/set_editor.h"
 #include "editors/verification_window.h"
 #include "shell/com_port_window.h"
@@ -70,6 +71,12 @@ const ChildWindow kLog{
     u"frmLogboek",
     [](const WindowContext& c) -> QWidget* { return new editors::LogWindow(c.journal); }, kStays,
     kStays};
+const ChildWindow kPlanning{u"frmPlanning",
+                            [](const WindowContext& c) -> QWidget* {
+                                return new editors::PlanningWindow(
+                                    c.adapters.settings, c.adapters.fileDialogs, c.planner);
+                            },
+                            kStays, kStays};
 
 } // namespace
 
@@ -93,7 +100,7 @@ std::span<const ChildWindow* const> childWindows() {
         &windows::kComPort,      &windows::kOverview, &windows::kProgrammeService,
         &windows::kRadiotext,    &windows::kDecoder,  &windows::kUserEditor,
         &windows::kVerification, &windows::kPi,       &windows::kLive,
-        &windows::kLog};
+        &windows::kLog,          &windows::kPlanning};
     return kAll;
 }
 
@@ -134,6 +141,7 @@ const std::array<CommandRow, shell::kCommandCount> kCommands{{
     {Command::About, Step{[](CompositionRoot&) { shell::InfoWindow::showModal(); }}},
     {Command::LiveRadiotext, &windows::kLive},
     {Command::Log, &windows::kLog},
+    {Command::Planning, &windows::kPlanning},
     {Command::ToggleConnection,
      Step{[](CompositionRoot& p) { p.encoderSession().toggleConnection(); }}},
     {Command::ReadOutAfterClosingEditors,

@@ -3,6 +3,7 @@
 #include "app/adapters.h"
 #include "link/encoder_session.h"
 #include "link/journal.h"
+#include "planning/planner.h"
 #include "shell/command.h"
 #include "shell/main_window.h"
 #include "station/document.h"
@@ -24,6 +25,7 @@ struct WindowContext {
     station::Document& document;
     const users::Session& loggedIn;
     link::EncoderSession& session;
+    planning::Planner& planner;
     shell::MainWindow& mainWindow;
     link::Journal& journal;
 };

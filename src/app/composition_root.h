@@ -36,6 +36,7 @@ public:
     link::EncoderSession& encoderSession() { return session_; }
     // The log of what reaches the encoder, for anything else to record to.
     link::Journal& journal() { return journal_; }
+    planning::Planner& planner() { return planner_; }
     station::StationFileCommands& stationFiles() { return stationFiles_; }
     station::DocumentCommands& documentCommands() { return documentCommands_; }
 
@@ -78,9 +79,17 @@ private:
     station::Document document_{window_};
     users::Session loggedIn_;
     link::EncoderSession session_{mainSessionParts()};
+    std::unique_ptr<platform::Timer> planningTimer_{adapters_.newTimer()};
+    planning::Planner planner_{
+        {.session = session_,
+         .timer = *planningTimer_,
+         .clock = adapters_.clock,
+         .files = adapters_.fileStore,
+         .settings = adapters_.settings,
+         .record = [this](std::string_view line) { journal_.record(line); }}};
     station::StationFileCommands stationFiles_;
     station::DocumentCommands documentCommands_;
-    WindowContext windows_{adapters_, document_, loggedIn_, session_, window_, journal_};
+    WindowContext windows_{adapters_, document_, loggedIn_, session_, planner_, window_, journal_};
 };
 
 } // namespace velmora::app

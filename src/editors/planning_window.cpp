@@ -4,6 +4,7 @@
 #include "station/path_text.h"
 #include "station/station_file.h"
 #include "widgets/editor_buttons.h"
+#include "widgets/named_controls.h"
 #include "widgets/warning_window.h"
 
 #include <QBoxLayout>
@@ -33,12 +34,6 @@ QTableWidgetItem* checkItem(bool checked) {
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
     return item;
-}
-
-QPushButton* button(const QString& objectName, const QString& caption, QWidget* parent) {
-    auto* pushButton = new QPushButton(caption, parent);
-    pushButton->setObjectName(objectName);
-    return pushButton;
 }
 
 QString fileName(const std::string& windows1252Path) {
@@ -87,9 +82,9 @@ PlanningWindow::PlanningWindow(platform::SettingsStore& settings, platform::File
     last_->setObjectName(u"lblLaatste"_s);
     last_->setWordWrap(true);
 
-    auto* add = button(u"cmdToevoegen"_s, u"&Toevoegen"_s, this);
-    auto* remove = button(u"cmdVerwijderen"_s, u"&Verwijderen"_s, this);
-    auto* browseButton = button(u"cmdBladeren"_s, u"&Bladeren..."_s, this);
+    auto* add = widgets::namedButton(u"cmdToevoegen"_s, u"&Toevoegen"_s, this);
+    auto* remove = widgets::namedButton(u"cmdVerwijderen"_s, u"&Verwijderen"_s, this);
+    auto* browseButton = widgets::namedButton(u"cmdBladeren"_s, u"&Bladeren..."_s, this);
     auto* rowButtons = new QHBoxLayout;
     rowButtons->addWidget(add);
     rowButtons->addWidget(remove);

@@ -48,9 +48,19 @@ void Planner::reload() {
 
 PlanningStatus Planner::status() const {
     const platform::LocalTime now = parts_.clock.now();
-    return {.inForce = entryInForce(planning_.entries, now),
-            .next = nextStart(planning_.entries, now),
-            .lastFill = lastFill_};
+    PlanningStatus status{.inUse = planning_.inUse,
+                          .inForce = entryInForce(planning_.entries, now),
+                          .inForceFile = {},
+                          .next = nextStart(planning_.entries, now),
+                          .nextFile = {},
+                          .lastFill = lastFill_};
+    if (status.inForce) {
+        status.inForceFile = planning_.entries[status.inForce->entry].file;
+    }
+    if (status.next) {
+        status.nextFile = planning_.entries[status.next->entry].file;
+    }
+    return status;
 }
 
 void Planner::setView(PlanningView* view) {

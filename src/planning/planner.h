@@ -22,8 +22,11 @@ inline constexpr std::chrono::seconds kPlanningLook{1};
 
 // What the planning window shows.
 struct PlanningStatus {
+    bool inUse = false;
     std::optional<Start> inForce;
+    std::string inForceFile; // Windows-1252 path
     std::optional<Start> next;
+    std::string nextFile;
     // The last planned fill: its file, when, and how it went; empty before the first.
     std::string lastFill;
 };

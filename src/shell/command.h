@@ -32,6 +32,7 @@ enum class Command {
     About,
     LiveRadiotext,
     Log,
+    Planning,
     // Toolbar entries without a menu twin.
     ToggleConnection,
     ReadOutAfterClosingEditors,

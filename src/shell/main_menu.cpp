@@ -46,6 +46,7 @@ constexpr std::array kMenuTree{
               Command::Verify},
     MenuEntry{1, u"mnuBewerken_liveradiotekst", u"&Live radiotekst...", u"", true,
               Command::LiveRadiotext},
+    MenuEntry{1, u"mnuBewerken_planning", u"&Planning...", u"", true, Command::Planning},
     MenuEntry{0, u"mnuInstellingen", u"&Instellingen", u"", true, std::nullopt},
     MenuEntry{1, u"mnuInstellingen_compoort", u"&Compoort", u"", false, Command::ComPort},
     MenuEntry{1, u"mnuInstellingen_radiotekst", u"&Radiotekst", u"", true, Command::Radiotext},

@@ -71,6 +71,7 @@ const MenuRow kMenuRows[] = {
      Command::Verify},
     {"mnuBewerken", "mnuBewerken_liveradiotekst", "&Live radiotekst...", "", true,
      Command::LiveRadiotext},
+    {"mnuBewerken", "mnuBewerken_planning", "&Planning...", "", true, Command::Planning},
     {"", "mnuInstellingen", "&Instellingen", "", true, {}},
     {"mnuInstellingen", "mnuInstellingen_compoort", "&Compoort", "", false, Command::ComPort},
     {"mnuInstellingen", "mnuInstellingen_radiotekst", "&Radiotekst", "", true, Command::Radiotext},
