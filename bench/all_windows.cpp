@@ -99,6 +99,7 @@ const QStringList kWorkspaceWindowItems{
     u"mnuInstellingen_gebruikers_gebruikertoevoegen"_s,
     u"mnuBewerken_liveradiotekst"_s,
     u"mnuVenster_logboek"_s,
+    u"mnuBewerken_planning"_s,
 };
 
 // Opens the modal windows one by one: each next one is opened from within the

@@ -1,15 +1,24 @@
-// Fill and read-out through the toolbar, with the real lines and timers
-// against encoder-sim, and a port that vanishes during a fill; each over a
-// pseudo-terminal and over TCP, as through a serial device server.
+// Fill and read-out through the toolbar, a fill by the planning, with the
+// real lines and timers against encoder-sim, and a port that vanishes during
+// a fill; each over a pseudo-terminal and over TCP, as through a serial
+// device server.
 
 #include "fakes/settings_builders.h"
+#include "station/station_file.h"
 #include "support/config_folder.h"
+#include "support/disk_files.h"
+#include "support/open_window.h"
 #include "support/program_with_simulator.h"
 #include "support/test_main.h"
+#include "support/user_input.h"
 #include "support/wait.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
 #include <QStringList>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <array>
 #include <string>
@@ -87,6 +96,8 @@ QList<QByteArray> expectedFill() {
     return frames;
 }
 
+const QString kPlanningWindow = u"frmPlanning"_s;
+
 // The simulator's options, with those of the transport of this run.
 QStringList over(QStringList options = {}) {
     QFETCH_GLOBAL(QStringList, transport);
@@ -102,6 +113,7 @@ private slots:
     void initTestCase_data();
     void initTestCase();
     void fillSendsSixteenFramesInOrder();
+    void planningFillsItsFileAfterConnectingWithoutTouchingTheDocument();
     void readOutReplacesBothSetsAndTheDecoderKeys();
     void unfinishedReadOutCanBeDismissedAndStartedAgain();
     void portVanishingDuringFillEndsTheConnection();
@@ -142,6 +154,37 @@ void TransferEndToEndTest::fillSendsSixteenFramesInOrder() {
     QVERIFY(!isBusy());
     QCOMPARE(session.program.statusText(), kConnectedText);
     QVERIFY(session.program.transferCommandsEnabled());
+    QCOMPARE(session.watcher.openedCount(), 1); // the hardware window of the connect
+}
+
+// A new entry is on every day from 00:00, so it is in force at once, and the
+// planning fills its file as soon as the connection stands.
+void TransferEndToEndTest::planningFillsItsFileAfterConnectingWithoutTouchingTheDocument() {
+    QTemporaryDir folder;
+    const QString file = folder.filePath(u"ochtend.Rds"_s);
+    QVERIFY(
+        writeFile(file, bytes(velmora::station::composeStationFile(setOf(kNames), setOf(kTexts)))));
+    ProgramWithSimulator session(config_.path());
+    QVERIFY(session.start(13, over()));
+    QVERIFY(velmora::fakes::withDecoder(session.program.settings(), kDecoder).ok());
+    session.program.document().replaceSet(SetKind::ProgrammeService, "ANDERS");
+    session.program.document().setModified(false);
+    session.program.runEnabled(u"mnuBewerken_planning"_s);
+    click(kPlanningWindow, u"cmdToevoegen"_s);
+    auto* entries = control<QTableWidget>(kPlanningWindow, u"lstPlanning"_s);
+    entries->item(0, entries->columnCount() - 1)->setText(file);
+    control<QCheckBox>(kPlanningWindow, u"chkGebruiken"_s)->setChecked(true);
+    click(kPlanningWindow, u"cmdToepassen"_s);
+
+    QVERIFY(session.connect());
+
+    QVERIFY(session.sim().waitForFrames(17));
+    QCOMPARE(session.sim().receivedFrames().mid(1), expectedFill());
+    VELMORA_TRY_VERIFY(
+        control<QLabel>(kPlanningWindow, u"lblLaatste"_s)->text().endsWith(u"voltooid"),
+        kDeadlineMs);
+    QCOMPARE(session.program.document().set(SetKind::ProgrammeService), "ANDERS");
+    QVERIFY(!session.program.document().isModified());
     QCOMPARE(session.watcher.openedCount(), 1); // the hardware window of the connect
 }
 
