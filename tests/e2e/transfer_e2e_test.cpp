@@ -3,6 +3,7 @@
 // a fill; each over a pseudo-terminal and over TCP, as through a serial
 // device server.
 
+#include "fakes/fake_clock.h"
 #include "fakes/settings_builders.h"
 #include "station/station_file.h"
 #include "support/config_folder.h"
@@ -20,6 +21,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeEdit>
 #include <array>
 #include <string>
 
@@ -98,6 +100,13 @@ QList<QByteArray> expectedFill() {
 
 const QString kPlanningWindow = u"frmPlanning"_s;
 
+// Sets the row of the planning window to this start time, every day, and this file.
+void planEntry(QTableWidget& entries, int row, const char* start, const QString& file) {
+    auto* time = static_cast<QTimeEdit*>(entries.cellWidget(row, entries.columnCount() - 2));
+    time->setTime(QTime::fromString(QString::fromLatin1(start), u"HH:mm"_s));
+    entries.item(row, entries.columnCount() - 1)->setText(file);
+}
+
 // The simulator's options, with those of the transport of this run.
 QStringList over(QStringList options = {}) {
     QFETCH_GLOBAL(QStringList, transport);
@@ -113,7 +122,7 @@ private slots:
     void initTestCase_data();
     void initTestCase();
     void fillSendsSixteenFramesInOrder();
-    void planningFillsItsFileAfterConnectingWithoutTouchingTheDocument();
+    void planningFillsEachEntryAsItComesInForce();
     void readOutReplacesBothSetsAndTheDecoderKeys();
     void unfinishedReadOutCanBeDismissedAndStartedAgain();
     void portVanishingDuringFillEndsTheConnection();
@@ -157,32 +166,40 @@ void TransferEndToEndTest::fillSendsSixteenFramesInOrder() {
     QCOMPARE(session.watcher.openedCount(), 1); // the hardware window of the connect
 }
 
-// A new entry is on every day from 00:00, so it is in force at once, and the
-// planning fills its file as soon as the connection stands.
-void TransferEndToEndTest::planningFillsItsFileAfterConnectingWithoutTouchingTheDocument() {
+// The night file is in force when the connection comes and goes out at once;
+// two seconds later the morning's entry comes in force and its file follows.
+void TransferEndToEndTest::planningFillsEachEntryAsItComesInForce() {
     QTemporaryDir folder;
-    const QString file = folder.filePath(u"ochtend.Rds"_s);
-    QVERIFY(
-        writeFile(file, bytes(velmora::station::composeStationFile(setOf(kNames), setOf(kTexts)))));
-    ProgramWithSimulator session(config_.path());
+    const QString night = folder.filePath(u"nacht.Rds"_s);
+    const QString morning = folder.filePath(u"ochtend.Rds"_s);
+    QVERIFY(writeFile(night, bytes(velmora::station::composeStationFile("", ""))));
+    QVERIFY(writeFile(morning,
+                      bytes(velmora::station::composeStationFile(setOf(kNames), setOf(kTexts)))));
+    velmora::fakes::FakeClock clock;
+    clock.time = {
+        .year = 2026, .month = 12, .day = 7, .hour = 5, .minute = 59, .second = 58, .weekday = 0};
+    ProgramWithSimulator session(config_.path(), &clock);
     QVERIFY(session.start(13, over()));
     QVERIFY(velmora::fakes::withDecoder(session.program.settings(), kDecoder).ok());
     session.program.document().replaceSet(SetKind::ProgrammeService, "ANDERS");
     session.program.document().setModified(false);
     session.program.runEnabled(u"mnuBewerken_planning"_s);
-    click(kPlanningWindow, u"cmdToevoegen"_s);
     auto* entries = control<QTableWidget>(kPlanningWindow, u"lstPlanning"_s);
-    entries->item(0, entries->columnCount() - 1)->setText(file);
+    entries->setRowCount(0);
+    click(kPlanningWindow, u"cmdToevoegen"_s);
+    click(kPlanningWindow, u"cmdToevoegen"_s);
+    planEntry(*entries, 0, "00:00", night);
+    planEntry(*entries, 1, "06:00", morning);
     control<QCheckBox>(kPlanningWindow, u"chkGebruiken"_s)->setChecked(true);
-    click(kPlanningWindow, u"cmdToepassen"_s);
+    click(kPlanningWindow, u"cmdOk"_s);
 
     QVERIFY(session.connect());
+    QVERIFY(session.sim().waitForFrames(1 + 16));
+    clock.time.hour = 6;
+    clock.time.minute = 0;
 
-    QVERIFY(session.sim().waitForFrames(17));
-    QCOMPARE(session.sim().receivedFrames().mid(1), expectedFill());
-    VELMORA_TRY_VERIFY(
-        control<QLabel>(kPlanningWindow, u"lblLaatste"_s)->text().endsWith(u"voltooid"),
-        kDeadlineMs);
+    QVERIFY(session.sim().waitForFrames(1 + 16 + 16));
+    QCOMPARE(session.sim().receivedFrames().mid(1 + 16), expectedFill());
     QCOMPARE(session.program.document().set(SetKind::ProgrammeService), "ANDERS");
     QVERIFY(!session.program.document().isModified());
     QCOMPARE(session.watcher.openedCount(), 1); // the hardware window of the connect

@@ -14,10 +14,30 @@
 using namespace Qt::StringLiterals;
 
 namespace velmora::testing {
+namespace {
 
-Program::Program(const QString& configFolder)
+app::Adapters onClock(const app::Adapters& adapters, const platform::Clock* clock) {
+    if (clock == nullptr) {
+        return adapters;
+    }
+    return {.settings = adapters.settings,
+            .serialLine = adapters.serialLine,
+            .supervisionTimer = adapters.supervisionTimer,
+            .pacingTimer = adapters.pacingTimer,
+            .fileDialogs = adapters.fileDialogs,
+            .fileStore = adapters.fileStore,
+            .passwords = adapters.passwords,
+            .liveFile = adapters.liveFile,
+            .clock = *clock,
+            .logFile = adapters.logFile,
+            .newTimer = adapters.newTimer};
+}
+
+} // namespace
+
+Program::Program(const QString& configFolder, const platform::Clock* clock)
     : platform_(configFolder + u"/velmora.ini"_s), settings_(platform_.adapters().settings),
-      program_(platform_.adapters()) {
+      program_(onClock(platform_.adapters(), clock)) {
     window_.show();
 }
 

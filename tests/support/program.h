@@ -17,7 +17,8 @@ namespace velmora::testing {
 // file in the given folder, worked through its toolbar.
 class Program {
 public:
-    explicit Program(const QString& configFolder);
+    // On the computer's clock, or on the test's when it gives one.
+    explicit Program(const QString& configFolder, const platform::Clock* clock = nullptr);
 
     shell::MainWindow& window() { return window_; }
     station::Document& document() { return program_.document(); }

@@ -18,8 +18,11 @@ class ProgramWithSimulator {
     std::unique_ptr<EncoderSimProcess> sim_;
 
 public:
-    // The program on the settings file in this folder; no simulator yet.
-    explicit ProgramWithSimulator(const QString& configFolder) : program(configFolder) {}
+    // The program on the settings file in this folder, on the test's clock
+    // when it gives one; no simulator yet.
+    explicit ProgramWithSimulator(const QString& configFolder,
+                                  const platform::Clock* clock = nullptr)
+        : program(configFolder, clock) {}
 
     // Starts encoder-sim as port n, in place of the one started before, and
     // sets the program to use that port; false if either fails.
