@@ -128,6 +128,7 @@ void Planner::fill(const Start& start) {
         showStatus();
         return;
     }
+    parts_.record("Planning: " + file + " gaat naar de encoder");
     parts_.session.startFill({read.sets.programmeService, read.sets.radiotext,
                               settings::readDecoderValues(parts_.settings)},
                              link::Origin::Planning);

@@ -115,6 +115,7 @@ TEST_F(PlannerTest, WaitsForATransferAndPassesOverAnUnreadableFile) {
                     store, {.inUse = true,
                             .entries = {PlanningEntry{kEveryDay, 6, 0, "/rds/weg.Rds", true}}})
                     .ok());
+    recorded.clear();
     planner.reload();
     EXPECT_TRUE(filled().empty());
     ASSERT_EQ(recorded.size(), 1U);
