@@ -20,6 +20,7 @@ public:
     void setProgress(int value) override;
     void closeProgress() override;
     void setBusy(bool busy) override;
+    void showReconnection(const std::optional<link::ReconnectWait>& /*wait*/) override {}
 
     // The user closes the progress window with its close box.
     void closeProgressByUser() { progressOpen_ = false; }

@@ -51,7 +51,11 @@ link::SessionParts CompositionRoot::mainSessionParts() {
         .verifiesAfterFill =
             [this] { return settings::readFlag(adapters_.settings, settings::kVerifyAfterFill); },
         .readOut = link::ReadOutTarget{document_, adapters_.settings},
-        .live = link::LiveParts{*liveTimer_, adapters_.liveFile, adapters_.settings}};
+        .live = link::LiveParts{*liveTimer_, adapters_.liveFile, adapters_.settings},
+        .reconnect =
+            link::ReconnectParts{*reconnectionTimer_, [this] {
+                                     return settings::reconnectsAfterLoss(adapters_.settings);
+                                 }}};
 }
 
 users::LoginWindow* CompositionRoot::loadLogin() {

@@ -75,6 +75,7 @@ private:
     link::Journal journal_{adapters_.logFile, adapters_.clock};
     std::unique_ptr<platform::Timer> liveTimer_{adapters_.newTimer()};
     std::unique_ptr<platform::Timer> verificationTimer_{adapters_.newTimer()};
+    std::unique_ptr<platform::Timer> reconnectionTimer_{adapters_.newTimer()};
     shell::MainWindow window_{*this};
     station::Document document_{window_};
     users::Session loggedIn_;

@@ -34,10 +34,18 @@ void Connection::enter(ConnectionState state) {
 }
 
 void Connection::toggle() {
+    quiet_ = false;
     if (clickConnects(state_)) {
         connect();
     } else {
         disconnect();
+    }
+}
+
+void Connection::connectQuietly() {
+    if (state_ == ConnectionState::Disconnected) {
+        quiet_ = true;
+        connect();
     }
 }
 
@@ -113,7 +121,9 @@ void Connection::close(ClosingCause cause, std::string_view message) {
 
 void Connection::closeAndReport(ClosingCause cause, std::string_view text) {
     close(cause, text);
-    view_.showWarning(text);
+    if (!quiet_) {
+        view_.showWarning(text);
+    }
 }
 
 void Connection::supervisionExpired() {
@@ -125,9 +135,14 @@ void Connection::supervisionExpired() {
     }
 }
 
-void Connection::portLost() {
-    if (state_ != ConnectionState::Disconnected) {
+void Connection::portLost(bool report) {
+    if (state_ == ConnectionState::Disconnected) {
+        return;
+    }
+    if (report) {
         closeAndReport(ClosingCause::Lost, kPortLost);
+    } else {
+        close(ClosingCause::Lost, kPortLost);
     }
 }
 

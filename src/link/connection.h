@@ -44,14 +44,19 @@ public:
 
     // A click on "Verbinding".
     void toggle();
+    // A connect that nobody asked for: its failures and its end are told to
+    // the session alone, without a message.
+    void connectQuietly();
+    bool isQuiet() const { return quiet_; }
     // The encoder identified itself: a connect under way is complete.
     void confirm();
     // Closes the port and shows Disconnected, without sending or telling anything.
     void close(ClosingCause cause);
     // The supervision timer fired.
     void supervisionExpired();
-    // The open port failed for good, for example because the device vanished.
-    void portLost();
+    // The open port failed for good, for example because the device vanished;
+    // with report false the loss is told to the session alone.
+    void portLost(bool report);
     // An open that went ahead while the port was still being reached failed
     // after all, for example because a device server's host does not exist.
     void openFailed(platform::SerialLine::OpenResult result);
@@ -74,6 +79,7 @@ private:
     ConnectionEvents events_;
     ConnectionState state_ = ConnectionState::Disconnected;
     int portNumber_ = 1;
+    bool quiet_ = false;
 };
 
 } // namespace velmora::link

@@ -30,7 +30,19 @@ EncoderSession::EncoderSession(SessionParts parts)
             receiver_.feed(bytes);
         }
     });
-    line_.setLostHandler([this] { connection_.portLost(); });
+    if (parts.reconnect) {
+        reconnectionIsOn_ = std::move(parts.reconnect->isOn);
+        reconnection_.emplace(
+            parts.reconnect->timer,
+            Reconnection::Handlers{
+                .show =
+                    [this](const std::optional<ReconnectWait>& wait) {
+                        view_.showReconnection(wait);
+                    },
+                .waitBegins = [this](const ReconnectWait& wait) { tell(ReconnectionWaits{wait}); },
+                .attempt = [this] { connection_.connectQuietly(); }});
+    }
+    line_.setLostHandler([this] { connection_.portLost(!reconnectsAfterLoss()); });
     line_.setOpenFailedHandler(
         [this](platform::SerialLine::OpenResult result) { connection_.openFailed(result); });
     timers_.supervision.setTimeoutHandler([this] { connection_.supervisionExpired(); });
@@ -51,7 +63,14 @@ bool EncoderSession::isBusy() const {
 }
 
 void EncoderSession::toggleConnection() {
+    if (reconnection_) {
+        reconnection_->stop();
+    }
     connection_.toggle();
+}
+
+bool EncoderSession::reconnectsAfterLoss() const {
+    return reconnection_ && reconnectionIsOn_();
 }
 
 void EncoderSession::startFill(const FillContent& content, Origin origin) {
@@ -105,6 +124,9 @@ void EncoderSession::progressClosedByUser() {
 }
 
 void EncoderSession::closePortWithoutNotice() {
+    if (reconnection_) {
+        reconnection_->stop();
+    }
     if (line_.isOpen() || state() != ConnectionState::Disconnected) {
         connection_.close(ClosingCause::Asked);
     }
@@ -136,6 +158,19 @@ void EncoderSession::connectionClosed(ClosingCause cause, std::string_view messa
         endReadOut(TransferEnd::BrokenOff);
     }
     tell(Disconnected{cause, std::string(message)});
+    followReconnection(cause);
+}
+
+// A failed automatic connect waits for the next one; a loss starts them.
+void EncoderSession::followReconnection(ClosingCause cause) {
+    if (!reconnection_) {
+        return;
+    }
+    if (reconnection_->isAttempting()) {
+        reconnection_->attemptFailed();
+    } else if (cause == ClosingCause::Lost && reconnectsAfterLoss()) {
+        reconnection_->start();
+    }
 }
 
 // Frames that go out by themselves may while a connection stands and no fill
@@ -178,10 +213,17 @@ void EncoderSession::take(const Identification& identification) {
     const bool wasConnecting = state() == ConnectionState::Connecting;
     connection_.confirm();
     const HardwareIdentity announced = identity_;
-    if (wasConnecting && state() == ConnectionState::Connected) {
+    const bool connected = wasConnecting && state() == ConnectionState::Connected;
+    if (connected && reconnection_) {
+        reconnection_->stop();
+    }
+    if (connected) {
         tell(Connected{announced});
     }
-    view_.showHardware(kSignOnCaption, announced);
+    // An automatic connect ends in the log, not in a window.
+    if (!(connected && connection_.isQuiet())) {
+        view_.showHardware(kSignOnCaption, announced);
+    }
 }
 
 void EncoderSession::take(const SignOff& /*signOff*/) {

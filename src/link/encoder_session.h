@@ -5,6 +5,7 @@
 #include "link/live_radiotext.h"
 #include "link/receive.h"
 #include "link/received_settings.h"
+#include "link/reconnection.h"
 #include "link/session_events.h"
 #include "link/session_view.h"
 #include "link/transfer.h"
@@ -50,6 +51,13 @@ struct LiveParts {
     LiveRadiotext::Clock clock = &std::chrono::system_clock::now;
 };
 
+// Automatic reconnection after a lost connection: the timer of its countdown,
+// and whether it is on, read at each loss.
+struct ReconnectParts {
+    platform::Timer& timer;
+    std::function<bool()> isOn;
+};
+
 // Everything one session is built from.
 struct SessionParts {
     platform::SerialLine& line;
@@ -64,6 +72,8 @@ struct SessionParts {
     std::optional<ReadOutTarget> readOut = std::nullopt;
     // Without them, the session sends no live radiotext.
     std::optional<LiveParts> live = std::nullopt;
+    // Without them, a lost connection stays lost until the user connects.
+    std::optional<ReconnectParts> reconnect = std::nullopt;
 };
 
 // Everything about one encoder on one line: the connection, the transfers
@@ -85,7 +95,8 @@ public:
     // Told of every event, in the order they were added; not owned.
     void addListener(SessionListener& listener) { listeners_.push_back(&listener); }
 
-    // "Verbinding".
+    // "Verbinding". It ends automatic reconnection: a click while waiting
+    // connects at once.
     void toggleConnection();
     // "Versturen": the sixteen paced frames of this content. A verification
     // that runs or waits gives way.
@@ -109,6 +120,8 @@ public:
 private:
     void connectionChanged(ConnectionState state);
     void connectionClosed(ClosingCause cause, std::string_view message);
+    void followReconnection(ClosingCause cause);
+    bool reconnectsAfterLoss() const;
     void tell(const SessionEvent& event);
     void endFill(TransferEnd end);
     void endReadOut(TransferEnd end, std::string detail = {});
@@ -132,6 +145,8 @@ private:
     ReceiveMachine receiver_;
     Connection connection_;
     std::optional<LiveRadiotext> live_;
+    std::function<bool()> reconnectionIsOn_;
+    std::optional<Reconnection> reconnection_;
     // The last identity the encoder announced, shown again when it signs off.
     HardwareIdentity identity_;
     // What the fill under way sends, for the verification that may follow it,

@@ -83,6 +83,9 @@ struct Words {
     std::string operator()(const PiCodeSent& sent) const {
         return "PI-code " + std::to_string(sent.code) + " verstuurd";
     }
+    std::string operator()(const ReconnectionWaits& waits) const {
+        return reconnectText(waits.wait);
+    }
 };
 
 } // namespace

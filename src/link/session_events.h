@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/reconnection.h"
 #include "link/wire_protocol.h"
 
 #include <cstdint>
@@ -57,11 +58,15 @@ struct LiveTextSent {
 struct PiCodeSent {
     std::uint16_t code;
 };
+// After a lost connection, the wait before the next automatic connect begins.
+struct ReconnectionWaits {
+    ReconnectWait wait;
+};
 
 // Everything that reaches or concerns the encoder of one session, for those
 // who keep track: the log, the planning.
-using SessionEvent =
-    std::variant<Connected, Disconnected, TransferStarted, TransferEnded, LiveTextSent, PiCodeSent>;
+using SessionEvent = std::variant<Connected, Disconnected, TransferStarted, TransferEnded,
+                                  LiveTextSent, PiCodeSent, ReconnectionWaits>;
 
 class SessionListener {
 public:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/connection_state.h"
+#include "link/reconnection.h"
 #include "link/wire_protocol.h"
 
 #include <optional>
@@ -42,6 +43,10 @@ public:
 
     // A fill runs; called only when that changes.
     virtual void setBusy(bool busy) = 0;
+
+    // The countdown to the next automatic connect after a lost connection;
+    // none when no reconnection is under way. Never modal, never a beep.
+    virtual void showReconnection(const std::optional<ReconnectWait>& wait) = 0;
 };
 
 } // namespace velmora::link

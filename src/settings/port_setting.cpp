@@ -3,6 +3,7 @@
 #include "settings/number_in_text.h"
 #include "settings/settings_schema.h"
 
+#include <array>
 #include <string>
 
 namespace velmora::settings {
@@ -30,6 +31,17 @@ std::optional<int> listedPortNumber(const platform::SettingsStore& store) {
 
 platform::Status writePortNumber(platform::SettingsStore& store, int port) {
     return write(store, kPortNumber, std::to_string(port));
+}
+
+bool reconnectsAfterLoss(const platform::SettingsStore& store) {
+    return read(store, kReconnect) != "0";
+}
+
+platform::Status writePortChoice(platform::SettingsStore& store, int port, bool reconnect) {
+    const std::string number = std::to_string(port);
+    const std::array<Entry<Key>, 2> choice{
+        {{kPortNumber, number}, {kReconnect, reconnect ? "1" : "0"}}};
+    return write(store, choice);
 }
 
 } // namespace velmora::settings

@@ -17,4 +17,9 @@ std::optional<int> listedPortNumber(const platform::SettingsStore& store);
 
 platform::Status writePortNumber(platform::SettingsStore& store, int port);
 
+// Whether a lost connection is made again by itself: on unless switched off.
+bool reconnectsAfterLoss(const platform::SettingsStore& store);
+// The port window's choice: the port and the reconnection, both or neither.
+platform::Status writePortChoice(platform::SettingsStore& store, int port, bool reconnect);
+
 } // namespace velmora::settings

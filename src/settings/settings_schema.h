@@ -83,6 +83,9 @@ inline constexpr std::string_view kPlanning = "Planning";
 inline constexpr Key kPortNumber{section::kPort, "Compoort", Kind::Number, NumberRule::Rounded,
                                  Range{1, 9}};
 
+// "Automatisch opnieuw verbinden" after a lost connection; on unless "0".
+inline constexpr Key kReconnect{section::kPort, "Opnieuw", Kind::Flag};
+
 // The text in the main window's caption, exactly as typed in the options window.
 inline constexpr Key kTitleBarText{section::kOptions, "Titelbalk", Kind::Text};
 // The folder the Open dialog starts in; empty for the default station folder.
@@ -154,11 +157,25 @@ inline constexpr AccountKey kLinkedFile{"Bestand", Kind::Path};
 
 // Every key above, in order; a test pins their names on disk.
 inline constexpr std::array kAllKeys{
-    kPortNumber,        kTitleBarText,       kOpenFolder,        kBrowseFolder,
-    kSaveAsStart,       kProgrammeType,      kFrequency,         kPsIntervalPosition,
-    kPsIntervalSeconds, kRtIntervalPosition, kRtIntervalSeconds, kVerifyAfterFill,
-    kLiveFile,          kLiveEntry,          kLivePrefix,        kLiveOn,
-    kPlanningInUse,     kPlanningRows,
+    kPortNumber,
+    kReconnect,
+    kTitleBarText,
+    kOpenFolder,
+    kBrowseFolder,
+    kSaveAsStart,
+    kProgrammeType,
+    kFrequency,
+    kPsIntervalPosition,
+    kPsIntervalSeconds,
+    kRtIntervalPosition,
+    kRtIntervalSeconds,
+    kVerifyAfterFill,
+    kLiveFile,
+    kLiveEntry,
+    kLivePrefix,
+    kLiveOn,
+    kPlanningInUse,
+    kPlanningRows,
 };
 inline constexpr std::array kAllRowKeys{kPlanningDays, kPlanningStart, kPlanningFile, kPlanningOn};
 inline constexpr std::array kAllAccountKeys{kPassword, kLinkedFile};

@@ -10,6 +10,7 @@
 #include "widgets/warning_window.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -20,10 +21,12 @@ using namespace Qt::StringLiterals;
 namespace velmora::shell {
 
 ComPortWindow::ComPortWindow(platform::SettingsStore& store, QWidget* parent)
-    : QWidget(parent), store_(store), ports_(new QComboBox(this)), destination_(new QLabel(this)) {
+    : QWidget(parent), store_(store), ports_(new QComboBox(this)), destination_(new QLabel(this)),
+      reconnect_(new QCheckBox(u"Automatisch opnieuw verbinden"_s, this)) {
     setWindowTitle(u"Compoort"_s);
-    // Wider than the list alone needs, for where the number leads.
-    setFixedSize(widgets::twipsToSize(8640, 1815, this));
+    // Wider than the list alone needs, for where the number leads, and
+    // higher for the reconnection.
+    setFixedSize(widgets::twipsToSize(8640, 2175, this));
 
     ports_->setObjectName(u"cmbCompoort"_s);
     const settings::Range listed = *settings::kPortNumber.range;
@@ -37,6 +40,8 @@ ComPortWindow::ComPortWindow(platform::SettingsStore& store, QWidget* parent)
     label->setObjectName(u"Label1"_s);
     label->setBuddy(ports_);
 
+    reconnect_->setObjectName(u"chkOpnieuw"_s);
+    reconnect_->setChecked(settings::reconnectsAfterLoss(store_));
     destination_->setObjectName(u"lblApparaat"_s);
     destination_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // It takes the room there is; a long path is shortened to fit.
@@ -55,6 +60,7 @@ ComPortWindow::ComPortWindow(platform::SettingsStore& store, QWidget* parent)
     choice->setColumnStretch(2, 1);
     choice->addWidget(link, 0, 3);
     choice->addWidget(destination_, 1, 0, 1, 4);
+    choice->addWidget(reconnect_, 2, 0, 1, 4);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choice);
     layout->addStretch();
@@ -65,6 +71,7 @@ ComPortWindow::ComPortWindow(platform::SettingsStore& store, QWidget* parent)
     setTabOrder(ports_, buttons.apply);
     setTabOrder(buttons.apply, buttons.cancel);
     setTabOrder(buttons.cancel, link);
+    setTabOrder(link, reconnect_);
     buttons.ok->setFocus();
     layout->activate();
     showDestination();
@@ -84,7 +91,8 @@ void ComPortWindow::showDestination() {
 }
 
 bool ComPortWindow::storeChoice() {
-    const platform::Status status = settings::writePortNumber(store_, selectedPort());
+    const platform::Status status =
+        settings::writePortChoice(store_, selectedPort(), reconnect_->isChecked());
     if (!status.ok()) {
         widgets::warnSettingsNotSaved(status.reason());
     }

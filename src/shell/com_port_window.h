@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 
@@ -11,8 +12,9 @@ namespace velmora::shell {
 
 // frmCompoort: a child window in which the administrator picks the serial
 // port, 1 to 9, for the next connect, sees where the chosen number leads, and
-// may link it to another device. It only writes the store and the port's
-// link; an open connection is left alone.
+// may link it to another device, and switches automatic reconnection after a
+// lost connection on or off. It only writes the store and the port's link;
+// an open connection is left alone.
 class ComPortWindow : public QWidget {
     Q_OBJECT
 
@@ -30,6 +32,7 @@ private:
     platform::SettingsStore& store_;
     QComboBox* ports_;
     QLabel* destination_;
+    QCheckBox* reconnect_;
 };
 
 } // namespace velmora::shell

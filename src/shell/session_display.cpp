@@ -76,4 +76,9 @@ void SessionDisplay::setBusy(bool busy) {
     }
 }
 
+void SessionDisplay::showReconnection(const std::optional<link::ReconnectWait>& wait) {
+    statusPanels_.setReconnectionText(wait ? fromWindows1252(link::reconnectText(*wait))
+                                           : QString());
+}
+
 } // namespace velmora::shell

@@ -14,7 +14,8 @@ class StatusPanels;
 // How the main window shows the main encoder session: status panel 3, the
 // tooltip of "Verbinding" and the transfer commands follow the connection;
 // messages and the hardware window are modal and beep; the progress of a
-// transfer shows in the warning window; a fill sets the hourglass.
+// transfer shows in the warning window; a fill sets the hourglass; the wait
+// for an automatic connect shows in a status panel of its own.
 class SessionDisplay : public QObject, public link::SessionView {
     Q_OBJECT
 
@@ -31,6 +32,7 @@ public:
     void setProgress(int value) override;
     void closeProgress() override;
     void setBusy(bool busy) override;
+    void showReconnection(const std::optional<link::ReconnectWait>& wait) override;
 
 signals:
     // The progress window of a transfer was closed with its close box.

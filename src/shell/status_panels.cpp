@@ -25,10 +25,16 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setContentsMargins(4, 0, 4, 0);
         const bool isConnection = position == kConnectionPanel;
-        // Permanent panels stay in view when a menu shows a status tip.
-        addPermanentWidget(label, isConnection ? 1 : 0);
+        // Permanent panels stay in view when a menu shows a status tip. The
+        // wait for a reconnection stands beside the connection text.
+        if (position == kReconnectionPanel) {
+            insertPermanentWidget(kConnectionPanel, label);
+        } else {
+            addPermanentWidget(label, isConnection ? 1 : 0);
+        }
         panels_[static_cast<std::size_t>(position - 1)] = label;
     }
+    panel(kReconnectionPanel)->hide();
     panel(1)->setAlignment(Qt::AlignCenter);
     panel(1)->setMinimumWidth(panel(1)->fontMetrics().horizontalAdvance(kCapsText) + 16);
 
@@ -48,6 +54,11 @@ QString StatusPanels::connectionText() const {
 
 void StatusPanels::setConnectionText(const QString& text) {
     panel(kConnectionPanel)->setText(text);
+}
+
+void StatusPanels::setReconnectionText(const QString& text) {
+    panel(kReconnectionPanel)->setText(text);
+    panel(kReconnectionPanel)->setVisible(!text.isEmpty());
 }
 
 void StatusPanels::refresh() {

@@ -10,15 +10,17 @@ class QLabel;
 
 namespace velmora::shell {
 
-// The status bar stbBasis: Caps Lock, date, the connection text and the time.
-// One clock ticking each second keeps the first, second and fourth panels
-// current; a Caps Lock press updates the first at once.
+// The status bar stbBasis: Caps Lock, date, the connection text and the time,
+// and, only while the program reconnects by itself, a fifth panel with the
+// wait. One clock ticking each second keeps the first, second and fourth
+// panels current; a Caps Lock press updates the first at once.
 class StatusPanels : public QStatusBar {
     Q_OBJECT
 
 public:
-    static constexpr int kPanelCount = 4;
+    static constexpr int kPanelCount = 5;
     static constexpr int kConnectionPanel = 3;
+    static constexpr int kReconnectionPanel = 5;
 
     explicit StatusPanels(QWidget* parent = nullptr);
 
@@ -26,6 +28,8 @@ public:
     QString panelText(int panel) const;
     QString connectionText() const;
     void setConnectionText(const QString& text);
+    // "Opnieuw verbinden over 8 s (poging 3)"; empty hides the panel.
+    void setReconnectionText(const QString& text);
 
     // Shows the Caps Lock state, date and time of this moment.
     void refresh();

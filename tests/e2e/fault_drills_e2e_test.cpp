@@ -173,6 +173,7 @@ void FaultDrillsTest::encoderVanishingMidTransferIsReported() {
     QVERIFY(session.start(
         22, {u"--demo"_s, u"--vanish-after"_s, QString::number(framesBeforeVanishing)}));
     QVERIFY(giveUserHoldings(session.program));
+    QVERIFY(session.program.reconnectAfterLoss(false));
     const Holdings before = holdingsOf(session.program);
     QVERIFY(session.connect());
 

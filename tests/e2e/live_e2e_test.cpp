@@ -1,7 +1,9 @@
 // The live radiotext as a playout system feeds it: a text file written,
-// rewritten and replaced beside a running connection to encoder-sim.
+// rewritten and replaced beside a running connection to encoder-sim, and
+// sent again when a lost line has healed by itself.
 
 #include "support/config_folder.h"
+#include "support/disk_files.h"
 #include "support/open_window.h"
 #include "support/program_with_simulator.h"
 #include "support/test_main.h"
@@ -26,6 +28,8 @@ namespace {
 const QString kLiveWindow = u"frmLive"_s;
 // Within this time of a change, its frame is on the line.
 constexpr int kLiveDeadlineMs = 1500;
+// The first two automatic attempts, 2 and 4 s after the loss, and the connect.
+constexpr int kReconnectDeadlineMs = 10'000;
 
 // The RT frame of entry 2 that carries this text.
 QByteArray liveFrame(const QByteArray& text) {
@@ -59,6 +63,8 @@ private slots:
     void fillIsFollowedByTheLiveText();
     void nothingGoesOutUntilAConnectionStandsThenOnce();
     void fileReplacedByARenameIsPickedUp();
+    void lostLineHealsAndTheLiveTextGoesOutAgain_data();
+    void lostLineHealsAndTheLiveTextGoesOutAgain();
 
 private:
     // Sets up the live radiotext in its window as a user does: this file,
@@ -190,6 +196,38 @@ void LiveEndToEndTest::fileReplacedByARenameIsPickedUp() {
     VELMORA_TRY_VERIFY(session.sim().receivedFrames().contains(liveFrame("Nieuw bestand")),
                        kLiveDeadlineMs);
     QCOMPARE(countOf(session.sim().receivedFrames(), liveFrame("Nieuw bestand")), 1);
+}
+
+void LiveEndToEndTest::lostLineHealsAndTheLiveTextGoesOutAgain_data() {
+    QTest::addColumn<QStringList>("transport");
+    QTest::newRow("serial line") << QStringList{};
+    QTest::newRow("device server") << QStringList{u"--tcp"_s, u"0"_s};
+}
+
+// The line vanishes after the greeting and the live text; the encoder comes
+// back, and without a click the program is connected again and sends the
+// live text, with the story in the log and no window but the first
+// connect's hardware window.
+void LiveEndToEndTest::lostLineHealsAndTheLiveTextGoesOutAgain() {
+    QFETCH(QStringList, transport);
+    ProgramWithSimulator session(config_.path());
+    QVERIFY(session.start(65, QStringList{u"--vanish-after"_s, u"2"_s} + transport));
+    write("Voor de storing");
+    switchOn(session);
+    QVERIFY(session.connect());
+    QVERIFY(session.sim().waitUntilGone());
+    QVERIFY(session.start(65, transport));
+
+    VELMORA_TRY_VERIFY(session.sim().receivedFrames().contains(liveFrame("Voor de storing")),
+                       kReconnectDeadlineMs);
+    QVERIFY(session.program.showsConnected());
+    QCOMPARE(session.watcher.openedCount(), 1);
+    const QByteArray log =
+        fileBytes(qEnvironmentVariable("XDG_STATE_HOME") + u"/velmora/logboek.txt"_s);
+    for (const char* line :
+         {"Verbinding verloren", "Opnieuw verbinden over 2 s (poging 1)", "Verbonden met"}) {
+        QVERIFY2(log.contains(line), line);
+    }
 }
 
 VELMORA_TEST_MAIN(LiveEndToEndTest)

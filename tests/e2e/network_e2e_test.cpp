@@ -173,6 +173,7 @@ void NetworkEndToEndTest::adapterPluggedBackConnectsWithoutRestart() {
     QVERIFY(QFile::link(portDestination(34).device, adapter));
     QVERIFY(linkPort(8, adapter));
     QVERIFY(session.program.usePort(8));
+    QVERIFY(session.program.reconnectAfterLoss(false));
     QVERIFY(session.connect());
 
     session.program.click(u"Inladen");

@@ -266,6 +266,7 @@ void TransferEndToEndTest::unfinishedReadOutCanBeDismissedAndStartedAgain() {
 void TransferEndToEndTest::portVanishingDuringFillEndsTheConnection() {
     ProgramWithSimulator session(config_.path());
     QVERIFY(session.start(13, over({u"--vanish-after"_s, u"6"_s})));
+    QVERIFY(session.program.reconnectAfterLoss(false));
     QVERIFY(session.connect());
 
     session.program.click(u"Versturen");

@@ -47,6 +47,9 @@ public:
     void setProgress(int value) override { progress.push_back(value); }
     void closeProgress() override { progressOpen = false; }
     void setBusy(bool busy) override { busyChanges.push_back(busy); }
+    void showReconnection(const std::optional<link::ReconnectWait>& wait) override {
+        reconnection.push_back(wait);
+    }
 
     link::ConnectionState stateShown = link::ConnectionState::Disconnected;
     std::vector<Report> warnings;
@@ -55,6 +58,7 @@ public:
     int progressOpenings = 0;
     bool progressOpen = false;
     std::vector<bool> busyChanges;
+    std::vector<std::optional<link::ReconnectWait>> reconnection;
     // Run once from inside the next modal window of their kind.
     std::function<void()> duringWarning;
     std::function<void()> duringHardware;

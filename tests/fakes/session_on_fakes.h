@@ -9,7 +9,8 @@
 namespace velmora::fakes {
 
 // An encoder session of its own on a fake line and hand-driven timers, on
-// port n, without a read-out target or a live radiotext.
+// port n, without a read-out target or a live radiotext; it reconnects after
+// a lost connection once a test sets reconnects.
 struct SessionOnFakes {
     explicit SessionOnFakes(int portNumber = 1) : port(portNumber) {}
 
@@ -18,15 +19,19 @@ struct SessionOnFakes {
     FakeTimer supervision;
     FakeTimer pacing;
     FakeTimer verificationTimer;
+    FakeTimer reconnection;
+    bool reconnects = false;
     RecordingSessionView view;
     RecordingVerificationView verificationView;
-    link::EncoderSession session{{.line = line,
-                                  .timers = {.supervision = supervision,
-                                             .pacing = pacing,
-                                             .verification = verificationTimer},
-                                  .view = view,
-                                  .verificationView = verificationView,
-                                  .portToOpen = [this](int /*numberInForce*/) { return port; }}};
+    link::EncoderSession session{
+        {.line = line,
+         .timers = {.supervision = supervision,
+                    .pacing = pacing,
+                    .verification = verificationTimer},
+         .view = view,
+         .verificationView = verificationView,
+         .portToOpen = [this](int /*numberInForce*/) { return port; },
+         .reconnect = link::ReconnectParts{reconnection, [this] { return reconnects; }}}};
 };
 
 } // namespace velmora::fakes

@@ -18,26 +18,17 @@ TEST(SettingsSchema, NamesEveryKeyAsTheStoreHoldsIt) {
     for (const Key& key : kAllKeys) {
         keys.emplace_back(key.section, key.name);
     }
-    EXPECT_EQ(keys, (Names{
-                        {"Compoort", "Compoort"},
-                        {"Opties", "Titelbalk"},
-                        {"Opties", "Bestanden"},
-                        {"Opties", "Bestand"},
-                        {"strgebruikersnaam", "Bestand"},
-                        {"Decoder", "Programma"},
-                        {"Decoder", "Frequentie"},
-                        {"Decoder", "Progint"},
-                        {"Decoder", "strProgint"},
-                        {"Decoder", "Tekstint"},
-                        {"Decoder", "strTekstint"},
-                        {"Controle", "NaVullen"},
-                        {"Live", "Bestand"},
-                        {"Live", "Radiotekst"},
-                        {"Live", "Voorvoegsel"},
-                        {"Live", "Aan"},
-                        {"Planning", "Gebruiken"},
-                        {"Planning", "Aantal"},
-                    }));
+    EXPECT_EQ(
+        keys,
+        (Names{
+            {"Compoort", "Compoort"},  {"Compoort", "Opnieuw"},   {"Opties", "Titelbalk"},
+            {"Opties", "Bestanden"},   {"Opties", "Bestand"},     {"strgebruikersnaam", "Bestand"},
+            {"Decoder", "Programma"},  {"Decoder", "Frequentie"}, {"Decoder", "Progint"},
+            {"Decoder", "strProgint"}, {"Decoder", "Tekstint"},   {"Decoder", "strTekstint"},
+            {"Controle", "NaVullen"},  {"Live", "Bestand"},       {"Live", "Radiotekst"},
+            {"Live", "Voorvoegsel"},   {"Live", "Aan"},           {"Planning", "Gebruiken"},
+            {"Planning", "Aantal"},
+        }));
     std::vector<std::pair<std::string_view, std::string>> rowKeys;
     for (const RowKey& key : kAllRowKeys) {
         rowKeys.emplace_back(key.section, rowKeyName(key, 2));

@@ -45,6 +45,10 @@ bool Program::usePort(int port) {
     return settings::writePortNumber(settings_, port).ok();
 }
 
+bool Program::reconnectAfterLoss(bool on) {
+    return settings::writeFlag(settings_, settings::kReconnect, on).ok();
+}
+
 void Program::click(QStringView key) {
     toolbarEntry(window_, key)->trigger();
 }

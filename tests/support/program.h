@@ -25,6 +25,8 @@ public:
     platform::SettingsStore& settings() { return settings_; }
     // Sets the port number; false if the settings file cannot be written.
     [[nodiscard]] bool usePort(int port);
+    // Switches automatic reconnection after a lost connection on or off.
+    [[nodiscard]] bool reconnectAfterLoss(bool on);
 
     // A click on the toolbar entry with this key ("Verbinding", "Versturen", ...).
     void click(QStringView key);

@@ -246,8 +246,9 @@ void SettingsWindowsTest::focusFollowsTheTabOrder_data() {
                        u"cmdAnnuleren"_s,      u"cmdOk"_s,         u"cmdToepassen"_s,
                        u"cmdBladeren"_s,       u"txtBestand"_s};
     QTest::newRow("frmCompoort") << u"mnuInstellingen_compoort"_s << u"frmCompoort"_s
-                                 << QStringList{u"cmdOk"_s, u"cmbCompoort"_s, u"cmdToepassen"_s,
-                                                u"cmdAnnuleren"_s, u"cmdKoppelen"_s};
+                                 << QStringList{u"cmdOk"_s,        u"cmbCompoort"_s,
+                                                u"cmdToepassen"_s, u"cmdAnnuleren"_s,
+                                                u"cmdKoppelen"_s,  u"chkOpnieuw"_s};
 }
 
 void SettingsWindowsTest::focusFollowsTheTabOrder() {
