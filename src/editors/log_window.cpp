@@ -22,8 +22,8 @@ LogWindow::LogWindow(link::Journal& journal, QWidget* parent)
     lines_->setObjectName(u"lstLogboek"_s);
     lines_->setFont(fixedPitchFont());
     lines_->setUniformItemSizes(true);
-    lines_->setMinimumSize(lines_->fontMetrics().averageCharWidth() * 100,
-                           lines_->fontMetrics().height() * 20);
+    lines_->setMinimumSize(lines_->fontMetrics().averageCharWidth() * 64,
+                           lines_->fontMetrics().height() * 12);
     for (const std::string& line : journal_.newestLines()) {
         lines_->addItem(platform::fromWindows1252(line));
     }

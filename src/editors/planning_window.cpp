@@ -76,7 +76,7 @@ PlanningWindow::PlanningWindow(platform::SettingsStore& settings, platform::File
     entries_->setSelectionMode(QAbstractItemView::SingleSelection);
     entries_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     entries_->horizontalHeader()->setStretchLastSection(true);
-    entries_->setMinimumSize(fontMetrics().averageCharWidth() * 90, fontMetrics().height() * 10);
+    entries_->setMinimumSize(fontMetrics().averageCharWidth() * 72, fontMetrics().height() * 6);
     inForce_->setObjectName(u"lblNu"_s);
     next_->setObjectName(u"lblVolgende"_s);
     last_->setObjectName(u"lblLaatste"_s);
