@@ -77,18 +77,19 @@ INSTANTIATE_TEST_SUITE_P(
     }),
     fakes::ByCaseName{});
 
-INSTANTIATE_TEST_SUITE_P(Sent, JournalLineTest,
-                         testing::ValuesIn(std::vector<LineCase>{
-                             {"LiveTextInTheCodePage", LiveTextSent{"Nu: Caf\xE9 \x80"},
-                              "Live radiotekst verstuurd: Nu: Caf\xE9 \x80"},
-                             {"LiveTextStaysOneLine", LiveTextSent{"Een\r\nTwee\tDrie"},
-                              "Live radiotekst verstuurd: Een  Twee Drie"},
-                             {"LongLiveTextCut", LiveTextSent{std::string(5000, 'x')},
-                              "Live radiotekst verstuurd: " +
-                                  std::string(kLongestJournalText - 27, 'x')},
-                             {"PiCode", PiCodeSent{4660}, "PI-code 4660 verstuurd"},
-                         }),
-                         fakes::ByCaseName{});
+INSTANTIATE_TEST_SUITE_P(
+    Sent, JournalLineTest,
+    testing::ValuesIn(std::vector<LineCase>{
+        {"LiveTextInTheCodePage", LiveTextSent{"Nu: Caf\xE9 \x80"},
+         "Live radiotekst verstuurd: Nu: Caf\xE9 \x80"},
+        {"LiveTextStaysOneLine", LiveTextSent{"Een\r\nTwee\tDrie"},
+         "Live radiotekst verstuurd: Een  Twee Drie"},
+        {"LongLiveTextCut", LiveTextSent{std::string(5000, 'x')},
+         "Live radiotekst verstuurd: " + std::string(kLongestJournalText - 27, 'x')},
+        {"PiCode", PiCodeSent{4660}, "PI-code 4660 verstuurd"},
+        {"ReconnectionWaits", ReconnectionWaits{{3, 8}}, "Opnieuw verbinden over 8 s (poging 3)"},
+    }),
+    fakes::ByCaseName{});
 
 // The window starts with the newest lines of earlier runs and sees every
 // new one; the oldest go once kJournalLinesKept are kept.
