@@ -95,6 +95,7 @@ const QStringList kWorkspaceWindowItems{
     u"mnuInstellingen_decoderinformatie"_s,
     u"mnuInstellingenProgrammaIdentificatie"_s,
     u"mnuVenster_overzicht"_s,
+    u"mnuVenster_voorbeeld"_s,
     u"mnuInstellingen_compoort"_s,
     u"mnuInstellingen_gebruikers_gebruikertoevoegen"_s,
     u"mnuBewerken_liveradiotekst"_s,

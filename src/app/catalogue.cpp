@@ -7,6 +7,7 @@
 #include "editors/overview_window.h"
 #include "editors/pi_window.h"
 #include "editors/planning_window.h"
+#include "editors/preview_window.h"
 #include "editors/set_editor.h"
 #include "editors/verification_window.h"
 #include "shell/com_port_window.h"
@@ -39,6 +40,14 @@ const ChildWindow kOverview{u"frmOverzicht",
                                 return new editors::OverviewWindow(c.document, c.adapters.settings);
                             },
                             kCloses, kCloses};
+// Open to everybody. A re-login closes it with the document it shows; a
+// read-out need not, as it follows the keys a read-out writes.
+const ChildWindow kPreview{u"frmVoorbeeld",
+                           [](const WindowContext& c) -> QWidget* {
+                               return new editors::PreviewWindow(c.document, c.adapters.settings,
+                                                                 c.adapters.newTimer());
+                           },
+                           kCloses, kStays};
 const ChildWindow kProgrammeService{u"frmProgramma",
                                     [](const WindowContext& c) -> QWidget* {
                                         return new editors::SetEditor(
@@ -100,7 +109,7 @@ std::span<const ChildWindow* const> childWindows() {
         &windows::kComPort,      &windows::kOverview, &windows::kProgrammeService,
         &windows::kRadiotext,    &windows::kDecoder,  &windows::kUserEditor,
         &windows::kVerification, &windows::kPi,       &windows::kLive,
-        &windows::kLog,          &windows::kPlanning};
+        &windows::kLog,          &windows::kPlanning, &windows::kPreview};
     return kAll;
 }
 
@@ -137,6 +146,7 @@ const std::array<CommandRow, shell::kCommandCount> kCommands{{
     {Command::EditCurrentUser, Step{[](CompositionRoot& p) { p.openUserEditorForCurrentUser(); }}},
     {Command::Options, Step{[](CompositionRoot& p) { p.showOptions(); }}},
     {Command::Overview, &windows::kOverview},
+    {Command::Preview, &windows::kPreview},
     {Command::Cascade, Step{[](CompositionRoot& p) { p.mainWindow().cascadeChildWindows(); }}},
     {Command::About, Step{[](CompositionRoot&) { shell::InfoWindow::showModal(); }}},
     {Command::LiveRadiotext, &windows::kLive},

@@ -79,7 +79,7 @@ QString programmeTypeText(std::optional<int> code) {
 }
 
 QString frequencyOverviewText(std::optional<int> code, const QLocale& locale) {
-    return code ? frequencyText(*code, locale) + u" MHz"_s : kNotSet;
+    return code ? frequencyInMegahertz(*code, locale) : kNotSet;
 }
 
 QString intervalText(std::optional<int> position, const station::IntervalRange& range) {

@@ -9,7 +9,9 @@ DecoderSettings readDecoderSettings(const platform::SettingsStore& store) {
             .frequencyCode = readNumber(store, kFrequency),
             .frequency = readNumber(store, kFrequency, Range{1, kHighestFrequencyCode}),
             .psIntervalPosition = readNumber(store, kPsIntervalPosition),
-            .rtIntervalPosition = readNumber(store, kRtIntervalPosition)};
+            .rtIntervalPosition = readNumber(store, kRtIntervalPosition),
+            .psIntervalSeconds = readNumber(store, kPsIntervalSeconds),
+            .rtIntervalSeconds = readNumber(store, kRtIntervalSeconds)};
 }
 
 platform::Status writeDecoderChoice(platform::SettingsStore& store, const DecoderChoice& choice) {

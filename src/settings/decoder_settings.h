@@ -7,9 +7,10 @@
 
 namespace velmora::settings {
 
-// The decoder information as the decoder window and the overview show it.
-// Each number is read rounded and within its key's range, and is nothing when
-// it is missing or falls outside, so that each window falls back as it must.
+// The decoder information as the decoder window, the overview and the preview
+// show it. Each number is read by its key's rule and within its key's range,
+// and is nothing when it is missing or falls outside, so that each window
+// falls back as it must.
 struct DecoderSettings {
     std::optional<int> programmeType; // position in the list "Geen" to "Alarm"
     std::optional<int> frequencyCode; // 0 for none, 1 to 204
@@ -18,6 +19,9 @@ struct DecoderSettings {
     std::optional<int> frequency;
     std::optional<int> psIntervalPosition;
     std::optional<int> rtIntervalPosition;
+    // The intervals in seconds, as a fill sends them; 0 stands for none.
+    std::optional<int> psIntervalSeconds;
+    std::optional<int> rtIntervalSeconds;
 };
 DecoderSettings readDecoderSettings(const platform::SettingsStore& store);
 

@@ -28,6 +28,7 @@ enum class Command {
     EditCurrentUser,
     Options,
     Overview,
+    Preview,
     Cascade,
     About,
     LiveRadiotext,

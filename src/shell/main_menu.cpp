@@ -65,6 +65,7 @@ constexpr std::array kMenuTree{
     MenuEntry{1, u"mnuInstellingen_opties", u"&Opties", u"", false, Command::Options},
     MenuEntry{0, u"mnuVenster", u"&Venster", u"", true, std::nullopt},
     MenuEntry{1, u"mnuVenster_overzicht", u"&Overzicht", u"", true, Command::Overview},
+    MenuEntry{1, u"mnuVenster_voorbeeld", u"&Voorbeeld", u"", true, Command::Preview},
     MenuEntry{1, u"mnuVenster_logboek", u"&Logboek", u"", true, Command::Log},
     MenuEntry{1, u"mnuVenster_trapsgewijs", u"&Trapsgewijs", u"", false, Command::Cascade},
     MenuEntry{0, u"mnuHelp", u"&Help", u"", true, std::nullopt},

@@ -74,6 +74,8 @@ void EditorCommandsTest::menuItemsOpenTheirWindows_data() {
         << false;
     QTest::newRow("overview") << u"mnuVenster_overzicht"_s << u"frmOverzicht"_s << u"Overzicht"_s
                               << true;
+    QTest::newRow("preview") << u"mnuVenster_voorbeeld"_s << u"frmVoorbeeld"_s << u"Voorbeeld"_s
+                             << true;
     QTest::newRow("COM port") << u"mnuInstellingen_compoort"_s << u"frmCompoort"_s << u"Compoort"_s
                               << true;
     QTest::newRow("user editor") << u"mnuInstellingen_gebruikers_gebruikertoevoegen"_s

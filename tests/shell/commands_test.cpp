@@ -90,6 +90,7 @@ const MenuRow kMenuRows[] = {
     {"mnuInstellingen", "mnuInstellingen_opties", "&Opties", "", false, Command::Options},
     {"", "mnuVenster", "&Venster", "", true, {}},
     {"mnuVenster", "mnuVenster_overzicht", "&Overzicht", "", true, Command::Overview},
+    {"mnuVenster", "mnuVenster_voorbeeld", "&Voorbeeld", "", true, Command::Preview},
     {"mnuVenster", "mnuVenster_logboek", "&Logboek", "", true, Command::Log},
     {"mnuVenster", "mnuVenster_trapsgewijs", "&Trapsgewijs", "", false, Command::Cascade},
     {"", "mnuHelp", "&Help", "", true, {}},
