@@ -43,6 +43,9 @@ struct ChildWindow {
     bool closesBeforeReadOut;
 };
 
+// One of the moments above: &ChildWindow::closesOnRelogin or closesBeforeReadOut.
+using ClosingMoment = bool ChildWindow::*;
+
 // What a command does: open a child window, or take a step of the program.
 using CommandAction = std::variant<const ChildWindow*, void (*)(CompositionRoot& program)>;
 

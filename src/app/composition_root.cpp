@@ -106,7 +106,7 @@ void CompositionRoot::readOutAfterClosingEditors() {
     session_.startReadOut();
 }
 
-void CompositionRoot::closeChildWindows(bool ChildWindow::*closes) {
+void CompositionRoot::closeChildWindows(ClosingMoment closes) {
     for (const ChildWindow* window : childWindows()) {
         if (window->*closes) {
             window_.closeChildWindow(window->name.toString());

@@ -66,7 +66,7 @@ public:
 
 private:
     link::SessionParts mainSessionParts();
-    void closeChildWindows(bool ChildWindow::*closes);
+    void closeChildWindows(ClosingMoment closes);
     QWidget* openUserEditor(const QString& title);
     void showVerification(const link::Verification& result) override;
     void showVerificationCancelled(std::string_view message) override;
