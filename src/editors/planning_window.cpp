@@ -5,6 +5,7 @@
 #include "station/station_file.h"
 #include "widgets/editor_buttons.h"
 #include "widgets/named_controls.h"
+#include "widgets/storable_file_choice.h"
 #include "widgets/warning_window.h"
 
 #include <QBoxLayout>
@@ -15,7 +16,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimeEdit>
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -48,10 +48,6 @@ QString startText(const std::optional<planning::Start>& start, const std::string
     const auto day = static_cast<std::size_t>(start->weekday);
     return fileName(file) + u" ("_s + QString::fromLatin1(settings::kDayNames[day]) + u' ' +
            QString::fromStdString(settings::startText(start->hour, start->minuteOfHour)) + u')';
-}
-
-bool fitsTheStore(const QString& text) {
-    return std::all_of(text.cbegin(), text.cend(), platform::isWindows1252);
 }
 
 } // namespace
@@ -178,23 +174,17 @@ void PlanningWindow::browse() {
         return;
     }
     const QString current = entries_->item(row, kFileColumn)->text();
-    const std::optional<std::string> chosen = dialogs_.askFileToOpen(
+    const std::optional<QString> chosen = widgets::askStorableFile(
+        dialogs_,
         {.title = "Velmora",
          .filter = std::string(station::kStationFileFilter),
          .initialFolder =
              current.isEmpty() ? std::string() : QFileInfo(current).path().toStdString(),
-         .initialFile = {}});
-    if (!chosen || chosen->empty()) {
-        return;
+         .initialFile = {}},
+        u"gepland"_s);
+    if (chosen) {
+        entries_->item(row, kFileColumn)->setText(*chosen);
     }
-    const QString path = QString::fromStdString(*chosen);
-    if (!fitsTheStore(path)) {
-        widgets::WarningWindow::showMessage(u"Het bestand "_s + path +
-                                            u" kan niet worden gepland: de naam bevat tekens die "
-                                            u"niet kunnen worden opgeslagen"_s);
-        return;
-    }
-    entries_->item(row, kFileColumn)->setText(path);
 }
 
 void PlanningWindow::showPlanningStatus(const planning::PlanningStatus& status) {

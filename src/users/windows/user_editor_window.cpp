@@ -7,6 +7,7 @@
 #include "users/stored_password.h"
 #include "widgets/editor_buttons.h"
 #include "widgets/named_controls.h"
+#include "widgets/storable_file_choice.h"
 #include "widgets/warning_window.h"
 #include "widgets/windows1252_text_box.h"
 
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -35,10 +35,6 @@ QString textOf(const std::string& windows1252) {
 
 std::string textOf(const QLineEdit* box) {
     return platform::toWindows1252(box->text());
-}
-
-bool fitsTheStore(const QString& text) {
-    return std::all_of(text.cbegin(), text.cend(), platform::isWindows1252);
 }
 
 } // namespace
@@ -159,24 +155,16 @@ bool UserEditorWindow::writeAccount() {
 }
 
 void UserEditorWindow::browse() {
-    const auto chosen = dialogs_.askFileToOpen(
+    const std::optional<QString> chosen = widgets::askStorableFile(
+        dialogs_,
         {.title = std::string(kDialogTitle),
          .filter = std::string(station::kStationFileBrowseFilter),
          .initialFolder = station::utf8PathFromText(settings::readOptions(store_).browseFolder),
-         .initialFile = {}});
-    if (!chosen || chosen->empty()) {
-        return;
+         .initialFile = {}},
+        u"gekoppeld"_s);
+    if (chosen) {
+        linkedFile_->setText(*chosen);
     }
-    const QString path = QString::fromStdString(*chosen);
-    // The account keeps the path as Windows-1252 text; a path that the code
-    // page cannot hold would be stored with "?" and never be found again.
-    if (!fitsTheStore(path)) {
-        widgets::WarningWindow::showMessage(u"Het bestand "_s + path +
-                                            u" kan niet worden gekoppeld: de naam bevat tekens die "
-                                            u"niet kunnen worden opgeslagen"_s);
-        return;
-    }
-    linkedFile_->setText(path);
 }
 
 } // namespace velmora::users
