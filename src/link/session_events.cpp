@@ -8,6 +8,10 @@ std::string_view originText(Origin origin) {
         return "gebruiker";
     case Origin::Planning:
         return "planning";
+    case Origin::Group:
+        return "groep";
+    case Origin::CommandLine:
+        return "opdrachtregel";
     }
     return {};
 }

@@ -11,8 +11,8 @@
 namespace velmora::link {
 
 // Who asked for a transfer.
-enum class Origin { User, Planning };
-// As the log names it: "gebruiker", "planning".
+enum class Origin { User, Planning, Group, CommandLine };
+// As the log names it: "gebruiker", "planning", "groep", "opdrachtregel".
 std::string_view originText(Origin origin);
 
 // Why a connection ended, or why it never stood.

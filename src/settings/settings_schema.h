@@ -75,6 +75,7 @@ inline constexpr std::string_view kDecoder = "Decoder";
 inline constexpr std::string_view kVerification = "Controle";
 inline constexpr std::string_view kLive = "Live";
 inline constexpr std::string_view kPlanning = "Planning";
+inline constexpr std::string_view kEncoders = "Zenders";
 } // namespace section
 
 // The serial port's number. The port window lists 1 to 9 and selects the
@@ -148,6 +149,17 @@ inline constexpr RowKey kPlanningDays{section::kPlanning, "Dagen", Kind::Text};
 inline constexpr RowKey kPlanningStart{section::kPlanning, "Tijd", Kind::Text};
 inline constexpr RowKey kPlanningFile{section::kPlanning, "Bestand", Kind::Path};
 inline constexpr RowKey kPlanningOn{section::kPlanning, "Aan", Kind::Flag};
+// What a planning entry fills: the main connection's encoder, or "1" for
+// every encoder of the list that takes part.
+inline constexpr RowKey kPlanningAllEncoders{section::kPlanning, "AlleZenders", Kind::Flag};
+
+// The encoders that one action fills together: each a name, a port number
+// (as the port window's, with its port link) and whether it takes part.
+inline constexpr Key kEncoderRows{section::kEncoders, "Aantal", Kind::Number, NumberRule::Leading,
+                                  Range{0, 99}};
+inline constexpr RowKey kEncoderName{section::kEncoders, "Naam", Kind::Text};
+inline constexpr RowKey kEncoderPort{section::kEncoders, "Poort", Kind::Number};
+inline constexpr RowKey kEncoderTakesPart{section::kEncoders, "Meedoen", Kind::Flag};
 
 // An account's password: an Argon2id hash, or the password itself as an
 // earlier version stored it, until its next login. Empty: no such account.
@@ -176,8 +188,11 @@ inline constexpr std::array kAllKeys{
     kLiveOn,
     kPlanningInUse,
     kPlanningRows,
+    kEncoderRows,
 };
-inline constexpr std::array kAllRowKeys{kPlanningDays, kPlanningStart, kPlanningFile, kPlanningOn};
+inline constexpr std::array kAllRowKeys{kPlanningDays,     kPlanningStart,      kPlanningFile,
+                                        kPlanningOn,       kPlanningAllEncoders, kEncoderName,
+                                        kEncoderPort,      kEncoderTakesPart};
 inline constexpr std::array kAllAccountKeys{kPassword, kLinkedFile};
 
 std::string read(const platform::SettingsStore& store, const Key& key);

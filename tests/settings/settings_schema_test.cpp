@@ -27,7 +27,7 @@ TEST(SettingsSchema, NamesEveryKeyAsTheStoreHoldsIt) {
             {"Decoder", "strProgint"}, {"Decoder", "Tekstint"},   {"Decoder", "strTekstint"},
             {"Controle", "NaVullen"},  {"Live", "Bestand"},       {"Live", "Radiotekst"},
             {"Live", "Voorvoegsel"},   {"Live", "Aan"},           {"Planning", "Gebruiken"},
-            {"Planning", "Aantal"},
+            {"Planning", "Aantal"},    {"Zenders", "Aantal"},
         }));
     std::vector<std::pair<std::string_view, std::string>> rowKeys;
     for (const RowKey& key : kAllRowKeys) {
@@ -37,7 +37,11 @@ TEST(SettingsSchema, NamesEveryKeyAsTheStoreHoldsIt) {
               (std::vector<std::pair<std::string_view, std::string>>{{"Planning", "Dagen2"},
                                                                      {"Planning", "Tijd2"},
                                                                      {"Planning", "Bestand2"},
-                                                                     {"Planning", "Aan2"}}));
+                                                                     {"Planning", "Aan2"},
+                                                                     {"Planning", "AlleZenders2"},
+                                                                     {"Zenders", "Naam2"},
+                                                                     {"Zenders", "Poort2"},
+                                                                     {"Zenders", "Meedoen2"}}));
     std::vector<std::string_view> accountKeys;
     for (const AccountKey& key : kAllAccountKeys) {
         accountKeys.push_back(key.name);
