@@ -24,14 +24,20 @@ std::string_view taskText(JobTask task) {
 
 } // namespace
 
+std::string jobLine(const GroupMember& member, const JobReport& report) {
+    const std::string port = std::to_string(member.port);
+    const std::string hardware = hardwareText(report.identity);
+    const std::string who =
+        member.name.empty()
+            ? "Poort " + port + (hardware.empty() ? "" : " (" + hardware + ")")
+            : member.name + " (poort " + port + (hardware.empty() ? "" : ", " + hardware) + ")";
+    return who + ": " + report.result;
+}
+
 std::string jobLogText(JobTask task, Origin origin, const GroupMember& member,
                        const JobReport& report) {
-    std::string text = std::string(taskText(task)) + " door " + std::string(originText(origin)) +
-                       ", " + member.name + " (poort " + std::to_string(member.port);
-    if (const std::string hardware = hardwareText(report.identity); !hardware.empty()) {
-        text += ", " + hardware;
-    }
-    return text + "): " + report.result;
+    return std::string(taskText(task)) + " door " + std::string(originText(origin)) + ", " +
+           jobLine(member, report);
 }
 
 int exitStatusOf(const std::vector<JobReport>& reports) {

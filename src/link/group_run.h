@@ -15,7 +15,7 @@ namespace velmora::link {
 
 // One encoder of a group, as the list of encoders names it.
 struct GroupMember {
-    std::string name; // "Zender Noord"; Windows-1252
+    std::string name; // "Zender Noord", or empty; Windows-1252
     int port = 1;
 };
 
@@ -38,6 +38,9 @@ struct GroupParts {
     std::function<void(std::string_view line)> record;
 };
 
+// A job in one line: "Zender Noord (poort 3, RDS-SIM1 1.2): Gevuld", and for
+// a member without a name "Poort 3 (RDS-SIM1 1.2): Gevuld".
+std::string jobLine(const GroupMember& member, const JobReport& report);
 // The line the log gets for a finished job: "Vullen en controleren door
 // groep, Zender Noord (poort 3, RDS-SIM1 1.2): Gevuld, geen verschillen".
 std::string jobLogText(JobTask task, Origin origin, const GroupMember& member,
