@@ -33,8 +33,11 @@ struct Adapters {
     const platform::Clock& clock;
     // logboek.txt, where every event of the encoder is written.
     platform::LogFile& logFile;
-    // A timer of its own for a window that opens while the program runs.
+    // A timer of its own for a window that opens while the program runs, or
+    // for an encoder of the group.
     std::function<std::unique_ptr<platform::Timer>()> newTimer;
+    // A line of its own for each encoder of the group.
+    std::function<std::unique_ptr<platform::SerialLine>()> newLine;
 };
 
 } // namespace velmora::app

@@ -2,6 +2,7 @@
 
 #include "app/composition_root.h"
 #include "editors/decoder_window.h"
+#include "editors/group_result_window.h"
 #include "editors/live_window.h"
 #include "editors/log_window.h"
 #include "editors/overview_window.h"
@@ -11,6 +12,7 @@
 #include "editors/set_editor.h"
 #include "editors/verification_window.h"
 #include "shell/com_port_window.h"
+#include "shell/encoder_list_window.h"
 #include "shell/info_window.h"
 #include "users/windows/user_editor_window.h"
 
@@ -35,6 +37,11 @@ const ChildWindow kComPort{u"frmCompoort",
                                return new shell::ComPortWindow(c.adapters.settings);
                            },
                            kCloses, kStays};
+const ChildWindow kEncoders{u"frmZenders",
+                            [](const WindowContext& c) -> QWidget* {
+                                return new shell::EncoderListWindow(c.adapters.settings);
+                            },
+                            kCloses, kStays};
 const ChildWindow kOverview{u"frmOverzicht",
                             [](const WindowContext& c) -> QWidget* {
                                 return new editors::OverviewWindow(c.document, c.adapters.settings);
@@ -102,14 +109,21 @@ const ChildWindow kVerification{u"frmControle",
                                 },
                                 kCloses, kStays};
 
+// It shows runs that go on by themselves, whoever is logged in.
+const ChildWindow kGroupResult{
+    u"frmZendersResultaat",
+    [](const WindowContext& c) -> QWidget* { return new editors::GroupResultWindow(c.group); },
+    kStays, kStays};
+
 } // namespace windows
 
 std::span<const ChildWindow* const> childWindows() {
     static constexpr std::array kAll{
-        &windows::kComPort,      &windows::kOverview, &windows::kProgrammeService,
-        &windows::kRadiotext,    &windows::kDecoder,  &windows::kUserEditor,
-        &windows::kVerification, &windows::kPi,       &windows::kLive,
-        &windows::kLog,          &windows::kPlanning, &windows::kPreview};
+        &windows::kComPort,      &windows::kOverview,   &windows::kProgrammeService,
+        &windows::kRadiotext,    &windows::kDecoder,    &windows::kUserEditor,
+        &windows::kVerification, &windows::kPi,         &windows::kLive,
+        &windows::kLog,          &windows::kPlanning,   &windows::kPreview,
+        &windows::kEncoders,     &windows::kGroupResult};
     return kAll;
 }
 
@@ -152,6 +166,9 @@ const std::array<CommandRow, shell::kCommandCount> kCommands{{
     {Command::LiveRadiotext, &windows::kLive},
     {Command::Log, &windows::kLog},
     {Command::Planning, &windows::kPlanning},
+    {Command::Encoders, &windows::kEncoders},
+    {Command::FillAllEncoders, Step{[](CompositionRoot& p) { p.fillAllEncoders(); }}},
+    {Command::VerifyAllEncoders, Step{[](CompositionRoot& p) { p.verifyAllEncoders(); }}},
     {Command::ToggleConnection,
      Step{[](CompositionRoot& p) { p.encoderSession().toggleConnection(); }}},
     {Command::ReadOutAfterClosingEditors,

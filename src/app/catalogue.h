@@ -2,6 +2,7 @@
 
 #include "app/adapters.h"
 #include "link/encoder_session.h"
+#include "link/group_runner.h"
 #include "link/journal.h"
 #include "planning/planner.h"
 #include "shell/command.h"
@@ -28,6 +29,7 @@ struct WindowContext {
     planning::Planner& planner;
     shell::MainWindow& mainWindow;
     link::Journal& journal;
+    link::GroupRunner& group;
 };
 
 // A window inside the main window: its documented name, how it is made, and
@@ -53,6 +55,7 @@ using CommandAction = std::variant<const ChildWindow*, void (*)(CompositionRoot&
 namespace windows {
 extern const ChildWindow kUserEditor;   // opened by two commands, each in its own way
 extern const ChildWindow kVerification; // opened by the result of a verification
+extern const ChildWindow kGroupResult;  // opened by a run for all encoders
 } // namespace windows
 
 // Every child window, in the order in which a re-login or a read-out closes them.

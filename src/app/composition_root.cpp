@@ -1,5 +1,6 @@
 #include "app/composition_root.h"
 
+#include "editors/group_result_window.h"
 #include "editors/verification_window.h"
 #include "settings/port_setting.h"
 #include "settings/settings_schema.h"
@@ -104,6 +105,33 @@ void CompositionRoot::verify() {
 void CompositionRoot::readOutAfterClosingEditors() {
     closeChildWindows(&ChildWindow::closesBeforeReadOut);
     session_.startReadOut();
+}
+
+void CompositionRoot::fillAllEncoders() {
+    runForAllEncoders(settings::readFlag(adapters_.settings, settings::kVerifyAfterFill)
+                          ? link::JobTask::FillAndVerify
+                          : link::JobTask::Fill);
+}
+
+void CompositionRoot::verifyAllEncoders() {
+    runForAllEncoders(link::JobTask::Verify);
+}
+
+// Nothing goes out without both sets, which would blank every name on the air.
+void CompositionRoot::runForAllEncoders(link::JobTask task) {
+    auto* window =
+        static_cast<editors::GroupResultWindow*>(openChildWindow(windows::kGroupResult, windows_));
+    std::vector<link::GroupMember> members = link::membersTakingPart(adapters_.settings);
+    if (!document_.isComplete()) {
+        window->showNote(u"Het document heeft geen namen en teksten; er is niets verstuurd."_s);
+    } else if (members.empty()) {
+        window->showNote(u"Er doet geen zender mee. De beheerder stelt ze in onder "
+                         u"Instellingen, Zenders."_s);
+    } else if (!groupRunner_.start(std::move(members), task,
+                                   link::fillContentOf(document_, adapters_.settings),
+                                   link::Origin::Group)) {
+        window->showNote(u"Er loopt al een opdracht voor alle zenders; wacht tot die klaar is."_s);
+    }
 }
 
 void CompositionRoot::closeChildWindows(ClosingMoment closes) {

@@ -3,6 +3,7 @@
 #include "app/adapters.h"
 #include "app/catalogue.h"
 #include "link/encoder_session.h"
+#include "link/group_runner.h"
 #include "link/journal.h"
 #include "shell/main_window.h"
 #include "station/document.h"
@@ -57,6 +58,10 @@ public:
     void fill();
     void verify();
     void readOutAfterClosingEditors();
+    // The document and the "Decoder" keys to every encoder of the list that
+    // takes part, or compared with each; the result window shows how it goes.
+    void fillAllEncoders();
+    void verifyAllEncoders();
     // "&Gebruiker toevoegen": the user editor as it is, empty when it opens.
     void openUserEditorToAdd();
     // "Huidige gebruiker aanpassen": the user editor with the current account.
@@ -66,6 +71,7 @@ public:
 
 private:
     link::SessionParts mainSessionParts();
+    void runForAllEncoders(link::JobTask task);
     void closeChildWindows(ClosingMoment closes);
     QWidget* openUserEditor(const QString& title);
     void showVerification(const link::Verification& result) override;
@@ -80,9 +86,15 @@ private:
     station::Document document_{window_};
     users::Session loggedIn_;
     link::EncoderSession session_{mainSessionParts()};
+    link::GroupRunner groupRunner_{
+        {.newLine = adapters_.newLine,
+         .newTimer = adapters_.newTimer,
+         .isPortHeld = [this](int port) { return session_.heldPort() == port; },
+         .record = [this](std::string_view line) { journal_.record(line); }}};
     std::unique_ptr<platform::Timer> planningTimer_{adapters_.newTimer()};
     planning::Planner planner_{
         {.session = session_,
+         .group = groupRunner_,
          .timer = *planningTimer_,
          .clock = adapters_.clock,
          .files = adapters_.fileStore,
@@ -90,7 +102,8 @@ private:
          .record = [this](std::string_view line) { journal_.record(line); }}};
     station::StationFileCommands stationFiles_;
     station::DocumentCommands documentCommands_;
-    WindowContext windows_{adapters_, document_, loggedIn_, session_, planner_, window_, journal_};
+    WindowContext windows_{adapters_, document_, loggedIn_, session_,
+                           planner_,  window_,   journal_,  groupRunner_};
 };
 
 } // namespace velmora::app

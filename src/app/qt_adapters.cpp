@@ -13,7 +13,8 @@ Adapters QtAdapters::adapters() {
                     .liveFile = liveFile_,
                     .clock = clock_,
                     .logFile = logFile_,
-                    .newTimer = [] { return std::make_unique<platform::QtTimer>(); }};
+                    .newTimer = [] { return std::make_unique<platform::QtTimer>(); },
+                    .newLine = [] { return std::make_unique<platform::QtPortLine>(); }};
 }
 
 } // namespace velmora::app

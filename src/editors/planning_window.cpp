@@ -26,7 +26,8 @@ namespace {
 constexpr int kOnColumn = 0;
 constexpr int kFirstDayColumn = 1;
 constexpr int kStartColumn = kFirstDayColumn + settings::kDaysInWeek;
-constexpr int kFileColumn = kStartColumn + 1;
+constexpr int kAllEncodersColumn = kStartColumn + 1;
+constexpr int kFileColumn = kAllEncodersColumn + 1;
 constexpr std::chrono::seconds kRefreshInterval{1};
 
 QTableWidgetItem* checkItem(bool checked) {
@@ -65,7 +66,7 @@ PlanningWindow::PlanningWindow(platform::SettingsStore& settings, platform::File
     for (const std::string_view day : settings::kDayNames) {
         headers.append(QString::fromLatin1(day));
     }
-    headers << u"Tijd"_s << u"Bestand"_s;
+    headers << u"Tijd"_s << u"Alle zenders"_s << u"Bestand"_s;
     entries_->setHorizontalHeaderLabels(headers);
     entries_->verticalHeader()->hide();
     entries_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -134,6 +135,7 @@ void PlanningWindow::addRow(const settings::PlanningEntry& entry) {
     auto* start = new QTimeEdit(QTime(entry.hour, entry.minute), entries_);
     start->setDisplayFormat(u"HH:mm"_s);
     entries_->setCellWidget(row, kStartColumn, start);
+    entries_->setItem(row, kAllEncodersColumn, checkItem(entry.allEncoders));
     auto* file = new QTableWidgetItem(platform::fromWindows1252(entry.file));
     file->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     entries_->setItem(row, kFileColumn, file);
@@ -149,6 +151,7 @@ settings::PlanningEntry PlanningWindow::entryOfRow(int row) const {
     const QTime start = static_cast<QTimeEdit*>(entries_->cellWidget(row, kStartColumn))->time();
     entry.hour = start.hour();
     entry.minute = start.minute();
+    entry.allEncoders = entries_->item(row, kAllEncodersColumn)->checkState() == Qt::Checked;
     entry.file = platform::toWindows1252(entries_->item(row, kFileColumn)->text());
     return entry;
 }

@@ -15,7 +15,8 @@ class QTableWidget;
 namespace velmora::editors {
 
 // frmPlanning, "Planning": the entries of the planning, each with its days,
-// start time, station file and whether it is on, the check box "Planning
+// start time, whether it goes to all encoders instead of the main
+// connection's, station file and whether it is on, the check box "Planning
 // gebruiken", and below them the entry in force now, the next one and how
 // the last planned fill went.
 class PlanningWindow : public QWidget, private planning::PlanningView {

@@ -41,6 +41,8 @@ public:
                ConnectionEvents events);
 
     ConnectionState state() const { return state_; }
+    // The number of the port the last connect opened, or tried to.
+    int portNumber() const { return portNumber_; }
 
     // A click on "Verbinding".
     void toggle();

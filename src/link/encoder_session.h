@@ -90,6 +90,10 @@ public:
 
     ConnectionState state() const { return connection_.state(); }
     bool isPortOpen() const { return outlet_.isPortOpen(); }
+    // The number of the port the session holds open, if it does.
+    std::optional<int> heldPort() const {
+        return line_.isOpen() ? std::optional(connection_.portNumber()) : std::nullopt;
+    }
     // A fill, a read-out or a verification runs or waits.
     bool isBusy() const;
     // Told of every event, in the order they were added; not owned.

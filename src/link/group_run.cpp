@@ -1,6 +1,7 @@
 #include "link/group_run.h"
 
 #include "link/connection.h"
+#include "settings/encoder_list.h"
 
 #include <algorithm>
 #include <set>
@@ -24,6 +25,16 @@ std::string_view taskText(JobTask task) {
 
 } // namespace
 
+std::vector<GroupMember> membersTakingPart(const platform::SettingsStore& store) {
+    std::vector<GroupMember> members;
+    for (const settings::EncoderEntry& encoder : settings::readEncoderList(store)) {
+        if (encoder.takesPart) {
+            members.push_back({.name = encoder.name, .port = encoder.port});
+        }
+    }
+    return members;
+}
+
 std::string jobLine(const GroupMember& member, const JobReport& report) {
     const std::string port = std::to_string(member.port);
     const std::string hardware = hardwareText(report.identity);
@@ -38,6 +49,28 @@ std::string jobLogText(JobTask task, Origin origin, const GroupMember& member,
                        const JobReport& report) {
     return std::string(taskText(task)) + " door " + std::string(originText(origin)) + ", " +
            jobLine(member, report);
+}
+
+std::string groupSummary(const std::vector<JobReport>& reports) {
+    const auto count = [&reports](JobOutcome outcome) {
+        return std::ranges::count_if(
+            reports, [outcome](const JobReport& report) { return report.outcome == outcome; });
+    };
+    std::string summary =
+        std::to_string(reports.size()) + (reports.size() == 1 ? " zender" : " zenders");
+    const std::pair<JobOutcome, std::string_view> parts[] = {
+        {JobOutcome::Done, " klaar"},
+        {JobOutcome::Differences, " met verschillen"},
+        {JobOutcome::Failed, " mislukt"},
+        {JobOutcome::Pending, " bezig"}};
+    std::string_view separator = ": ";
+    for (const auto& [outcome, text] : parts) {
+        if (const auto number = count(outcome); number > 0) {
+            summary += std::string(separator) + std::to_string(number) + std::string(text);
+            separator = ", ";
+        }
+    }
+    return summary;
 }
 
 int exitStatusOf(const std::vector<JobReport>& reports) {
@@ -62,16 +95,16 @@ GroupRun::GroupRun(GroupParts parts, std::vector<GroupMember> members, JobTask t
         slot.supervision = parts_.newTimer();
         slot.pacing = parts_.newTimer();
         slot.verification = parts_.newTimer();
-        slot.job = std::make_unique<EncoderJob>(JobParts{
-            .line = *slot.line,
-            .timers = {.supervision = *slot.supervision,
-                       .pacing = *slot.pacing,
-                       .verification = *slot.verification},
-            .portNumber = members_[row].port,
-            .task = task,
-            .content = content,
-            .origin = origin,
-            .changed = [this, row](const JobReport& report) { changed(row, report); }});
+        slot.job = std::make_unique<EncoderJob>(
+            JobParts{.line = *slot.line,
+                     .timers = {.supervision = *slot.supervision,
+                                .pacing = *slot.pacing,
+                                .verification = *slot.verification},
+                     .portNumber = members_[row].port,
+                     .task = task,
+                     .content = content,
+                     .origin = origin,
+                     .changed = [this, row](const JobReport& report) { changed(row, report); }});
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "link/encoder_job.h"
 #include "platform/serial_line.h"
+#include "platform/settings_store.h"
 #include "platform/timer.h"
 
 #include <cstddef>
@@ -18,6 +19,9 @@ struct GroupMember {
     std::string name; // "Zender Noord", or empty; Windows-1252
     int port = 1;
 };
+
+// The encoders of the list in the settings store that take part.
+std::vector<GroupMember> membersTakingPart(const platform::SettingsStore& store);
 
 // Where a group shows its jobs: one row per member, in the list's order.
 class GroupView {
@@ -45,6 +49,9 @@ std::string jobLine(const GroupMember& member, const JobReport& report);
 // groep, Zender Noord (poort 3, RDS-SIM1 1.2): Gevuld, geen verschillen".
 std::string jobLogText(JobTask task, Origin origin, const GroupMember& member,
                        const JobReport& report);
+
+// "3 zenders: 1 gevuld, 1 met verschillen, 1 mislukt".
+std::string groupSummary(const std::vector<JobReport>& reports);
 
 // The exit status of velmora-cli for these reports: 0 when every encoder
 // did what was asked, 1 when a verification found differences, 2 when one

@@ -1,9 +1,11 @@
 #include "planning/planner.h"
 
 #include "settings/decoder_settings.h"
+#include "settings/settings_schema.h"
 #include "station/path_text.h"
 #include "station/station_file.h"
 
+#include <algorithm>
 #include <variant>
 
 namespace velmora::planning {
@@ -86,10 +88,33 @@ void Planner::sessionEvent(const link::SessionEvent& event) {
 
 void Planner::look() {
     followTimer();
-    if (!planning_.inUse || parts_.session.state() != link::ConnectionState::Connected) {
+    if (!planning_.inUse) {
         return;
     }
     const std::optional<Start> inForce = entryInForce(planning_.entries, parts_.clock.now());
+    if (inForce && planning_.entries[inForce->entry].allEncoders) {
+        waiting_.reset();
+        lookForGroup(*inForce);
+    } else {
+        lookForConnection(inForce);
+    }
+}
+
+void Planner::lookForGroup(const Start& inForce) {
+    if (inForce != handledByGroup_) {
+        waitingForGroup_ = inForce;
+        handledByGroup_ = inForce;
+        showStatus();
+    }
+    if (waitingForGroup_ && fillGroup(*waitingForGroup_)) {
+        waitingForGroup_.reset();
+    }
+}
+
+void Planner::lookForConnection(const std::optional<Start>& inForce) {
+    if (parts_.session.state() != link::ConnectionState::Connected) {
+        return;
+    }
     if (inForce && (inForce != handled_ || newConnection_)) {
         waiting_ = inForce;
         handled_ = inForce;
@@ -105,8 +130,10 @@ void Planner::look() {
 
 // The timer runs only while there is something to look for.
 void Planner::followTimer() {
+    const bool forGroup = std::ranges::any_of(
+        planning_.entries, [](const settings::PlanningEntry& entry) { return entry.allEncoders; });
     const bool wanted =
-        planning_.inUse && parts_.session.state() == link::ConnectionState::Connected;
+        planning_.inUse && (forGroup || parts_.session.state() == link::ConnectionState::Connected);
     if (wanted && !parts_.timer.isRunning()) {
         parts_.timer.start(kPlanningLook);
     } else if (!wanted) {
@@ -114,8 +141,8 @@ void Planner::followTimer() {
     }
 }
 
-// A file that cannot be read leaves the encoder as it is.
-void Planner::fill(const Start& start) {
+// A file that cannot be read leaves the encoders as they are.
+std::optional<link::FillContent> Planner::contentOf(const Start& start) {
     const std::string& file = planning_.entries[start.entry].file;
     lastFileText_ = file + ", " + clockText(parts_.clock.now());
     const station::StationFileRead read =
@@ -126,12 +153,39 @@ void Planner::fill(const Start& start) {
         lastFill_ = lastFileText_ + ": " + failure;
         parts_.record("Planning: " + failure);
         showStatus();
-        return;
+        return std::nullopt;
     }
-    parts_.record("Planning: " + file + " gaat naar de encoder");
-    parts_.session.startFill({read.sets.programmeService, read.sets.radiotext,
-                              settings::readDecoderValues(parts_.settings)},
-                             link::Origin::Planning);
+    return link::FillContent{read.sets.programmeService, read.sets.radiotext,
+                             settings::readDecoderValues(parts_.settings)};
+}
+
+void Planner::fill(const Start& start) {
+    if (const std::optional<link::FillContent> content = contentOf(start)) {
+        parts_.record("Planning: " + planning_.entries[start.entry].file + " gaat naar de encoder");
+        parts_.session.startFill(*content, link::Origin::Planning);
+    }
+}
+
+bool Planner::fillGroup(const Start& start) {
+    if (parts_.group.isRunning()) {
+        return false;
+    }
+    const std::optional<link::FillContent> content = contentOf(start);
+    if (!content) {
+        return true;
+    }
+    const std::string& file = planning_.entries[start.entry].file;
+    const link::JobTask task = settings::readFlag(parts_.settings, settings::kVerifyAfterFill)
+                                   ? link::JobTask::FillAndVerify
+                                   : link::JobTask::Fill;
+    parts_.record("Planning: " + file + " gaat naar alle zenders");
+    parts_.group.start(
+        link::membersTakingPart(parts_.settings), task, *content, link::Origin::Group,
+        [this, fileText = lastFileText_](const std::vector<link::JobReport>& reports) {
+            lastFill_ = fileText + ": " + link::groupSummary(reports);
+            showStatus();
+        });
+    return true;
 }
 
 void Planner::showStatus() {

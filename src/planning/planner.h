@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/encoder_session.h"
+#include "link/group_runner.h"
 #include "planning/schedule.h"
 #include "platform/clock.h"
 #include "platform/file_store.h"
@@ -43,10 +44,16 @@ public:
 // entry in force is ever sent, never one that was missed. A planned fill
 // never cuts into a transfer: it follows right after it. The open document is
 // never touched.
+//
+// An entry for all encoders goes to every encoder of the list that takes
+// part, whether or not the main connection stands: when it comes in force,
+// and when the planning starts to be used. It waits for a group that is
+// still under way.
 class Planner : public link::SessionListener {
 public:
     struct Parts {
         link::EncoderSession& session;
+        link::GroupRunner& group;
         platform::Timer& timer;
         const platform::Clock& clock;
         const platform::FileStore& files;
@@ -71,8 +78,15 @@ public:
 
 private:
     void look();
+    void lookForConnection(const std::optional<Start>& inForce);
+    void lookForGroup(const Start& inForce);
     void followTimer();
+    // The entry's file and the decoder values; nothing, after telling why,
+    // when the file cannot be read.
+    std::optional<link::FillContent> contentOf(const Start& start);
     void fill(const Start& start);
+    // False while a group is still under way.
+    bool fillGroup(const Start& start);
     void showStatus();
 
     Parts parts_;
@@ -81,6 +95,9 @@ private:
     // The start last sent or tried, and the one waiting for the session.
     std::optional<Start> handled_;
     std::optional<Start> waiting_;
+    // The same for the group.
+    std::optional<Start> handledByGroup_;
+    std::optional<Start> waitingForGroup_;
     bool newConnection_ = false;
     std::string lastFileText_;
     std::string lastFill_;

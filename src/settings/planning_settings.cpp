@@ -65,6 +65,7 @@ PlanningSettings readPlanningSettings(const platform::SettingsStore& store) {
         }
         entry.file = read(store, kPlanningFile, row);
         entry.on = read(store, kPlanningOn, row) == "1" && days && start;
+        entry.allEncoders = read(store, kPlanningAllEncoders, row) == "1";
         planning.entries.push_back(std::move(entry));
     }
     return planning;
@@ -81,6 +82,7 @@ platform::Status writePlanningSettings(platform::SettingsStore& store,
         write.set(kPlanningStart, row, startText(entry.hour, entry.minute));
         write.set(kPlanningFile, row, entry.file);
         write.set(kPlanningOn, row, entry.on ? "1" : "0");
+        write.set(kPlanningAllEncoders, row, entry.allEncoders ? "1" : "0");
         ++row;
     }
     return write.to(store);

@@ -22,6 +22,8 @@ struct PlanningEntry {
     int minute = 0;
     std::string file; // Windows-1252 path
     bool on = true;
+    // Every encoder of the list that takes part, instead of the main connection's.
+    bool allEncoders = false;
 
     bool operator==(const PlanningEntry&) const = default;
 };

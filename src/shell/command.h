@@ -34,6 +34,9 @@ enum class Command {
     LiveRadiotext,
     Log,
     Planning,
+    Encoders,
+    FillAllEncoders,
+    VerifyAllEncoders,
     // Toolbar entries without a menu twin.
     ToggleConnection,
     ReadOutAfterClosingEditors,

@@ -130,6 +130,7 @@ void MainWindow::applyAccountItems(const users::AccountItems& items) {
         {items.newDocument, Command::NewDocument},
         {items.editCurrentUser, Command::EditCurrentUser},
         {items.comPort, Command::ComPort},
+        {items.comPort, Command::Encoders},
         {items.options, Command::Options},
         {items.decoderInformation, Command::DecoderInformation},
     };

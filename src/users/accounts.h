@@ -24,7 +24,7 @@ inline constexpr std::string_view kWrongPasswordMessage =
 struct AccountItems {
     std::optional<bool> newDocument{};        // "&Nieuw..."
     std::optional<bool> editCurrentUser{};    // "Huidige gebruiker aanpassen"
-    std::optional<bool> comPort{};            // "&Compoort"
+    std::optional<bool> comPort{};            // "&Compoort" and "&Zenders..."
     std::optional<bool> options{};            // "&Opties"
     std::optional<bool> decoderInformation{}; // "&Decoderinformatie"
     // The toolbar's "Nieuw" and "Opties" follow their menu items.

@@ -101,10 +101,19 @@ QList<QByteArray> expectedFill() {
 const QString kPlanningWindow = u"frmPlanning"_s;
 
 // Sets the row of the planning window to this start time, every day, and this file.
+int columnOf(const QTableWidget& entries, const QString& header) {
+    for (int column = 0; column < entries.columnCount(); ++column) {
+        if (entries.horizontalHeaderItem(column)->text() == header) {
+            return column;
+        }
+    }
+    return -1;
+}
+
 void planEntry(QTableWidget& entries, int row, const char* start, const QString& file) {
-    auto* time = static_cast<QTimeEdit*>(entries.cellWidget(row, entries.columnCount() - 2));
+    auto* time = static_cast<QTimeEdit*>(entries.cellWidget(row, columnOf(entries, u"Tijd"_s)));
     time->setTime(QTime::fromString(QString::fromLatin1(start), u"HH:mm"_s));
-    entries.item(row, entries.columnCount() - 1)->setText(file);
+    entries.item(row, columnOf(entries, u"Bestand"_s))->setText(file);
 }
 
 // The simulator's options, with those of the transport of this run.

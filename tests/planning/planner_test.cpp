@@ -4,6 +4,7 @@
 #include "fakes/fake_settings_store.h"
 #include "fakes/session_on_fakes.h"
 #include "planning/planner.h"
+#include "settings/encoder_list.h"
 #include "station/station_file.h"
 
 #include <gtest/gtest.h>
@@ -72,7 +73,23 @@ protected:
     fakes::FakeFileStore files;
     fakes::FakeSettingsStore store;
     std::vector<std::string> recorded;
+    std::vector<fakes::FakeSerialLine*> groupLines;
+    std::vector<fakes::FakeTimer*> groupTimers;
+    link::GroupRunner group{{.newLine =
+                                 [this] {
+                                     auto line = std::make_unique<fakes::FakeSerialLine>();
+                                     groupLines.push_back(line.get());
+                                     return line;
+                                 },
+                             .newTimer =
+                                 [this] {
+                                     auto made = std::make_unique<fakes::FakeTimer>();
+                                     groupTimers.push_back(made.get());
+                                     return made;
+                                 },
+                             .record = [](std::string_view) {}}};
     Planner planner{{.session = encoder.session,
+                     .group = group,
                      .timer = timer,
                      .clock = clock,
                      .files = files,
@@ -121,6 +138,31 @@ TEST_F(PlannerTest, WaitsForATransferAndPassesOverAnUnreadableFile) {
     ASSERT_EQ(recorded.size(), 1U);
     EXPECT_EQ(recorded[0], "Planning: het bestand /rds/weg.Rds kon niet worden gelezen: " +
                                std::string(fakes::FakeFileStore::kMissing));
+}
+
+// An entry for all encoders goes to the group also without a connection,
+// once, and the window learns how the group fared.
+TEST_F(PlannerTest, SendsAnEntryForAllEncodersToTheGroup) {
+    ASSERT_TRUE(settings::writeEncoderList(store, {{"Zender Noord", 5, true}}).ok());
+    PlanningEntry evening{kEveryDay, 19, 0, "/rds/avond.Rds", true};
+    evening.allEncoders = true;
+    ASSERT_TRUE(
+        settings::writePlanningSettings(
+            store, {.inUse = true,
+                    .entries = {PlanningEntry{kEveryDay, 6, 0, "/rds/ochtend.Rds", true}, evening}})
+            .ok());
+    planner.reload();
+    EXPECT_TRUE(timer.isRunning());
+    EXPECT_TRUE(groupLines.empty()) << "the morning is for the main connection";
+
+    clockAt(19, 0);
+    timer.fire();
+    timer.fire();
+    ASSERT_EQ(groupLines.size(), 1U);
+    EXPECT_EQ(groupLines[0]->lastPortNumber(), 5);
+    groupTimers[0]->fire(); // the encoder never answers the greeting
+    EXPECT_EQ(planner.status().lastFill, "/rds/avond.Rds, 19:00:00: 1 zender: 1 mislukt");
+    EXPECT_TRUE(encoder.line.writes().empty());
 }
 
 } // namespace

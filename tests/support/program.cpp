@@ -30,7 +30,8 @@ app::Adapters onClock(const app::Adapters& adapters, const platform::Clock* cloc
             .liveFile = adapters.liveFile,
             .clock = *clock,
             .logFile = adapters.logFile,
-            .newTimer = adapters.newTimer};
+            .newTimer = adapters.newTimer,
+            .newLine = adapters.newLine};
 }
 
 } // namespace

@@ -54,7 +54,8 @@ template <typename FileStore> struct BasicStation {
                       .liveFile = liveFile,
                       .clock = clock,
                       .logFile = logFile,
-                      .newTimer = [] { return std::make_unique<fakes::FakeTimer>(); }}};
+                      .newTimer = [] { return std::make_unique<fakes::FakeTimer>(); },
+                      .newLine = [] { return std::make_unique<fakes::FakeSerialLine>(); }}};
     shell::MainWindow& window = program.mainWindow();
     station::Document& document = program.document();
     users::Session& session = program.session();
