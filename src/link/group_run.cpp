@@ -59,7 +59,7 @@ std::string groupSummary(const std::vector<JobReport>& reports) {
     std::string summary =
         std::to_string(reports.size()) + (reports.size() == 1 ? " zender" : " zenders");
     const std::pair<JobOutcome, std::string_view> parts[] = {
-        {JobOutcome::Done, " klaar"},
+        {JobOutcome::Done, " gelukt"},
         {JobOutcome::Differences, " met verschillen"},
         {JobOutcome::Failed, " mislukt"},
         {JobOutcome::Pending, " bezig"}};
