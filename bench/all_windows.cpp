@@ -101,6 +101,8 @@ const QStringList kWorkspaceWindowItems{
     u"mnuBewerken_liveradiotekst"_s,
     u"mnuVenster_logboek"_s,
     u"mnuBewerken_planning"_s,
+    u"mnuInstellingen_zenders"_s,
+    u"mnuBewerken_allezenderscontroleren"_s,
 };
 
 // Opens the modal windows one by one: each next one is opened from within the
