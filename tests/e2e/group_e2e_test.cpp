@@ -82,7 +82,9 @@ void GroupEndToEndTest::fillAndVerifyEveryEncoderAtOnce() {
     QCOMPARE(row(rows, 2),
              (QStringList{u"Studio"_s, u"33"_s, u"RDS-SIM1 1.2"_s, u"Gevuld, 1 verschil"_s}));
     QCOMPARE(summary->text(), u"Klaar: 3 zenders: 1 gelukt, 1 met verschillen, 1 mislukt"_s);
-    QCOMPARE(answering.receivedFrames().size(), 1 + 16 + 1 + 1); // greeting, fill, read, sign-off
+    // The greeting, the fill, the read request and the disconnect request.
+    QVERIFY(answering.waitForFrames(1 + 16 + 1 + 1));
+    QCOMPARE(answering.receivedFrames().size(), 1 + 16 + 1 + 1);
     QCOMPARE(watcher.openedCount(), 0);
     QVERIFY(program.showsDisconnected());
     QVERIFY(!program.document().isModified());
