@@ -1,9 +1,9 @@
 #include "editors/group_result_window.h"
 
 #include "platform/qt/windows1252.h"
+#include "widgets/row_table.h"
 
 #include <QBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
 
@@ -43,15 +43,11 @@ QTableWidgetItem* cell(const QString& text) {
 
 GroupResultWindow::GroupResultWindow(link::GroupRunner& runner, QWidget* parent)
     : QWidget(parent), runner_(runner), task_(new QLabel(this)),
-      rows_(new QTableWidget(0, kResultColumn + 1, this)), summary_(new QLabel(this)) {
+      rows_(widgets::rowTable(u"lstResultaat"_s,
+                              {u"Zender"_s, u"Poort"_s, u"Hardware"_s, u"Resultaat"_s}, this)),
+      summary_(new QLabel(this)) {
     setWindowTitle(u"Zenders: resultaat"_s);
     task_->setObjectName(u"lblOpdracht"_s);
-    rows_->setObjectName(u"lstResultaat"_s);
-    rows_->setHorizontalHeaderLabels({u"Zender"_s, u"Poort"_s, u"Hardware"_s, u"Resultaat"_s});
-    rows_->verticalHeader()->hide();
-    rows_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    rows_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    rows_->horizontalHeader()->setStretchLastSection(true);
     rows_->setMinimumSize(fontMetrics().averageCharWidth() * 90, fontMetrics().height() * 8);
     summary_->setObjectName(u"lblSamenvatting"_s);
     summary_->setWordWrap(true);

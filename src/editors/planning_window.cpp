@@ -5,13 +5,13 @@
 #include "station/station_file.h"
 #include "widgets/editor_buttons.h"
 #include "widgets/named_controls.h"
+#include "widgets/row_table.h"
 #include "widgets/storable_file_choice.h"
 #include "widgets/warning_window.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -30,15 +30,16 @@ constexpr int kAllEncodersColumn = kStartColumn + 1;
 constexpr int kFileColumn = kAllEncodersColumn + 1;
 constexpr std::chrono::seconds kRefreshInterval{1};
 
-QTableWidgetItem* checkItem(bool checked) {
-    auto* item = new QTableWidgetItem;
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-    item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
-    return item;
-}
-
 QString fileName(const std::string& windows1252Path) {
     return QFileInfo(platform::fromWindows1252(windows1252Path)).fileName();
+}
+
+QStringList headers() {
+    QStringList headers{u"Aan"_s};
+    for (const std::string_view day : settings::kDayNames) {
+        headers.append(QString::fromLatin1(day));
+    }
+    return headers << u"Tijd"_s << u"Alle zenders"_s << u"Bestand"_s;
 }
 
 // "ochtend.Rds (ma 06:00)".
@@ -57,41 +58,23 @@ PlanningWindow::PlanningWindow(platform::SettingsStore& settings, platform::File
                                planning::Planner& planner, QWidget* parent)
     : QWidget(parent), settings_(settings), dialogs_(dialogs), planner_(planner),
       inUse_(new QCheckBox(u"Planning gebruiken"_s, this)),
-      entries_(new QTableWidget(0, kFileColumn + 1, this)), inForce_(new QLabel(this)),
+      entries_(widgets::rowTable(u"lstPlanning"_s, headers(), this)), inForce_(new QLabel(this)),
       next_(new QLabel(this)), last_(new QLabel(this)) {
     setWindowTitle(u"Planning"_s);
     inUse_->setObjectName(u"chkGebruiken"_s);
-    entries_->setObjectName(u"lstPlanning"_s);
-    QStringList headers{u"Aan"_s};
-    for (const std::string_view day : settings::kDayNames) {
-        headers.append(QString::fromLatin1(day));
-    }
-    headers << u"Tijd"_s << u"Alle zenders"_s << u"Bestand"_s;
-    entries_->setHorizontalHeaderLabels(headers);
-    entries_->verticalHeader()->hide();
-    entries_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    entries_->setSelectionMode(QAbstractItemView::SingleSelection);
-    entries_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    entries_->horizontalHeader()->setStretchLastSection(true);
     entries_->setMinimumSize(fontMetrics().averageCharWidth() * 72, fontMetrics().height() * 6);
     inForce_->setObjectName(u"lblNu"_s);
     next_->setObjectName(u"lblVolgende"_s);
     last_->setObjectName(u"lblLaatste"_s);
     last_->setWordWrap(true);
 
-    auto* add = widgets::namedButton(u"cmdToevoegen"_s, u"&Toevoegen"_s, this);
-    auto* remove = widgets::namedButton(u"cmdVerwijderen"_s, u"&Verwijderen"_s, this);
     auto* browseButton = widgets::namedButton(u"cmdBladeren"_s, u"&Bladeren..."_s, this);
-    auto* rowButtons = new QHBoxLayout;
-    rowButtons->addWidget(add);
-    rowButtons->addWidget(remove);
-    rowButtons->addWidget(browseButton);
-    rowButtons->addStretch();
+    const widgets::RowButtons rows = widgets::rowButtons(*entries_, {browseButton});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(inUse_);
     layout->addWidget(entries_, 1);
-    layout->addLayout(rowButtons);
+    layout->addLayout(rows.layout);
     layout->addWidget(inForce_);
     layout->addWidget(next_);
     layout->addWidget(last_);
@@ -102,16 +85,11 @@ PlanningWindow::PlanningWindow(platform::SettingsStore& settings, platform::File
     for (const settings::PlanningEntry& entry : stored.entries) {
         addRow(entry);
     }
-    connect(add, &QPushButton::clicked, this, [this] {
+    connect(rows.add, &QPushButton::clicked, this, [this] {
         settings::PlanningEntry everyDay;
         everyDay.days.fill(true);
         addRow(everyDay);
         entries_->selectRow(entries_->rowCount() - 1);
-    });
-    connect(remove, &QPushButton::clicked, this, [this] {
-        if (entries_->currentRow() >= 0) {
-            entries_->removeRow(entries_->currentRow());
-        }
     });
     connect(browseButton, &QPushButton::clicked, this, &PlanningWindow::browse);
     refresh_.setInterval(kRefreshInterval);
@@ -127,15 +105,15 @@ PlanningWindow::~PlanningWindow() {
 void PlanningWindow::addRow(const settings::PlanningEntry& entry) {
     const int row = entries_->rowCount();
     entries_->insertRow(row);
-    entries_->setItem(row, kOnColumn, checkItem(entry.on));
+    entries_->setItem(row, kOnColumn, widgets::checkCell(entry.on));
     for (int day = 0; day < settings::kDaysInWeek; ++day) {
         entries_->setItem(row, kFirstDayColumn + day,
-                          checkItem(entry.days[static_cast<std::size_t>(day)]));
+                          widgets::checkCell(entry.days[static_cast<std::size_t>(day)]));
     }
     auto* start = new QTimeEdit(QTime(entry.hour, entry.minute), entries_);
     start->setDisplayFormat(u"HH:mm"_s);
     entries_->setCellWidget(row, kStartColumn, start);
-    entries_->setItem(row, kAllEncodersColumn, checkItem(entry.allEncoders));
+    entries_->setItem(row, kAllEncodersColumn, widgets::checkCell(entry.allEncoders));
     auto* file = new QTableWidgetItem(platform::fromWindows1252(entry.file));
     file->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     entries_->setItem(row, kFileColumn, file);
@@ -143,15 +121,15 @@ void PlanningWindow::addRow(const settings::PlanningEntry& entry) {
 
 settings::PlanningEntry PlanningWindow::entryOfRow(int row) const {
     settings::PlanningEntry entry;
-    entry.on = entries_->item(row, kOnColumn)->checkState() == Qt::Checked;
+    entry.on = widgets::isChecked(*entries_, row, kOnColumn);
     for (int day = 0; day < settings::kDaysInWeek; ++day) {
         entry.days[static_cast<std::size_t>(day)] =
-            entries_->item(row, kFirstDayColumn + day)->checkState() == Qt::Checked;
+            widgets::isChecked(*entries_, row, kFirstDayColumn + day);
     }
     const QTime start = static_cast<QTimeEdit*>(entries_->cellWidget(row, kStartColumn))->time();
     entry.hour = start.hour();
     entry.minute = start.minute();
-    entry.allEncoders = entries_->item(row, kAllEncodersColumn)->checkState() == Qt::Checked;
+    entry.allEncoders = widgets::isChecked(*entries_, row, kAllEncodersColumn);
     entry.file = platform::toWindows1252(entries_->item(row, kFileColumn)->text());
     return entry;
 }

@@ -5,6 +5,7 @@
 #include "shell/port_link_dialog.h"
 #include "widgets/editor_buttons.h"
 #include "widgets/named_controls.h"
+#include "widgets/row_table.h"
 #include "widgets/warning_window.h"
 #include "widgets/windows1252_text_box.h"
 
@@ -30,45 +31,28 @@ constexpr int kLongestName = 40;
 } // namespace
 
 EncoderListWindow::EncoderListWindow(platform::SettingsStore& store, QWidget* parent)
-    : QWidget(parent), store_(store), encoders_(new QTableWidget(0, kDestinationColumn + 1, this)) {
+    : QWidget(parent), store_(store),
+      encoders_(widgets::rowTable(u"lstZenders"_s,
+                                  {u"Doet mee"_s, u"Naam"_s, u"Poort"_s, u"Leidt naar"_s}, this)) {
     setWindowTitle(u"Zenders"_s);
-    encoders_->setObjectName(u"lstZenders"_s);
-    encoders_->setHorizontalHeaderLabels({u"Doet mee"_s, u"Naam"_s, u"Poort"_s, u"Leidt naar"_s});
-    encoders_->verticalHeader()->hide();
-    encoders_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    encoders_->setSelectionMode(QAbstractItemView::SingleSelection);
-    encoders_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     encoders_->horizontalHeader()->setSectionResizeMode(kNameColumn, QHeaderView::Interactive);
-    encoders_->horizontalHeader()->setStretchLastSection(true);
     encoders_->setColumnWidth(kNameColumn, fontMetrics().averageCharWidth() * 24);
     encoders_->setMinimumSize(fontMetrics().averageCharWidth() * 80, fontMetrics().height() * 8);
 
-    auto* add = widgets::namedButton(u"cmdToevoegen"_s, u"&Toevoegen"_s, this);
-    auto* remove = widgets::namedButton(u"cmdVerwijderen"_s, u"&Verwijderen"_s, this);
     auto* link = widgets::namedButton(u"cmdKoppelen"_s, u"&Koppelen..."_s, this);
-    auto* rowButtons = new QHBoxLayout;
-    rowButtons->addWidget(add);
-    rowButtons->addWidget(remove);
-    rowButtons->addWidget(link);
-    rowButtons->addStretch();
-
+    const widgets::RowButtons rows = widgets::rowButtons(*encoders_, {link});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(encoders_, 1);
-    layout->addLayout(rowButtons);
+    layout->addLayout(rows.layout);
     widgets::addEditorButtons(*this, *layout, [this] { return apply(); });
 
     for (const settings::EncoderEntry& encoder : settings::readEncoderList(store_)) {
         addRow(encoder);
     }
-    connect(add, &QPushButton::clicked, this, [this] {
+    connect(rows.add, &QPushButton::clicked, this, [this] {
         if (encoders_->rowCount() < settings::kEncoderRows.range->highest) {
             addRow({.name = {}, .port = encoders_->rowCount() + 1, .takesPart = true});
             encoders_->selectRow(encoders_->rowCount() - 1);
-        }
-    });
-    connect(remove, &QPushButton::clicked, this, [this] {
-        if (encoders_->currentRow() >= 0) {
-            encoders_->removeRow(encoders_->currentRow());
         }
     });
     connect(link, &QPushButton::clicked, this, &EncoderListWindow::linkSelectedPort);
@@ -77,10 +61,7 @@ EncoderListWindow::EncoderListWindow(platform::SettingsStore& store, QWidget* pa
 void EncoderListWindow::addRow(const settings::EncoderEntry& encoder) {
     const int row = encoders_->rowCount();
     encoders_->insertRow(row);
-    auto* takesPart = new QTableWidgetItem;
-    takesPart->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-    takesPart->setCheckState(encoder.takesPart ? Qt::Checked : Qt::Unchecked);
-    encoders_->setItem(row, kTakesPartColumn, takesPart);
+    encoders_->setItem(row, kTakesPartColumn, widgets::checkCell(encoder.takesPart));
 
     QLineEdit* name = widgets::windows1252TextBox(u"txtNaam"_s, kLongestName, encoders_);
     name->setText(platform::fromWindows1252(encoder.name));
@@ -115,7 +96,7 @@ settings::EncoderEntry EncoderListWindow::encoderOfRow(int row) const {
     return {.name = platform::toWindows1252(
                 static_cast<QLineEdit*>(encoders_->cellWidget(row, kNameColumn))->text()),
             .port = portOfRow(row),
-            .takesPart = encoders_->item(row, kTakesPartColumn)->checkState() == Qt::Checked};
+            .takesPart = widgets::isChecked(*encoders_, row, kTakesPartColumn)};
 }
 
 void EncoderListWindow::showDestination(int row) {
