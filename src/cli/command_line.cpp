@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <optional>
+#include <string>
 
 namespace velmora::cli {
 namespace {
@@ -94,8 +95,10 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& argument
             const std::string_view list = arguments[++at];
             const auto ports = portList(list);
             if (!ports) {
-                return wrongUse("Ongeldige poorten: ", list,
-                                " (poortnummers van 1 tot en met 99, gescheiden door komma's).");
+                return wrongUse("Ongeldige poorten: ", list, " (poortnummers van ",
+                                std::to_string(settings::kEncoderPortRange.lowest), " tot en met ",
+                                std::to_string(settings::kEncoderPortRange.highest),
+                                ", gescheiden door komma's).");
             }
             request.ports = *ports;
         } else if (argument == "--zenders") {
