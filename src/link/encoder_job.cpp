@@ -169,8 +169,8 @@ void EncoderJob::conclude(JobOutcome outcome, std::string result) {
 void EncoderJob::disconnected(const Disconnected& disconnected) {
     if (report_.outcome == JobOutcome::Pending) {
         report_.outcome = JobOutcome::Failed;
-        report_.result = disconnected.message.empty() ? "De encoder heeft zich afgemeld"
-                                                      : disconnected.message;
+        report_.result =
+            disconnected.message.empty() ? "De encoder heeft zich afgemeld" : disconnected.message;
     }
     enter(JobStep::Finished);
 }

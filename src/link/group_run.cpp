@@ -62,16 +62,16 @@ GroupRun::GroupRun(GroupParts parts, std::vector<GroupMember> members, JobTask t
         slot.supervision = parts_.newTimer();
         slot.pacing = parts_.newTimer();
         slot.verification = parts_.newTimer();
-        slot.job = std::make_unique<EncoderJob>(JobParts{
-            .line = *slot.line,
-            .timers = {.supervision = *slot.supervision,
-                       .pacing = *slot.pacing,
-                       .verification = *slot.verification},
-            .portNumber = members_[row].port,
-            .task = task,
-            .content = content,
-            .origin = origin,
-            .changed = [this, row](const JobReport& report) { changed(row, report); }});
+        slot.job = std::make_unique<EncoderJob>(
+            JobParts{.line = *slot.line,
+                     .timers = {.supervision = *slot.supervision,
+                                .pacing = *slot.pacing,
+                                .verification = *slot.verification},
+                     .portNumber = members_[row].port,
+                     .task = task,
+                     .content = content,
+                     .origin = origin,
+                     .changed = [this, row](const JobReport& report) { changed(row, report); }});
     }
 }
 

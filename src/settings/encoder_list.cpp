@@ -11,11 +11,9 @@ std::vector<EncoderEntry> readEncoderList(const platform::SettingsStore& store) 
     const int rows = readNumber(store, kEncoderRows).value_or(0);
     for (int row = 1; row <= rows; ++row) {
         const std::string portText = read(store, kEncoderPort, row);
-        const bool portIsNumber = !portText.empty() &&
-                                  std::ranges::all_of(portText, [](char c) {
-                                      return c >= '0' && c <= '9';
-                                  }) &&
-                                  kEncoderPortRange.contains(numberFromText(portText));
+        const bool portIsNumber = !portText.empty() && std::ranges::all_of(portText, [](char c) {
+            return c >= '0' && c <= '9';
+        }) && kEncoderPortRange.contains(numberFromText(portText));
         encoders.push_back(
             {.name = read(store, kEncoderName, row),
              .port = portIsNumber ? static_cast<int>(numberFromText(portText)) : 1,

@@ -190,9 +190,9 @@ inline constexpr std::array kAllKeys{
     kPlanningRows,
     kEncoderRows,
 };
-inline constexpr std::array kAllRowKeys{kPlanningDays,     kPlanningStart,      kPlanningFile,
-                                        kPlanningOn,       kPlanningAllEncoders, kEncoderName,
-                                        kEncoderPort,      kEncoderTakesPart};
+inline constexpr std::array kAllRowKeys{kPlanningDays, kPlanningStart,       kPlanningFile,
+                                        kPlanningOn,   kPlanningAllEncoders, kEncoderName,
+                                        kEncoderPort,  kEncoderTakesPart};
 inline constexpr std::array kAllAccountKeys{kPassword, kLinkedFile};
 
 std::string read(const platform::SettingsStore& store, const Key& key);

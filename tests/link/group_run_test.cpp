@@ -6,9 +6,8 @@
 #include "link/group_run.h"
 #include "link/supervision.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,7 +26,9 @@ FillContent sampleContent() {
     for (int entry = 0; entry < 5; ++entry) {
         content.radiotext += "Tekst " + std::to_string(entry) + std::string(57, ' ') + "1\r\n";
     }
-    content.decoder = {.programmeType = "10", .frequencyCode = "5", .psIntervalSeconds = "4",
+    content.decoder = {.programmeType = "10",
+                       .frequencyCode = "5",
+                       .psIntervalSeconds = "4",
                        .rtIntervalSeconds = "30"};
     return content;
 }
@@ -103,7 +104,10 @@ private:
                         timers_.push_back(timer.get());
                         return timer;
                     },
-                .isPortHeld = [this](int port) { return std::ranges::find(heldPorts_, port) != heldPorts_.end(); },
+                .isPortHeld =
+                    [this](int port) {
+                        return std::ranges::find(heldPorts_, port) != heldPorts_.end();
+                    },
                 .record = [this](std::string_view line) { log_.emplace_back(line); }};
     }
 
@@ -184,37 +188,96 @@ const std::vector kFilledAndVerified{Connecting, Filling, Verifying, SigningOff,
 INSTANTIATE_TEST_SUITE_P(
     EveryEnd, EncoderJobTest,
     testing::Values(
-        JobCase{"Fills", JobTask::Fill, kAnswers, OpenResult::Opened, false,
-                {Connecting, Filling, SigningOff, Finished}, JobOutcome::Done, "Gevuld"},
+        JobCase{"Fills",
+                JobTask::Fill,
+                kAnswers,
+                OpenResult::Opened,
+                false,
+                {Connecting, Filling, SigningOff, Finished},
+                JobOutcome::Done,
+                "Gevuld"},
         JobCase{"FillsAndVerifies", JobTask::FillAndVerify, kAnswers, OpenResult::Opened, false,
                 kFilledAndVerified, JobOutcome::Done, "Gevuld, geen verschillen"},
-        JobCase{"FindsADifference", JobTask::FillAndVerify, {.corruptAnswer = 4},
-                OpenResult::Opened, false, kFilledAndVerified, JobOutcome::Differences,
+        JobCase{"FindsADifference",
+                JobTask::FillAndVerify,
+                {.corruptAnswer = 4},
+                OpenResult::Opened,
+                false,
+                kFilledAndVerified,
+                JobOutcome::Differences,
                 "Gevuld, 1 verschil"},
-        JobCase{"VerifiesOnly", JobTask::Verify, kAnswers, OpenResult::Opened, false,
-                {Connecting, Verifying, SigningOff, Finished}, JobOutcome::Done,
+        JobCase{"VerifiesOnly",
+                JobTask::Verify,
+                kAnswers,
+                OpenResult::Opened,
+                false,
+                {Connecting, Verifying, SigningOff, Finished},
+                JobOutcome::Done,
                 "Geen verschillen"},
-        JobCase{"ReadsOut", JobTask::ReadOut, kAnswers, OpenResult::Opened, false,
-                {Connecting, ReadingOut, SigningOff, Finished}, JobOutcome::Done, "Uitgelezen"},
-        JobCase{"KeepsItsResultWithoutASignOff", JobTask::Fill, {.signsOff = false},
-                OpenResult::Opened, false, {Connecting, Filling, SigningOff, Finished},
-                JobOutcome::Done, "Gevuld"},
-        JobCase{"SilentEncoder", JobTask::FillAndVerify, {.answers = false}, OpenResult::Opened,
-                false, {Connecting, Finished}, JobOutcome::Failed,
+        JobCase{"ReadsOut",
+                JobTask::ReadOut,
+                kAnswers,
+                OpenResult::Opened,
+                false,
+                {Connecting, ReadingOut, SigningOff, Finished},
+                JobOutcome::Done,
+                "Uitgelezen"},
+        JobCase{"KeepsItsResultWithoutASignOff",
+                JobTask::Fill,
+                {.signsOff = false},
+                OpenResult::Opened,
+                false,
+                {Connecting, Filling, SigningOff, Finished},
+                JobOutcome::Done,
+                "Gevuld"},
+        JobCase{"SilentEncoder",
+                JobTask::FillAndVerify,
+                {.answers = false},
+                OpenResult::Opened,
+                false,
+                {Connecting, Finished},
+                JobOutcome::Failed,
                 std::string(kNoAnswerToGreeting)},
-        JobCase{"VerificationCutShort", JobTask::FillAndVerify, {.answerCount = 14},
-                OpenResult::Opened, false, kFilledAndVerified, JobOutcome::Failed,
+        JobCase{"VerificationCutShort",
+                JobTask::FillAndVerify,
+                {.answerCount = 14},
+                OpenResult::Opened,
+                false,
+                kFilledAndVerified,
+                JobOutcome::Failed,
                 "De encoder antwoordde niet binnen 5 seconden. Niet ontvangen: RT 5, Decoder."},
-        JobCase{"LineVanishesDuringTheFill", JobTask::Fill, {.vanishAfterFillFrames = 5},
-                OpenResult::Opened, false, {Connecting, Filling, Finished}, JobOutcome::Failed,
+        JobCase{"LineVanishesDuringTheFill",
+                JobTask::Fill,
+                {.vanishAfterFillFrames = 5},
+                OpenResult::Opened,
+                false,
+                {Connecting, Filling, Finished},
+                JobOutcome::Failed,
                 std::string(kPortLost)},
-        JobCase{"NoSuchPort", JobTask::Fill, kAnswers, OpenResult::NoSuchPort, false,
-                {Connecting, Finished}, JobOutcome::Failed, std::string(kNoSuchPort)},
-        JobCase{"NoAccess", JobTask::Fill, kAnswers, OpenResult::NoAccess, false,
-                {Connecting, Finished}, JobOutcome::Failed,
+        JobCase{"NoSuchPort",
+                JobTask::Fill,
+                kAnswers,
+                OpenResult::NoSuchPort,
+                false,
+                {Connecting, Finished},
+                JobOutcome::Failed,
+                std::string(kNoSuchPort)},
+        JobCase{"NoAccess",
+                JobTask::Fill,
+                kAnswers,
+                OpenResult::NoAccess,
+                false,
+                {Connecting, Finished},
+                JobOutcome::Failed,
                 "Geen toegang tot poort 3 (/dev/ttyUSB0). Vraag uw beheerder."},
-        JobCase{"PortHeldByTheMainConnection", JobTask::Fill, kAnswers, OpenResult::Opened, true,
-                {Finished}, JobOutcome::Failed, std::string(kPortInUse)}),
+        JobCase{"PortHeldByTheMainConnection",
+                JobTask::Fill,
+                kAnswers,
+                OpenResult::Opened,
+                true,
+                {Finished},
+                JobOutcome::Failed,
+                std::string(kPortInUse)}),
     fakes::ByCaseName{});
 
 // All jobs start at once, before any time goes by; of two members on one
