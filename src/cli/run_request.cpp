@@ -77,10 +77,20 @@ std::vector<link::GroupMember> membersOf(const Request& request,
 std::string runLogText(const Request& request, std::size_t encoders) {
     std::string text = "Opdrachtregel: ";
     text += commandName(request.command);
-    text += request.verifyAfterFill ? " en controleren" : "";
-    text += request.stationFile.empty() ? "" : " " + windows1252(request.stationFile);
-    text += request.outputFile.empty() ? "" : " naar " + windows1252(request.outputFile);
-    text += ", " + std::to_string(encoders) + (encoders == 1 ? " zender" : " zenders");
+    if (request.verifyAfterFill) {
+        text += " en controleren";
+    }
+    if (!request.stationFile.empty()) {
+        text += ' ';
+        text += windows1252(request.stationFile);
+    }
+    if (!request.outputFile.empty()) {
+        text += " naar ";
+        text += windows1252(request.outputFile);
+    }
+    text += ", ";
+    text += std::to_string(encoders);
+    text += encoders == 1 ? " zender" : " zenders";
     return text;
 }
 
