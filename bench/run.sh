@@ -36,8 +36,14 @@ display=$(xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
     exit 1
 }
 
+# velmora-cli over eight simulators at once.
+cli=$("$source_dir/bench/cli_figures.sh" "$build" 2>"$fill_log") || {
+    cat "$fill_log" >&2
+    exit 1
+}
+
 figure() { # figure NAME: the value from the runs above
-    printf '%s\n%s\n%s\n%s\n' "$receive" "$fill" "$log_line" "$display" |
+    printf '%s\n%s\n%s\n%s\n%s\n' "$receive" "$fill" "$log_line" "$display" "$cli" |
         awk -v name="$1" '$1 == name { print $2 }'
 }
 
@@ -80,24 +86,32 @@ row "peak RSS, program idle after login" "$(figure idle_rss_mb)" "MB" "< 60" "< 
 row "idle CPU after login, over $(figure idle_seconds) s" "$(figure idle_cpu_ms_per_s)" "ms/s" \
     "the clock alone: <= 2" "<= 2"
 row "idle wake-ups after login" "$(figure idle_wakeups_per_s)" "1/s" "the clock alone: <= 5" "<= 5"
+row "velmora-cli, fill and verify 1 encoder (median of $(figure cli_runs))" \
+    "$(figure cli_one_ms)" "ms" "" "-"
+row "velmora-cli, the same on 8 encoders at once" "$(figure cli_eight_ms)" "ms" "" "-"
+row "velmora-cli, 8 encoders against 1" "$(figure cli_ratio)" "x" "within 1.3 times one" "<= 1.3"
+row "peak RSS, velmora-cli on 8 encoders" "$(figure cli_peak_rss_mb)" "MB" "< 60" "< 60"
 
 history="$build/bench-history.tsv"
 columns=$(echo date commit receive_1_MBps receive_32_MBps receive_1024_MBps noise_MBps \
     gap_median_ms gap_max_ms click_to_decoder_median_ms click_to_decoder_max_ms \
     startup_median_ms startup_max_ms peak_rss_all_windows_MB peak_rss_idle_MB \
-    idle_cpu_ms_per_s idle_wakeups_per_s login_ms log_line_us | tr ' ' '\t')
+    idle_cpu_ms_per_s idle_wakeups_per_s login_ms log_line_us \
+    cli_one_ms cli_eight_ms cli_ratio cli_peak_rss_MB | tr ' ' '\t')
 if [ ! -f "$history" ]; then
     printf '%s\n' "$columns" >"$history"
 elif [ "$(head -n 1 "$history")" != "$columns" ]; then
     # Columns are only ever added at the end: older lines keep their meaning.
     sed -i "1s/.*/$columns/" "$history"
 fi
-printf '%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n' \
+printf '%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n' \
     "$(date '+%Y-%m-%dT%H:%M:%S')" "$commit" \
     "$(figure readOut/1)" "$(figure readOut/32)" "$(figure readOut/1024)" "$(figure noise/1024)" \
     "$(figure fill_gap_median_ms)" "$(figure fill_gap_max_ms)" \
     "$(figure click_to_decoder_median_ms)" "$(figure click_to_decoder_max_ms)" \
     "$(figure startup_median_ms)" "$(figure startup_max_ms)" \
     "$(figure peak_rss_mb)" "$(figure idle_rss_mb)" "$(figure idle_cpu_ms_per_s)" \
-    "$(figure idle_wakeups_per_s)" "$(figure login_ms)" "$(figure log_line_us)" >>"$history"
+    "$(figure idle_wakeups_per_s)" "$(figure login_ms)" "$(figure log_line_us)" \
+    "$(figure cli_one_ms)" "$(figure cli_eight_ms)" "$(figure cli_ratio)" \
+    "$(figure cli_peak_rss_mb)" >>"$history"
 echo "(history: $history)"

@@ -17,6 +17,7 @@ set(VELMORA_INCLUDE_RULES
     "src/users/windows: src/widgets"
     "src/shell:         src/widgets"
     "src/app:           src/editors src/users/windows src/shell src/platform/sodium"
+    "src/cli:           src/link src/platform/qt"
     "tools/encoder-sim")
 
 # velmora_include_rule_sources(<variable> <root> [CONFIGURE_DEPENDS]): the

@@ -14,7 +14,7 @@ set(VELMORA_APP_ID nl.velmora.Velmora)
 set(VELMORA_PACKAGE_MAINTAINER "Velmora <packaging@velmora.invalid>"
     CACHE STRING "The Maintainer field of the Debian package")
 
-install(TARGETS velmora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS velmora velmora-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Installed under the program's name, so that it cannot be mistaken for
 # another product's simulator in a shared bin folder. A renamed program is
 # not a target, so it is stripped here when the install strips.
@@ -59,6 +59,7 @@ if(UNIX)
             "changelog.in;changelog;${CMAKE_INSTALL_DOCDIR}"
             "man/velmora.1.in;velmora.1;${CMAKE_INSTALL_MANDIR}/man1"
             "man/velmora.nl.1.in;velmora.1;${CMAKE_INSTALL_MANDIR}/nl/man1"
+            "man/velmora-cli.1.in;velmora-cli.1;${CMAKE_INSTALL_MANDIR}/man1"
             "man/velmora-encoder-sim.1.in;velmora-encoder-sim.1;${CMAKE_INSTALL_MANDIR}/man1")
         list(GET document 0 source)
         list(GET document 1 name)
@@ -84,6 +85,9 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 FM broadcast, keeps them in .Rds station files and fills or reads the
 encoder over RS-232, through a USB adapter or a serial device server. The
 program speaks Dutch.
+.
+velmora-cli fills, verifies or reads out encoders without a window, for a
+timer or a playout system.
 .
 velmora-encoder-sim plays the encoder on a pseudo-terminal or a TCP port,
 for trying the program without hardware.")

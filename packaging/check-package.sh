@@ -13,6 +13,8 @@ build=${1:?usage: check-package.sh <build dir> <version> <application id>}
 version=${2:?the project version}
 app_id=${3:?the application id}
 failures=0
+manual_pages="man1/velmora.1.gz nl/man1/velmora.1.gz man1/velmora-cli.1.gz
+man1/velmora-encoder-sim.1.gz"
 
 fail() {
     echo "FAIL: $*" >&2
@@ -36,6 +38,7 @@ trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"
 
 expected="usr/bin/velmora
+usr/bin/velmora-cli
 usr/bin/velmora-encoder-sim
 usr/share/applications/velmora.desktop
 usr/share/doc/velmora/changelog.gz
@@ -43,6 +46,7 @@ usr/share/doc/velmora/copyright
 usr/share/icons/hicolor/256x256/apps/velmora.png
 usr/share/icons/hicolor/48x48/apps/velmora.png
 usr/share/icons/hicolor/scalable/apps/velmora.svg
+usr/share/man/man1/velmora-cli.1.gz
 usr/share/man/man1/velmora-encoder-sim.1.gz
 usr/share/man/man1/velmora.1.gz
 usr/share/man/nl/man1/velmora.1.gz
@@ -56,7 +60,7 @@ if [ "$actual" != "$expected" ]; then
     rm -f "$root.expected" "$root.actual"
 fi
 
-for program in velmora velmora-encoder-sim; do
+for program in velmora velmora-cli velmora-encoder-sim; do
     path="$root/usr/bin/$program"
     [ -x "$path" ] || fail "$program is not executable"
     missing=$(ldd "$path" 2>&1 | grep 'not found' || true)
@@ -69,16 +73,25 @@ status=0
 XDG_CONFIG_HOME="$root/config" HOME="$root" QT_QPA_PLATFORM=offscreen \
     timeout 3 "$root/usr/bin/velmora" >"$root/velmora.log" 2>&1 || status=$?
 [ "$status" -eq 124 ] || fail "velmora ended by itself (status $status): $(cat "$root/velmora.log")"
+# velmora-cli runs without a display and says when a station file is missing.
+status=0
+XDG_CONFIG_HOME="$root/config" XDG_STATE_HOME="$root/state" HOME="$root" \
+    "$root/usr/bin/velmora-cli" controleren "$root/none.Rds" --poort 1 >"$root/cli.log" 2>&1 ||
+    status=$?
+[ "$status" -eq 2 ] && grep -qF "kon niet worden gelezen" "$root/cli.log" ||
+    fail "velmora-cli did not report the missing file (status $status): $(cat "$root/cli.log")"
 
 # One version everywhere.
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is not $version"
-[ "$("$root/usr/bin/velmora-encoder-sim" --version)" = "velmora-encoder-sim $version" ] ||
-    fail "velmora-encoder-sim --version does not say $version"
+for program in velmora-cli velmora-encoder-sim; do
+    [ "$("$root/usr/bin/$program" --version)" = "$program $version" ] ||
+        fail "$program --version does not say $version"
+done
 zcat "$root/usr/share/doc/velmora/changelog.gz" | head -n 1 | grep -qF "velmora ($version)" ||
     fail "the changelog's latest entry is not $version"
 grep -qF "<release version=\"$version\"" "$root/usr/share/metainfo/$app_id.metainfo.xml" ||
     fail "the metadata's release is not $version"
-for page in man1/velmora.1.gz nl/man1/velmora.1.gz man1/velmora-encoder-sim.1.gz; do
+for page in $manual_pages; do
     zcat "$root/usr/share/man/$page" | head -n 1 | grep -qF "\"Velmora $version\"" ||
         fail "the manual page $page does not name version $version"
 done
@@ -102,7 +115,7 @@ if have appstreamcli; then
 fi
 # What `man -k` lists is what lexgrog reads from each page's NAME section.
 if have lexgrog; then
-    for page in man1/velmora.1.gz nl/man1/velmora.1.gz man1/velmora-encoder-sim.1.gz; do
+    for page in $manual_pages; do
         lexgrog "$root/usr/share/man/$page" | grep -q ': "velmora' ||
             fail "the manual page $page has no NAME line for man -k"
     done

@@ -22,11 +22,6 @@ namespace {
 
 constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
-QString defaultFileName() {
-    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, name, name).fileName();
-}
-
 bool isPlainNameByte(unsigned char byte) {
     return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
            (byte >= '0' && byte <= '9') || byte == '_';
@@ -126,7 +121,14 @@ QString escapedSettingsName(std::string_view name) {
     return escaped;
 }
 
-QtSettingsStore::QtSettingsStore() : fileName_(defaultFileName()) {}
+QString settingsFileOf(const QString& programName) {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, programName, programName)
+        .fileName();
+}
+
+QtSettingsStore::QtSettingsStore()
+    : fileName_(
+          settingsFileOf(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName())) {}
 
 QtSettingsStore::QtSettingsStore(QString iniFilePath) : fileName_(std::move(iniFilePath)) {}
 

@@ -29,6 +29,10 @@ private:
     QString fileName_;
 };
 
+// The settings file of the program by this name: ~/.config/<name>/<name>.ini,
+// so that a companion program reads the same settings as the one it serves.
+QString settingsFileOf(const QString& programName);
+
 // The name under which a section or key is kept. Letters, digits and "_"
 // stay as they are; every other byte becomes "-" and two hex digits, and the
 // empty name becomes "-", so no two names share an entry.
