@@ -10,7 +10,6 @@
 #include "platform/qt/qt_timer.h"
 #include "platform/qt/windows1252.h"
 #include "settings/decoder_settings.h"
-#include "settings/encoder_list.h"
 #include "station/station_file.h"
 
 #include <string>
@@ -59,16 +58,12 @@ link::JobTask taskOf(const Request& request) {
 // part, with theirs.
 std::vector<link::GroupMember> membersOf(const Request& request,
                                          const platform::SettingsStore& settings) {
+    if (request.ports.empty()) {
+        return link::membersTakingPart(settings);
+    }
     std::vector<link::GroupMember> members;
     for (const int port : request.ports) {
         members.push_back({.name = {}, .port = port});
-    }
-    if (request.ports.empty()) {
-        for (const settings::EncoderEntry& encoder : settings::readEncoderList(settings)) {
-            if (encoder.takesPart) {
-                members.push_back({.name = encoder.name, .port = encoder.port});
-            }
-        }
     }
     return members;
 }
