@@ -47,7 +47,9 @@ std::optional<std::pair<int, int>> startFrom(std::string_view text) {
 }
 
 std::string twoDigits(int number) {
-    return (number < 10 ? "0" : "") + std::to_string(number);
+    std::string text(number < 10 ? 1 : 0, '0');
+    text += std::to_string(number);
+    return text;
 }
 
 } // namespace
@@ -92,7 +94,10 @@ std::string daysText(const std::array<bool, kDaysInWeek>& days) {
     std::string text;
     for (std::size_t day = 0; day < days.size(); ++day) {
         if (days[day]) {
-            text += (text.empty() ? "" : " ") + std::string(kDayNames[day]);
+            if (!text.empty()) {
+                text += ' ';
+            }
+            text += kDayNames[day];
         }
     }
     return text;
