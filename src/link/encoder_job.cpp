@@ -46,7 +46,7 @@ std::string hardwareText(const std::optional<HardwareIdentity>& identity) {
 
 EncoderJob::EncoderJob(JobParts parts)
     : task_(parts.task), content_(std::move(parts.content)), origin_(parts.origin),
-      changed_(std::move(parts.changed)),
+      changed_(std::move(parts.changed)), readOutLimit_(parts.readOutLimit),
       session_({.line = parts.line,
                 .timers = parts.timers,
                 .view = *this,
@@ -55,11 +55,13 @@ EncoderJob::EncoderJob(JobParts parts)
                 .verifiesAfterFill = [this] { return task_ == JobTask::FillAndVerify; },
                 .readOut = copy_.target()}) {
     session_.addListener(*this);
+    readOutLimit_.setTimeoutHandler([this] { readOutTimeUp(); });
 }
 
 // A job that is let go of while it runs closes its port without a word.
 EncoderJob::~EncoderJob() {
     destroying_ = true;
+    readOutLimit_.setTimeoutHandler({});
     session_.closePortWithoutNotice();
 }
 
@@ -119,8 +121,17 @@ void EncoderJob::began(const TransferStarted& started) {
         enter(JobStep::Verifying);
         break;
     case TransferKind::ReadOut:
+        readOutLimit_.start(kVerificationLimit);
         enter(JobStep::ReadingOut);
         break;
+    }
+}
+
+void EncoderJob::readOutTimeUp() {
+    readOutLimit_.stop();
+    if (report_.step == JobStep::ReadingOut) {
+        conclude(JobOutcome::Failed, "De encoder antwoordde niet binnen " +
+                                         std::to_string(kVerificationLimit.count()) + " seconden.");
     }
 }
 
@@ -155,11 +166,14 @@ void EncoderJob::showVerification(const Verification& result) {
     }
 }
 
+// A connection that is no longer there has already ended the job or is
+// about to.
 void EncoderJob::conclude(JobOutcome outcome, std::string result) {
+    readOutLimit_.stop();
     report_.outcome = outcome;
     report_.result = std::move(result);
-    enter(JobStep::SigningOff);
     if (session_.state() == ConnectionState::Connected) {
+        enter(JobStep::SigningOff);
         session_.toggleConnection();
     }
 }
@@ -167,6 +181,10 @@ void EncoderJob::conclude(JobOutcome outcome, std::string result) {
 // Whatever ends the connection ends the job; one that ends before the task
 // did is the job's failure, in the words the program uses for it.
 void EncoderJob::disconnected(const Disconnected& disconnected) {
+    readOutLimit_.stop();
+    if (isFinished()) {
+        return;
+    }
     if (report_.outcome == JobOutcome::Pending) {
         report_.outcome = JobOutcome::Failed;
         report_.result =

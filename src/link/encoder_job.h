@@ -8,6 +8,7 @@
 #include "link/verification_view.h"
 #include "link/wire_protocol.h"
 #include "platform/serial_line.h"
+#include "platform/timer.h"
 #include "station/station_file.h"
 
 #include <functional>
@@ -50,6 +51,8 @@ std::string hardwareText(const std::optional<HardwareIdentity>& identity);
 struct JobParts {
     platform::SerialLine& line;
     SessionTimers timers;
+    // The time limit on a read-out, which the session itself leaves open.
+    platform::Timer& readOutLimit;
     int portNumber;
     JobTask task;
     // What a fill sends or a verification compares with.
@@ -61,7 +64,8 @@ struct JobParts {
 
 // One encoder, one task, on its own line and timers: it opens the port,
 // greets the encoder and waits for its identification, fills, verifies or
-// reads out, asks the encoder to sign off and closes. It never opens a
+// reads out, asks the encoder to sign off and closes. Every step has its time
+// limit, so every job ends. It never opens a
 // window, and touches nothing of the program but its own line: a read-out
 // goes to a copy of its own.
 class EncoderJob : private SessionListener, private SessionView, private VerificationView {
@@ -87,6 +91,7 @@ private:
     void startTask();
     // The task ended: the encoder is asked to sign off.
     void conclude(JobOutcome outcome, std::string result);
+    void readOutTimeUp();
     void enter(JobStep step);
 
     void showConnectionState(ConnectionState /*state*/) override {}
@@ -105,6 +110,7 @@ private:
     FillContent content_;
     Origin origin_;
     std::function<void(const JobReport&)> changed_;
+    platform::Timer& readOutLimit_;
     JobReport report_;
     ReadOutCopy copy_;
     EncoderSession session_;

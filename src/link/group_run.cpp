@@ -95,11 +95,13 @@ GroupRun::GroupRun(GroupParts parts, std::vector<GroupMember> members, JobTask t
         slot.supervision = parts_.newTimer();
         slot.pacing = parts_.newTimer();
         slot.verification = parts_.newTimer();
+        slot.readOutLimit = parts_.newTimer();
         slot.job = std::make_unique<EncoderJob>(
             JobParts{.line = *slot.line,
                      .timers = {.supervision = *slot.supervision,
                                 .pacing = *slot.pacing,
                                 .verification = *slot.verification},
+                     .readOutLimit = *slot.readOutLimit,
                      .portNumber = members_[row].port,
                      .task = task,
                      .content = content,

@@ -83,6 +83,7 @@ private:
         std::unique_ptr<platform::Timer> supervision;
         std::unique_ptr<platform::Timer> pacing;
         std::unique_ptr<platform::Timer> verification;
+        std::unique_ptr<platform::Timer> readOutLimit;
         std::unique_ptr<EncoderJob> job;
     };
     void changed(std::size_t row, const JobReport& report);

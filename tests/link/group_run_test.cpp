@@ -120,10 +120,11 @@ private:
     }
 
     // Time goes by for one job: the pacing first, then the second after a
-    // fill and the verification's limit, then the limit on an answer.
+    // fill and the verification's limit, the read-out's limit, and then the
+    // limit on an answer.
     void fireFirstRunning(std::size_t job) {
-        for (const std::size_t timer : {1U, 2U, 0U}) {
-            if (timers_[job * 3 + timer]->fire()) {
+        for (const std::size_t timer : {1U, 2U, 3U, 0U}) {
+            if (timers_[job * 4 + timer]->fire()) {
                 return;
             }
         }
@@ -175,7 +176,7 @@ TEST_P(EncoderJobTest, TakesItsStepsAndEndsWithOneResult) {
     EXPECT_EQ(report.outcome, job.outcome);
     EXPECT_EQ(report.result, job.result);
     EXPECT_FALSE(group.line(0).isOpen());
-    if (job.task == JobTask::ReadOut) {
+    if (job.task == JobTask::ReadOut && job.outcome == JobOutcome::Done) {
         const FillContent content = sampleContent();
         EXPECT_EQ(group.run().job(0).readOutSets(),
                   (station::StationSets{content.programmeService, content.radiotext}));
@@ -246,6 +247,14 @@ INSTANTIATE_TEST_SUITE_P(
                 kFilledAndVerified,
                 JobOutcome::Failed,
                 "De encoder antwoordde niet binnen 5 seconden. Niet ontvangen: RT 5, Decoder."},
+        JobCase{"ReadOutCutShort",
+                JobTask::ReadOut,
+                {.answerCount = 10},
+                OpenResult::Opened,
+                false,
+                {Connecting, ReadingOut, SigningOff, Finished},
+                JobOutcome::Failed,
+                "De encoder antwoordde niet binnen 5 seconden."},
         JobCase{"LineVanishesDuringTheFill",
                 JobTask::Fill,
                 {.vanishAfterFillFrames = 5},
