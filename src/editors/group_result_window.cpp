@@ -71,7 +71,6 @@ void GroupResultWindow::showNote(const QString& note) {
 void GroupResultWindow::showMembers(const std::vector<link::GroupMember>& members,
                                     link::JobTask task) {
     task_->setText(taskText(task));
-    reports_.assign(members.size(), {});
     rows_->setRowCount(0);
     for (const link::GroupMember& member : members) {
         const int row = rows_->rowCount();
@@ -81,12 +80,11 @@ void GroupResultWindow::showMembers(const std::vector<link::GroupMember>& member
         rows_->setItem(row, kHardwareColumn, cell({}));
         rows_->setItem(row, kResultColumn, cell({}));
     }
-    summary_->setText(members.empty() ? u"Er doet geen zender mee."_s : u"Bezig..."_s);
+    summary_->setText(u"Bezig..."_s);
 }
 
 // While a job runs its result column names the step it is at.
 void GroupResultWindow::showJob(std::size_t row, const link::JobReport& report) {
-    reports_[row] = report;
     const int shown = static_cast<int>(row);
     const QString result = report.outcome == link::JobOutcome::Pending
                                ? QString::fromLatin1(link::stepText(report.step)) + u"..."_s
@@ -97,7 +95,8 @@ void GroupResultWindow::showJob(std::size_t row, const link::JobReport& report) 
 }
 
 void GroupResultWindow::groupFinished() {
-    summary_->setText(u"Klaar: "_s + platform::fromWindows1252(link::groupSummary(reports_)));
+    summary_->setText(u"Klaar: "_s +
+                      platform::fromWindows1252(link::groupSummary(runner_.reports())));
 }
 
 } // namespace velmora::editors

@@ -33,7 +33,6 @@ private:
     QLabel* task_;
     QTableWidget* rows_;
     QLabel* summary_;
-    std::vector<link::JobReport> reports_;
 };
 
 } // namespace velmora::editors

@@ -37,11 +37,7 @@ std::string hardwareText(const std::optional<HardwareIdentity>& identity) {
     if (!identity) {
         return {};
     }
-    std::string name = identity->name;
-    while (!name.empty() && name.back() == ' ') {
-        name.pop_back();
-    }
-    return name + " " + identity->version;
+    return trimmed(identity->name) + " " + trimmed(identity->version);
 }
 
 EncoderJob::EncoderJob(JobParts parts)

@@ -30,6 +30,10 @@ public:
     bool start(std::vector<GroupMember> members, JobTask task, const FillContent& content,
                Origin origin, GroupFinished finished = {});
     bool isRunning() const { return run_ && run_->isRunning(); }
+    // How the jobs of the last run stand; none before the first.
+    std::vector<JobReport> reports() const {
+        return run_ ? run_->reports() : std::vector<JobReport>{};
+    }
     // The window that shows the runs, or nullptr; it is shown the last run
     // at once.
     void setView(GroupRunnerView* view);

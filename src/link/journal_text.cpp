@@ -6,14 +6,6 @@
 namespace velmora::link {
 namespace {
 
-std::string trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
-
 std::string withReason(std::string words, std::string_view reason) {
     return reason.empty() ? words : words + ": " + std::string(reason);
 }

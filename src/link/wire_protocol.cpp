@@ -159,4 +159,12 @@ Message decode(std::string_view message) {
     }
 }
 
+std::string trimmed(std::string_view field) {
+    const std::size_t first = field.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return std::string(field.substr(first, field.find_last_not_of(' ') - first + 1));
+}
+
 } // namespace velmora::link

@@ -79,6 +79,9 @@ std::string piFrame(std::uint16_t piCode);
 // What the encoder sends: the characters between its marks, carets left
 // out, decoded once by their first character. Missing characters of a short
 // message leave their parts empty; the views point into the message.
+// A field of the identification without the spaces that pad it.
+std::string trimmed(std::string_view field);
+
 struct HardwareIdentity {
     std::string version;    // "1.2"
     std::string updateDate; // "12-03-02"

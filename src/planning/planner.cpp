@@ -178,9 +178,17 @@ bool Planner::fillGroup(const Start& start) {
     const link::JobTask task = settings::readFlag(parts_.settings, settings::kVerifyAfterFill)
                                    ? link::JobTask::FillAndVerify
                                    : link::JobTask::Fill;
+    std::vector<link::GroupMember> members = link::membersTakingPart(parts_.settings);
+    if (members.empty()) {
+        lastFill_ = lastFileText_ + ": er doet geen zender mee";
+        parts_.record("Planning: " + file +
+                      " gaat naar geen enkele zender: er doet geen zender mee");
+        showStatus();
+        return true;
+    }
     parts_.record("Planning: " + file + " gaat naar alle zenders");
     parts_.group.start(
-        link::membersTakingPart(parts_.settings), task, *content, link::Origin::Group,
+        std::move(members), task, *content, link::Origin::Group,
         [this, fileText = lastFileText_](const std::vector<link::JobReport>& reports) {
             lastFill_ = fileText + ": " + link::groupSummary(reports);
             showStatus();
